@@ -1,0 +1,17 @@
+# Warnings every target of ours is built with.
+add_library(lotto_warnings INTERFACE)
+
+if(MSVC)
+    target_compile_options(lotto_warnings INTERFACE
+        /W4                       # the usual high level
+        /permissive-              # standard conformance
+        $<$<BOOL:${LOTTO_WARNINGS_AS_ERRORS}>:/WX>)
+else()
+    target_compile_options(lotto_warnings INTERFACE
+        -Wall                     # the common mistakes
+        -Wextra                   # unused parameters, sign comparisons and more
+        -Wpedantic                # nothing outside ISO C++
+        -Wshadow                  # a local hiding another name reads wrong
+        -Wconversion              # silent narrowing of numbers
+        $<$<BOOL:${LOTTO_WARNINGS_AS_ERRORS}>:-Werror>)
+endif()

@@ -1,0 +1,61 @@
+#include "scoring/color_ratio.hpp"
+
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+const ColorPatternPoints COLOR_PATTERNS[COLOR_PATTERN_COUNT] = {
+    {"11112", 11}, {"1113", 14}, {"1122", 39}, {"114", 4}, {"123", 23},
+    {"15", 0},     {"222", 6},   {"24", 2},    {"33", 1},
+};
+
+ColorPattern color_pattern_of(const NumberSet& set)
+{
+    int group_sizes[COLOR_GROUP_COUNT] = {};
+    for (std::int32_t number : set) {
+        ++group_sizes[color_group(number)];
+    }
+    ColorPattern pattern{};
+    int length = 0;
+    for (int size : group_sizes) {
+        if (size > 0) {
+            pattern.digits[length++] = static_cast<char>('0' + size);
+        }
+    }
+    // Insertion sort: at most five digits.
+    for (int i = 1; i < length; ++i) {
+        for (int j = i; j > 0 && pattern.digits[j - 1] > pattern.digits[j]; --j) {
+            std::swap(pattern.digits[j - 1], pattern.digits[j]);
+        }
+    }
+    return pattern;
+}
+
+std::int32_t color_pattern_points(const ColorPattern& pattern)
+{
+    for (const ColorPatternPoints& row : COLOR_PATTERNS) {
+        if (std::strcmp(row.pattern, pattern.digits) == 0) {
+            return row.points;
+        }
+    }
+    return 0;
+}
+
+std::int32_t score_color_ratio(const NumberSet& set, DetailLine& line)
+{
+    const ColorPattern pattern = color_pattern_of(set);
+    const std::int32_t points = color_pattern_points(pattern);
+
+    // The digits joined by " : "; five digits make the longest, 17 characters.
+    char ratio[COLOR_GROUP_COUNT * 4] = {};
+    int length = 0;
+    for (const char* digit = pattern.digits; *digit != '\0'; ++digit) {
+        length += std::snprintf(ratio + length, sizeof ratio - static_cast<std::size_t>(length),
+                                digit == pattern.digits ? "%c" : " : %c", *digit);
+    }
+
+    // Every pattern gets its line, "6" included, so no set shows a line left from before.
+    std::snprintf(line.data(), line.size(), "공 색 구간별 비율 = %-17s   ---> %2d점", ratio,
+                  points);
+    return points;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+#include "generation/prediction_table.hpp"
+
+inline constexpr int COLOR_GROUP_COUNT = 5;
+
+// The ball-colour group of a number: 1-10, 11-20, 21-30, 31-40, 41-45 are 0 to 4.
+constexpr int color_group(std::int32_t number)
+{
+    return (number - 1) / 10;
+}
+
+// How a set spreads over the colour groups: the sizes of the non-empty groups as digits in
+// ascending order, e.g. "1122". At most one digit per group, plus the NUL.
+struct ColorPattern {
+    char digits[COLOR_GROUP_COUNT + 1];
+};
+
+struct ColorPatternPoints {
+    const char* pattern;
+    std::int32_t points;
+};
+
+inline constexpr int COLOR_PATTERN_COUNT = 9;
+// "6", all six numbers in one group, has no row and earns nothing.
+extern const ColorPatternPoints COLOR_PATTERNS[COLOR_PATTERN_COUNT];
+
+ColorPattern color_pattern_of(const NumberSet& set);
+
+// The points of a pattern: its row's, or 0 when no row holds it.
+std::int32_t color_pattern_points(const ColorPattern& pattern);
+
+// Writes the ball-colour ratio line for `set` and returns its points.
+std::int32_t score_color_ratio(const NumberSet& set, DetailLine& line);

@@ -1,0 +1,48 @@
+#include "scoring/text_columns.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(TextColumns, HangulTakesTwoColumnsAndEverythingElseOne)
+{
+    EXPECT_EQ(text_columns(""), 0);
+    EXPECT_EQ(text_columns("21, 45"), 6);
+    EXPECT_EQ(text_columns("미출현 숫자 "), 12);
+    EXPECT_EQ(text_columns("미출현 숫자 미포함"), 18);
+    EXPECT_EQ(text_columns("é"), 1);
+}
+
+TEST(TextColumns, PadsToColumnsNotBytes)
+{
+    char out[64];
+    pad_to_columns(out, sizeof out, "미포함", 10);
+    EXPECT_EQ(std::string(out), "미포함    ");
+
+    pad_to_columns(out, sizeof out, "abc", 5);
+    EXPECT_EQ(std::string(out), "abc  ");
+}
+
+TEST(TextColumns, NeverCutsATextThatIsAlreadyWideEnough)
+{
+    char out[64];
+    pad_to_columns(out, sizeof out, "미출현 숫자", 4);
+    EXPECT_EQ(std::string(out), "미출현 숫자");
+}
+
+TEST(TextColumns, StaysInsideASmallBuffer)
+{
+    char out[6] = "xxxxx";
+    pad_to_columns(out, sizeof out, "ab", 20);
+    EXPECT_EQ(std::string(out), "ab   ");
+
+    pad_to_columns(out, sizeof out, "abcdefgh", 2);
+    EXPECT_EQ(std::string(out), "abcde");
+
+    pad_to_columns(out, 0, "never written", 3);
+    EXPECT_EQ(std::string(out), "abcde");
+}
+
+} // namespace
