@@ -1,0 +1,154 @@
+#include "console/console.hpp"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "console/ansi_escape.hpp"
+
+namespace {
+
+// A detail screen is about 3 KiB, so a whole screen goes out in one write.
+constexpr std::size_t OUTPUT_CAPACITY = 8192;
+constexpr std::size_t INPUT_CAPACITY = 4096;
+// The longest formatted piece the screens print is a short line.
+constexpr std::size_t FORMATTED_CAPACITY = 512;
+
+struct ConsoleSession {
+    ConsoleBackend backend;
+    char output[OUTPUT_CAPACITY];
+    std::size_t output_length;
+    bool output_failed;
+    char input[INPUT_CAPACITY];
+    std::size_t input_length;
+    std::size_t input_position;
+    bool input_ended;
+};
+
+ConsoleSession session{};
+
+void write_through(const char* data, std::size_t size)
+{
+    if (size == 0 || session.output_failed) {
+        return;
+    }
+    if (session.backend.write_output == nullptr || !session.backend.write_output(data, size)) {
+        session.output_failed = true;
+    }
+}
+
+void append(const char* data, std::size_t size)
+{
+    if (session.output_length + size > OUTPUT_CAPACITY) {
+        console_flush();
+    }
+    if (size > OUTPUT_CAPACITY) {
+        write_through(data, size);
+        return;
+    }
+    std::memcpy(session.output + session.output_length, data, size);
+    session.output_length += size;
+}
+
+} // namespace
+
+void console_open(const ConsoleBackend& backend)
+{
+    session.backend = backend;
+    session.output_length = 0;
+    session.output_failed = false;
+    session.input_length = 0;
+    session.input_position = 0;
+    session.input_ended = false;
+}
+
+void console_print(const char* text)
+{
+    append(text, std::strlen(text));
+}
+
+void console_printf(const char* format, ...)
+{
+    char formatted[FORMATTED_CAPACITY];
+    va_list arguments;
+    va_start(arguments, format);
+    const int length = std::vsnprintf(formatted, sizeof formatted, format, arguments);
+    va_end(arguments);
+    if (length > 0) {
+        const auto size = static_cast<std::size_t>(length);
+        append(formatted, size < sizeof formatted ? size : sizeof formatted - 1);
+    }
+}
+
+void console_set_attribute(ConsoleAttribute attribute)
+{
+    switch (session.backend.mode) {
+    case ConsoleMode::Plain:
+        break;
+    case ConsoleMode::AnsiTerminal: {
+        char escape[ANSI_ESCAPE_SIZE];
+        append(escape, format_ansi_attribute(attribute, escape));
+        break;
+    }
+    case ConsoleMode::Native:
+        // The text before the change must show in the colour it was printed in.
+        console_flush();
+        if (session.backend.set_attribute != nullptr) {
+            session.backend.set_attribute(attribute);
+        }
+        break;
+    }
+}
+
+void console_clear_screen()
+{
+    switch (session.backend.mode) {
+    case ConsoleMode::Plain:
+        break;
+    case ConsoleMode::AnsiTerminal:
+        console_print(ANSI_CLEAR_SCREEN);
+        break;
+    case ConsoleMode::Native:
+        console_flush();
+        if (session.backend.clear_screen != nullptr) {
+            session.backend.clear_screen();
+        }
+        break;
+    }
+}
+
+bool console_flush()
+{
+    write_through(session.output, session.output_length);
+    session.output_length = 0;
+    return !session.output_failed;
+}
+
+bool console_close()
+{
+    if (session.backend.mode == ConsoleMode::AnsiTerminal) {
+        console_print(ANSI_DEFAULT_COLORS);
+    }
+    return console_flush();
+}
+
+int console_read_byte()
+{
+    if (session.input_position == session.input_length && !session.input_ended) {
+        // About to wait: whatever the user should see must be out first.
+        const bool shown = console_flush();
+        const std::ptrdiff_t received =
+            shown && session.backend.read_input != nullptr
+                ? session.backend.read_input(session.input, sizeof session.input)
+                : 0;
+        session.input_ended = received <= 0;
+        session.input_length =
+            received > 0 ? std::min(static_cast<std::size_t>(received), sizeof session.input) : 0;
+        session.input_position = 0;
+    }
+    if (session.input_position == session.input_length) {
+        return CONSOLE_END_OF_INPUT;
+    }
+    return static_cast<unsigned char>(session.input[session.input_position++]);
+}

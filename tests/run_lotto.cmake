@@ -1,0 +1,64 @@
+# Runs the built program with piped input and checks what a user of a pipe gets:
+# the exit status, clean UTF-8 text without escape sequences, and the dialogue's frame.
+# Usage: cmake -DLOTTO=<path> -P run_lotto.cmake
+cmake_minimum_required(VERSION 3.20)
+
+set(work "${CMAKE_CURRENT_BINARY_DIR}/run_lotto")
+file(MAKE_DIRECTORY "${work}")
+
+# Retry once, generate, open the details, go back, leave.
+file(WRITE "${work}/input.txt" "x\n2\n3\n2\n1\n")
+execute_process(COMMAND "${LOTTO}"
+    INPUT_FILE "${work}/input.txt"
+    OUTPUT_FILE "${work}/output.txt"
+    ERROR_VARIABLE errors
+    RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT errors STREQUAL "")
+    message(FATAL_ERROR "lotto ended with status ${status}, error output: ${errors}")
+endif()
+
+file(READ "${work}/output.txt" output_hex HEX)
+string(REGEX MATCHALL ".." output_bytes "${output_hex}")
+if("1b" IN_LIST output_bytes)
+    message(FATAL_ERROR "output to a pipe holds an escape sequence")
+endif()
+
+file(READ "${work}/output.txt" text)
+set(first_menu "\n1번: 종료\n2번: 로또 번호 생성\n\n실행하실 메뉴를 선택하세요: 잘못 입력하셨습니다.\n")
+string(FIND "${text}" "${first_menu}" first_menu_at)
+if(NOT first_menu_at EQUAL 0)
+    message(FATAL_ERROR "the output does not open with the first menu:\n${text}")
+endif()
+
+set(cell " [ 1-4][0-9] ")
+string(REGEX MATCHALL "\\|\\| ${cell}${cell}${cell}${cell}${cell}${cell}\t\t총점: [0-9]+\n" rows "${text}")
+list(LENGTH rows row_count)
+if(NOT row_count EQUAL 10)
+    message(FATAL_ERROR "expected two prediction screens of five sets, found ${row_count} rows")
+endif()
+
+string(REGEX MATCHALL "==========> 총점 : [0-9]+점\n" detail_totals "${text}")
+list(LENGTH detail_totals detail_count)
+if(NOT detail_count EQUAL 5)
+    message(FATAL_ERROR "expected one detail screen of five sets, found ${detail_count}")
+endif()
+
+string(REGEX MATCH "종료하였습니다\n$" farewell "${text}")
+if(farewell STREQUAL "")
+    message(FATAL_ERROR "the output does not end with the farewell")
+endif()
+
+# Output that cannot be written is an error, not a success.
+if(EXISTS /dev/full)
+    execute_process(COMMAND "${LOTTO}"
+        INPUT_FILE "${work}/input.txt"
+        OUTPUT_FILE /dev/full
+        ERROR_VARIABLE errors
+        RESULT_VARIABLE status)
+    if(status EQUAL 0)
+        message(FATAL_ERROR "lotto reported success writing to /dev/full")
+    endif()
+    if(NOT errors MATCHES "^lotto: cannot write to standard output: [^\n]+\n$")
+        message(FATAL_ERROR "unexpected error text for /dev/full: ${errors}")
+    endif()
+endif()
