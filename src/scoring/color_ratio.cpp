@@ -1,7 +1,6 @@
 #include "scoring/color_ratio.hpp"
 
 #include <cstdio>
-#include <cstring>
 #include <utility>
 
 const ColorPatternPoints COLOR_PATTERNS[COLOR_PATTERN_COUNT] = {
@@ -31,14 +30,32 @@ ColorPattern color_pattern_of(const NumberSet& set)
     return pattern;
 }
 
+namespace {
+
+bool same_digits(const char* row, const char* digits)
+{
+    while (*row != '\0' && *row == *digits) {
+        ++row;
+        ++digits;
+    }
+    return *row == *digits;
+}
+
+} // namespace
+
+int find_color_pattern(const ColorPattern& pattern)
+{
+    int row = 0;
+    while (row < COLOR_PATTERN_COUNT && !same_digits(COLOR_PATTERNS[row].pattern, pattern.digits)) {
+        ++row;
+    }
+    return row;
+}
+
 std::int32_t color_pattern_points(const ColorPattern& pattern)
 {
-    for (const ColorPatternPoints& row : COLOR_PATTERNS) {
-        if (std::strcmp(row.pattern, pattern.digits) == 0) {
-            return row.points;
-        }
-    }
-    return 0;
+    const int row = find_color_pattern(pattern);
+    return row < COLOR_PATTERN_COUNT ? COLOR_PATTERNS[row].points : 0;
 }
 
 std::int32_t score_color_ratio(const NumberSet& set, DetailLine& line)

@@ -29,6 +29,9 @@ extern const ColorPatternPoints COLOR_PATTERNS[COLOR_PATTERN_COUNT];
 
 ColorPattern color_pattern_of(const NumberSet& set);
 
+// The index of the row of COLOR_PATTERNS that holds `pattern`, or COLOR_PATTERN_COUNT.
+int find_color_pattern(const ColorPattern& pattern);
+
 // The points of a pattern: its row's, or 0 when no row holds it.
 std::int32_t color_pattern_points(const ColorPattern& pattern);
 

@@ -6,9 +6,19 @@
 
 // Numbers that have not been drawn for a long time, by the points each match earns.
 // The lists share no number.
-extern const std::int32_t NON_APPEARING_5[13];
-extern const std::int32_t NON_APPEARING_10[5];
-extern const std::int32_t NON_APPEARING_15[1];
+inline constexpr std::int32_t NON_APPEARING_5[13] = {3,  4,  6,  11, 14, 22, 24,
+                                                     25, 27, 28, 29, 31, 41};
+inline constexpr std::int32_t NON_APPEARING_10[5] = {5, 7, 17, 23, 38};
+inline constexpr std::int32_t NON_APPEARING_15[1] = {21};
+
+// A set's matches in the order they are shown (5-point matches first, then 10, then 15)
+// with 0 in the empty slots, and the points they earn.
+struct NonAppearingMatches {
+    std::array<std::int32_t, NUMBERS_PER_SET> numbers;
+    std::int32_t points;
+};
+
+NonAppearingMatches find_non_appearing(const NumberSet& set);
 
 // Scores the set that prediction_table.scored_set_counter names: records its matches in
 // that set's row of matched_numbers (5-point matches first, then 10, then 15), writes its
