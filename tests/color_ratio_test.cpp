@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core_test_support.hpp"
+#include "program_text.hpp"
 #include "scoring/color_ratio.hpp"
 
 namespace {
@@ -30,7 +31,7 @@ TEST(ColorRatio, PatternsPointsAndLines)
         EXPECT_STREQ(color_pattern_of(c.set).digits, c.pattern);
         DetailLine line{};
         EXPECT_EQ(score_color_ratio(c.set, line), c.points) << c.pattern;
-        EXPECT_EQ(text_of(line), c.line);
+        EXPECT_EQ(text_of(line), program_text(c.line));
     }
 }
 
@@ -41,7 +42,7 @@ TEST(ColorRatio, AllInOneGroupGetsAFreshLineWithNoPoints)
     const NumberSet one_group = {1, 3, 5, 7, 8, 10};
     EXPECT_STREQ(color_pattern_of(one_group).digits, "6");
     EXPECT_EQ(score_color_ratio(one_group, line), 0);
-    EXPECT_EQ(text_of(line), "공 색 구간별 비율 = 6                   --->  0점");
+    EXPECT_EQ(text_of(line), program_text("공 색 구간별 비율 = 6                   --->  0점"));
 }
 
 TEST(ColorRatio, BoundaryNumbersFallInTheirOwnGroup)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -27,11 +26,4 @@ inline int points_shown(const DetailLine& line)
 inline void clear_whole_table()
 {
     std::memset(&prediction_table, 0, sizeof prediction_table);
-}
-
-// Which sets a seed gives is the platform's rand's choice; the known ones here are glibc's.
-inline bool rand_is_glibc()
-{
-    std::srand(1);
-    return std::rand() == 1804289383;
 }

@@ -2,81 +2,17 @@
 
 #include <string>
 
-#include "core_test_support.hpp"
-
 // What the user sees, byte for byte, in a plain (non-terminal) session whose clock reads
-// KNOWN_SEED on a platform whose rand is glibc's.
+// KNOWN_SEED, in the program's own text encoding.
 inline constexpr int KNOWN_SEED = 20261206;
 
-inline const std::string FIRST_MENU = "\n"
-                                      "1번: 종료\n"
-                                      "2번: 로또 번호 생성\n"
-                                      "\n"
-                                      "실행하실 메뉴를 선택하세요: ";
+extern const std::string FIRST_MENU;
+extern const std::string SHOWN_MENU;
+extern const std::string INVALID;
+extern const std::string FAREWELL;
 
-inline const std::string SHOWN_MENU = "\n"
-                                      "1번: 종료\n"
-                                      "2번: 로또 번호 다시 생성\n"
-                                      "3번: 결과 자세히 보기\n"
-                                      "\n"
-                                      "실행하실 메뉴를 선택하세요: ";
-
-inline const std::string INVALID = "잘못 입력하셨습니다.\n 다시 입력해주세요. \n";
-
-inline const std::string FAREWELL = "종료하였습니다\n";
-
-inline const std::string PREDICTIONS = "\n"
-                                       "  예상되는 로또 번호입니다\n"
-                                       "\n"
-                                       "  1 ||   2   7  11  21  31  45 \t\t총점: 83\n\n"
-                                       "  2 ||   7  13  29  30  31  44 \t\t총점: 90\n\n"
-                                       "  3 ||   6  15  26  38  39  43 \t\t총점: 82\n\n"
-                                       "  4 ||   1   3   6  20  22  29 \t\t총점: 89\n\n"
-                                       "  5 ||   1  11  24  37  39  41 \t\t총점: 68\n\n"
-                                       "\n";
-
-inline const std::string DETAILS = "<점수 산정 결과 상세보기> \n"
-                                   "=========================================================\n"
-                                   "1번째 set \n"
-                                   "[   2   7  11  21  31  45  ]\n"
-                                   "(홀수 : 짝수) = 5개 : 1개           \t--->  8점 \n"
-                                   "공 색 구간별 비율 = 1 : 1 : 1 : 1 : 2   ---> 11점 \n"
-                                   "숫자 총합 = 117, 101~130 구간     \t---> 29점 \n"
-                                   "미출현 숫자 11, 31, 7, 21 포함          ---> 35점 \n"
-                                   "==========> 총점 : 83점\n"
-                                   "\n"
-                                   "2번째 set \n"
-                                   "[   7  13  29  30  31  44  ]\n"
-                                   "(홀수 : 짝수) = 4개 : 2개           \t---> 25점 \n"
-                                   "공 색 구간별 비율 = 1 : 1 : 1 : 1 : 2   ---> 11점 \n"
-                                   "숫자 총합 = 154, 131~160 구간     \t---> 34점 \n"
-                                   "미출현 숫자 29, 31, 7 포함              ---> 20점 \n"
-                                   "==========> 총점 : 90점\n"
-                                   "\n"
-                                   "3번째 set \n"
-                                   "[   6  15  26  38  39  43  ]\n"
-                                   "(홀수 : 짝수) = 3개 : 3개           \t---> 35점 \n"
-                                   "공 색 구간별 비율 = 1 : 1 : 1 : 1 : 2   ---> 11점 \n"
-                                   "숫자 총합 =167, 161~190 구간     \t---> 21점 \n"
-                                   "미출현 숫자 6, 38 포함                  ---> 15점 \n"
-                                   "==========> 총점 : 82점\n"
-                                   "\n"
-                                   "4번째 set \n"
-                                   "[   1   3   6  20  22  29  ]\n"
-                                   "(홀수 : 짝수) = 3개 : 3개           \t---> 35점 \n"
-                                   "공 색 구간별 비율 = 1 : 2 : 3           ---> 23점 \n"
-                                   "숫자 총합 = 81, 71~100 구간     \t---> 11점 \n"
-                                   "미출현 숫자 3, 6, 22, 29 포함           ---> 20점 \n"
-                                   "==========> 총점 : 89점\n"
-                                   "\n"
-                                   "5번째 set \n"
-                                   "[   1  11  24  37  39  41  ]\n"
-                                   "(홀수 : 짝수) = 5개 : 1개           \t--->  8점 \n"
-                                   "공 색 구간별 비율 = 1 : 1 : 1 : 1 : 2   ---> 11점 \n"
-                                   "숫자 총합 = 153, 131~160 구간     \t---> 34점 \n"
-                                   "미출현 숫자 11, 24, 41 포함             ---> 15점 \n"
-                                   "==========> 총점 : 68점\n"
-                                   "\n"
-                                   "=========================================================\n"
-                                   "1번 종료\n"
-                                   "2번 돌아가기\n";
+// The prediction and detail screens depend on the platform's rand; these are known for
+// glibc's and for the Windows C runtime's. Empty where the rand is another one.
+extern const std::string PREDICTIONS;
+extern const std::string DETAILS;
+bool screens_are_known_for_this_rand();

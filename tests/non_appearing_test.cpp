@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core_test_support.hpp"
+#include "program_text.hpp"
 #include "scoring/non_appearing.hpp"
 
 namespace {
@@ -24,26 +25,26 @@ TEST_F(NonAppearing, FivePointMatchesComeFirstThenTenThenFifteen)
     EXPECT_EQ(score_non_appearing({3, 5, 7, 11, 14, 21}), 50);
     EXPECT_EQ(prediction_table.matched_numbers[0], (Row{3, 11, 14, 5, 7, 21}));
     // 36 columns of text, padded to 39.
-    EXPECT_EQ(line_of(0), "미출현 숫자 3, 11, 14, 5, 7, 21 포함    ---> 50점");
+    EXPECT_EQ(line_of(0), program_text("미출현 숫자 3, 11, 14, 5, 7, 21 포함    ---> 50점"));
 }
 
 TEST_F(NonAppearing, SixTwoDigitMatchesFillTheFieldExactly)
 {
     EXPECT_EQ(score_non_appearing({11, 14, 22, 24, 27, 31}), 30);
-    EXPECT_EQ(line_of(0), "미출현 숫자 11, 14, 22, 24, 27, 31 포함 ---> 30점");
+    EXPECT_EQ(line_of(0), program_text("미출현 숫자 11, 14, 22, 24, 27, 31 포함 ---> 30점"));
 }
 
 TEST_F(NonAppearing, NoMatchIsPaddedToTheSameColumn)
 {
     EXPECT_EQ(score_non_appearing({1, 2, 8, 9, 10, 12}), 0);
     EXPECT_EQ(prediction_table.matched_numbers[0], (Row{}));
-    EXPECT_EQ(line_of(0), "미출현 숫자 미포함                      --->  0점");
+    EXPECT_EQ(line_of(0), program_text("미출현 숫자 미포함                      --->  0점"));
 }
 
 TEST_F(NonAppearing, TwentyOneAloneEarnsFifteen)
 {
     EXPECT_EQ(score_non_appearing({1, 2, 8, 9, 21, 30}), 15);
-    EXPECT_EQ(line_of(0), "미출현 숫자 21 포함                     ---> 15점");
+    EXPECT_EQ(line_of(0), program_text("미출현 숫자 21 포함                     ---> 15점"));
 }
 
 TEST_F(NonAppearing, EachCallScoresTheNextSetsRow)
@@ -52,8 +53,8 @@ TEST_F(NonAppearing, EachCallScoresTheNextSetsRow)
     EXPECT_EQ(score_non_appearing({5, 10, 17, 30, 38, 45}), 30);
     EXPECT_EQ(prediction_table.scored_set_counter, 3);
     EXPECT_EQ(prediction_table.matched_numbers[2], (Row{5, 17, 38, 0, 0, 0}));
-    EXPECT_EQ(line_of(2), "미출현 숫자 5, 17, 38 포함              ---> 30점");
-    EXPECT_EQ(line_of(1), "");
+    EXPECT_EQ(line_of(2), program_text("미출현 숫자 5, 17, 38 포함              ---> 30점"));
+    EXPECT_EQ(line_of(1), program_text(""));
     EXPECT_EQ(prediction_table.matched_numbers[1], (Row{}));
 }
 

@@ -4,6 +4,7 @@
 
 #include "console/menu_loop.hpp"
 #include "console_test_support.hpp"
+#include "program_text.hpp"
 
 namespace {
 
@@ -97,9 +98,9 @@ TEST(ConsoleOutput, OutputLongerThanTheBufferArrivesWhole)
     ScriptedConsole script;
     script.input = std::string(5000, 'x') + "1\n";
     ASSERT_EQ(run_scripted_session(script, ConsoleMode::Plain, 1), 0);
-    std::string expected_tail = "종료하였습니다\n";
+    const std::string expected_tail = program_text("종료하였습니다\n");
     EXPECT_EQ(script.output.substr(script.output.size() - expected_tail.size()), expected_tail);
-    const std::string retry = "잘못 입력하셨습니다.\n 다시 입력해주세요. \n";
+    const std::string retry = program_text("잘못 입력하셨습니다.\n 다시 입력해주세요. \n");
     std::size_t retries = 0;
     for (std::size_t at = script.output.find(retry); at != std::string::npos;
          at = script.output.find(retry, at + 1)) {

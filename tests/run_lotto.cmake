@@ -1,6 +1,8 @@
 # Runs the built program with piped input and checks what a user of a pipe gets:
 # the exit status, clean UTF-8 text without escape sequences, and the dialogue's frame.
-# Usage: cmake -DLOTTO=<path> -P run_lotto.cmake
+# Usage: cmake -DLOTTO=<path> [-DEMULATOR=<runner>] [-DTEXT_CHARSET=CP949] -P run_lotto.cmake
+# With TEXT_CHARSET=CP949 the program writes code page 949 and "\r\n" line ends; the text
+# is checked after turning it back into UTF-8 with iconv.
 cmake_minimum_required(VERSION 3.20)
 
 set(work "${CMAKE_CURRENT_BINARY_DIR}/run_lotto")
@@ -8,7 +10,7 @@ file(MAKE_DIRECTORY "${work}")
 
 # Retry once, generate, open the details, go back, leave.
 file(WRITE "${work}/input.txt" "x\n2\n3\n2\n1\n")
-execute_process(COMMAND "${LOTTO}"
+execute_process(COMMAND ${EMULATOR} "${LOTTO}"
     INPUT_FILE "${work}/input.txt"
     OUTPUT_FILE "${work}/output.txt"
     ERROR_VARIABLE errors
@@ -23,7 +25,20 @@ if("1b" IN_LIST output_bytes)
     message(FATAL_ERROR "output to a pipe holds an escape sequence")
 endif()
 
-file(READ "${work}/output.txt" text)
+if(TEXT_CHARSET STREQUAL "CP949")
+    if(NOT output_hex MATCHES "^0d0a")
+        message(FATAL_ERROR "the C runtime did not write \\r\\n line ends")
+    endif()
+    execute_process(COMMAND iconv -f CP949 -t UTF-8 "${work}/output.txt"
+        OUTPUT_FILE "${work}/output-utf8.txt" RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "the output is not code page 949 text")
+    endif()
+    file(READ "${work}/output-utf8.txt" text)
+    string(REPLACE "\r\n" "\n" text "${text}")
+else()
+    file(READ "${work}/output.txt" text)
+endif()
 set(first_menu "\n1번: 종료\n2번: 로또 번호 생성\n\n실행하실 메뉴를 선택하세요: 잘못 입력하셨습니다.\n")
 string(FIND "${text}" "${first_menu}" first_menu_at)
 if(NOT first_menu_at EQUAL 0)
@@ -50,7 +65,7 @@ endif()
 
 # Output that cannot be written is an error, not a success.
 if(EXISTS /dev/full)
-    execute_process(COMMAND "${LOTTO}"
+    execute_process(COMMAND ${EMULATOR} "${LOTTO}"
         INPUT_FILE "${work}/input.txt"
         OUTPUT_FILE /dev/full
         ERROR_VARIABLE errors

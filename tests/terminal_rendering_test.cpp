@@ -6,7 +6,9 @@
 #include "console/ansi_escape.hpp"
 #include "console/number_cell.hpp"
 #include "console_test_support.hpp"
+#include "generation/prediction_table.hpp"
 #include "known_screens.hpp"
+#include "program_text.hpp"
 
 namespace {
 
@@ -119,21 +121,31 @@ TEST(TerminalRendering, ClearsBeforeEachScreenButNotBeforeARepeatedDetailScreen)
 
 TEST(TerminalRendering, NumberCellsInTheirBallColours)
 {
-    if (!rand_is_glibc()) {
-        GTEST_SKIP() << "the known screens are those of glibc's rand";
-    }
     const std::string yellow = "\x1b[30;103m";
     const std::string blue = "\x1b[97;104m";
     const std::string red = "\x1b[97;101m";
     const std::string white = "\x1b[30;107m";
     const std::string green = "\x1b[30;102m";
-    const std::string first_row = "  1 || " + yellow + "  2 " + RESET + yellow + "  7 " + RESET +
-                                  blue + " 11 " + RESET + red + " 21 " + RESET + white + " 31 " +
-                                  RESET + green + " 45 " + RESET + "\t\t총점: 83\n\n";
     const std::string terminal = terminal_session("2\n1\n");
-    EXPECT_NE(terminal.find(CLEAR + "\n  예상되는 로또 번호입니다\n\n" + first_row),
-              std::string::npos)
-        << terminal;
+
+    // Every cell: its ball colour, " %2d ", the reset.
+    int cells = 0;
+    for (std::size_t at = terminal.find(RESET); at != std::string::npos;
+         at = terminal.find(RESET, at + 1)) {
+        ASSERT_GE(at, 4U);
+        const int number = std::stoi(terminal.substr(at - 3, 2));
+        const std::string& colour = number <= 10   ? yellow
+                                    : number <= 20 ? blue
+                                    : number <= 30 ? red
+                                    : number <= 40 ? white
+                                                   : green;
+        EXPECT_EQ(terminal.substr(at - 4 - colour.size(), colour.size() + 4 + RESET.size()),
+                  colour + terminal.substr(at - 4, 4) + RESET);
+        ++cells;
+    }
+    EXPECT_EQ(cells, SET_COUNT * NUMBERS_PER_SET);
+    EXPECT_NE(terminal.find(CLEAR + program_text("\n  예상되는 로또 번호입니다\n\n  1 || ")),
+              std::string::npos);
 }
 
 TEST(TerminalRendering, TheLastBytesGiveTheTerminalItsColoursBack)

@@ -4,22 +4,23 @@
 
 #include <string>
 
+#include "program_text.hpp"
+
 namespace {
 
 TEST(TextColumns, HangulTakesTwoColumnsAndEverythingElseOne)
 {
     EXPECT_EQ(text_columns(""), 0);
     EXPECT_EQ(text_columns("21, 45"), 6);
-    EXPECT_EQ(text_columns("미출현 숫자 "), 12);
-    EXPECT_EQ(text_columns("미출현 숫자 미포함"), 18);
-    EXPECT_EQ(text_columns("é"), 1);
+    EXPECT_EQ(text_columns(program_text("미출현 숫자 ").c_str()), 12);
+    EXPECT_EQ(text_columns(program_text("미출현 숫자 미포함").c_str()), 18);
 }
 
 TEST(TextColumns, PadsToColumnsNotBytes)
 {
     char out[64];
-    pad_to_columns(out, sizeof out, "미포함", 10);
-    EXPECT_EQ(std::string(out), "미포함    ");
+    pad_to_columns(out, sizeof out, program_text("미포함").c_str(), 10);
+    EXPECT_EQ(std::string(out), program_text("미포함    "));
 
     pad_to_columns(out, sizeof out, "abc", 5);
     EXPECT_EQ(std::string(out), "abc  ");
@@ -28,8 +29,8 @@ TEST(TextColumns, PadsToColumnsNotBytes)
 TEST(TextColumns, NeverCutsATextThatIsAlreadyWideEnough)
 {
     char out[64];
-    pad_to_columns(out, sizeof out, "미출현 숫자", 4);
-    EXPECT_EQ(std::string(out), "미출현 숫자");
+    pad_to_columns(out, sizeof out, program_text("미출현 숫자").c_str(), 4);
+    EXPECT_EQ(std::string(out), program_text("미출현 숫자"));
 }
 
 TEST(TextColumns, StaysInsideASmallBuffer)
