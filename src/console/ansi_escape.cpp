@@ -1,6 +1,6 @@
 #include "console/ansi_escape.hpp"
 
-#include <cstdio>
+#include "scoring/text_format.hpp"
 
 namespace {
 
@@ -27,6 +27,5 @@ std::size_t format_ansi_attribute(ConsoleAttribute attribute, char (&out)[ANSI_E
     const unsigned background = (attribute >> 4) & 0x0FU;
     const int fg = (is_intense(foreground) ? 90 : 30) + ansi_colour_index(foreground);
     const int bg = (is_intense(background) ? 100 : 40) + ansi_colour_index(background);
-    const int length = std::snprintf(out, sizeof out, "\x1b[%d;%dm", fg, bg);
-    return length > 0 ? static_cast<std::size_t>(length) : 0;
+    return format_text(out, sizeof out, "\x1b[%d;%dm", fg, bg);
 }

@@ -1,8 +1,6 @@
 #include "console/console.hpp"
 
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 
 #include "console/ansi_escape.hpp"
@@ -12,8 +10,6 @@ namespace {
 // A detail screen is about 3 KiB, so a whole screen goes out in one write.
 constexpr std::size_t OUTPUT_CAPACITY = 8192;
 constexpr std::size_t INPUT_CAPACITY = 4096;
-// The longest formatted piece the screens print is a short line.
-constexpr std::size_t FORMATTED_CAPACITY = 512;
 
 struct ConsoleSession {
     ConsoleBackend backend;
@@ -68,17 +64,9 @@ void console_print(const char* text)
     append(text, std::strlen(text));
 }
 
-void console_printf(const char* format, ...)
+void console_write(const char* data, std::size_t size)
 {
-    char formatted[FORMATTED_CAPACITY];
-    va_list arguments;
-    va_start(arguments, format);
-    const int length = std::vsnprintf(formatted, sizeof formatted, format, arguments);
-    va_end(arguments);
-    if (length > 0) {
-        const auto size = static_cast<std::size_t>(length);
-        append(formatted, size < sizeof formatted ? size : sizeof formatted - 1);
-    }
+    append(data, size);
 }
 
 void console_set_attribute(ConsoleAttribute attribute)

@@ -3,13 +3,7 @@
 #include <cstddef>
 
 #include "console/console_attribute.hpp"
-
-#if defined(__GNUC__)
-#define LOTTO_PRINTF_FORMAT(format_index, first_argument)                                          \
-    __attribute__((format(printf, format_index, first_argument)))
-#else
-#define LOTTO_PRINTF_FORMAT(format_index, first_argument)
-#endif
+#include "scoring/text_format.hpp"
 
 // How colours and clearing reach the user.
 enum class ConsoleMode {
@@ -35,7 +29,17 @@ struct ConsoleBackend {
 void console_open(const ConsoleBackend& backend);
 
 void console_print(const char* text);
-void console_printf(const char* format, ...) LOTTO_PRINTF_FORMAT(1, 2);
+void console_write(const char* data, std::size_t size);
+
+// The longest formatted piece the screens print is one detail line.
+inline constexpr std::size_t CONSOLE_FORMATTED_CAPACITY = 512;
+
+template <typename... Arguments>
+void console_printf(const char* format, const Arguments&... arguments)
+{
+    char formatted[CONSOLE_FORMATTED_CAPACITY];
+    console_write(formatted, format_text(formatted, sizeof formatted, format, arguments...));
+}
 void console_set_attribute(ConsoleAttribute attribute);
 void console_clear_screen();
 

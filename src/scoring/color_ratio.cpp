@@ -1,6 +1,6 @@
 #include "scoring/color_ratio.hpp"
 
-#include <cstdio>
+#include "scoring/text_format.hpp"
 #include <utility>
 
 const ColorPatternPoints COLOR_PATTERNS[COLOR_PATTERN_COUNT] = {
@@ -65,14 +65,17 @@ std::int32_t score_color_ratio(const NumberSet& set, DetailLine& line)
 
     // The digits joined by " : "; five digits make the longest, 17 characters.
     char ratio[COLOR_GROUP_COUNT * 4] = {};
-    int length = 0;
+    std::size_t length = 0;
     for (const char* digit = pattern.digits; *digit != '\0'; ++digit) {
-        length += std::snprintf(ratio + length, sizeof ratio - static_cast<std::size_t>(length),
-                                digit == pattern.digits ? "%c" : " : %c", *digit);
+        if (digit != pattern.digits) {
+            for (char c : {' ', ':', ' '}) {
+                ratio[length++] = c;
+            }
+        }
+        ratio[length++] = *digit;
     }
 
     // Every pattern gets its line, "6" included, so no set shows a line left from before.
-    std::snprintf(line.data(), line.size(), "공 색 구간별 비율 = %-17s   ---> %2d점", ratio,
-                  points);
+    format_text(line.data(), line.size(), "공 색 구간별 비율 = %-17s   ---> %2d점", ratio, points);
     return points;
 }

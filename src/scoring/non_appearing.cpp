@@ -1,10 +1,10 @@
 #include "scoring/non_appearing.hpp"
 
-#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
 #include "scoring/text_columns.hpp"
+#include "scoring/text_format.hpp"
 
 namespace {
 
@@ -61,26 +61,25 @@ std::int32_t score_non_appearing(const NumberSet& set)
     prediction_table.matched_numbers[k] = matches.numbers;
 
     char text[TEXT_SIZE] = "미출현 숫자 ";
-    int length = static_cast<int>(std::strlen(text));
+    std::size_t length = std::strlen(text);
     const char* separator = "";
     for (std::int32_t number : matches.numbers) {
         if (number > 0) {
-            length += std::snprintf(text + length, sizeof text - static_cast<std::size_t>(length),
-                                    "%s%d", separator, number);
+            length += format_text(text + length, sizeof text - length, "%s%d", separator, number);
             separator = ", ";
         }
     }
     if (matches.numbers[0] == 0) {
-        std::snprintf(text, sizeof text, "미출현 숫자 미포함");
+        format_text(text, sizeof text, "미출현 숫자 미포함");
     } else {
-        std::snprintf(text + length, sizeof text - static_cast<std::size_t>(length), " 포함");
+        format_text(text + length, sizeof text - length, " 포함");
     }
 
     char padded[TEXT_SIZE];
     pad_to_columns(padded, sizeof padded, text, TEXT_COLUMNS);
     const std::int32_t points = matches.points;
-    std::snprintf(prediction_table.detail_lines[k][NON_APPEARING_LINE].data(), LINE_SIZE,
-                  "%s ---> %2d점", padded, points);
+    format_text(prediction_table.detail_lines[k][NON_APPEARING_LINE].data(), LINE_SIZE,
+                "%s ---> %2d점", padded, points);
     ++prediction_table.scored_set_counter;
     return points;
 }

@@ -1,6 +1,6 @@
 #include "scoring/sum_range.hpp"
 
-#include <cstdio>
+#include "scoring/text_format.hpp"
 
 // The spacing inside the formats differs from band to band; it is what users know.
 const SumRange SUM_RANGES[SUM_RANGE_COUNT] = {
@@ -37,6 +37,6 @@ std::int32_t score_sum_range(const NumberSet& set, DetailLine& line)
 {
     const std::int32_t sum = sum_of(set);
     const SumRange& range = find_sum_range(sum);
-    std::snprintf(line.data(), line.size(), range.line_format, sum);
+    format_text(line.data(), line.size(), range.line_format, sum);
     return range.points;
 }
