@@ -1,8 +1,8 @@
 // The whole dialogue, driven through the real menu loop and compared byte for byte.
 #include <gtest/gtest.h>
 
-#include "console_test_support.hpp"
 #include "known_screens.hpp"
+#include "scripted_console.hpp"
 
 namespace {
 
@@ -118,6 +118,7 @@ TEST_F(MenuLoop, EveryPromptIsShownBeforeTheProgramWaits)
     ScriptedConsole script;
     script.input = "2\n3\n2\n";
     script.chunk = 2; // one answer per read, as a terminal delivers them
+    script.record_shown_at_each_read = true;
     ASSERT_EQ(run_scripted_session(script, ConsoleMode::Plain, KNOWN_SEED), 0);
     const std::vector<std::string> expected = {
         FIRST_MENU,
@@ -126,6 +127,32 @@ TEST_F(MenuLoop, EveryPromptIsShownBeforeTheProgramWaits)
         FIRST_MENU + PREDICTIONS + SHOWN_MENU + DETAILS + "\n" + PREDICTIONS + SHOWN_MENU,
     };
     EXPECT_EQ(script.shown_at_each_read, expected);
+}
+
+TEST_F(MenuLoop, EachWaitForInputSendsWhatIsShownInOneWrite)
+{
+    ScriptedConsole script;
+    script.input = "2\n3\n9\n2\n3\n1\n";
+    script.chunk = 2; // a line per read, as typed
+    ASSERT_EQ(run_scripted_session(script, ConsoleMode::AnsiTerminal, KNOWN_SEED), 0);
+    EXPECT_EQ(script.reads, 6);
+    // One before each wait, detail screens included, and the farewell at the end.
+    EXPECT_EQ(script.writes, script.reads + 1);
+}
+
+TEST_F(MenuLoop, AFloodOfJunkEndsWithTheInputAndIsWrittenInBlocks)
+{
+    constexpr int junk = 10'000;
+    ScriptedConsole script;
+    script.input = std::string(junk, 'x');
+    ASSERT_EQ(run_scripted_session(script, ConsoleMode::Plain, KNOWN_SEED), 0);
+    std::string expected = FIRST_MENU;
+    for (int i = 0; i < junk; ++i) {
+        expected += INVALID + FIRST_MENU;
+    }
+    EXPECT_EQ(script.output, expected + "\n");
+    EXPECT_EQ(script.reads_after_end, 0);
+    EXPECT_LE(script.writes, static_cast<int>(script.output_bytes / 4096) + 2);
 }
 
 } // namespace

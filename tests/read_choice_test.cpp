@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "console/menu_loop.hpp"
-#include "console_test_support.hpp"
 #include "program_text.hpp"
+#include "scripted_console.hpp"
 
 namespace {
 

@@ -5,10 +5,10 @@
 
 #include "console/ansi_escape.hpp"
 #include "console/number_cell.hpp"
-#include "console_test_support.hpp"
 #include "generation/prediction_table.hpp"
 #include "known_screens.hpp"
 #include "program_text.hpp"
+#include "scripted_console.hpp"
 
 namespace {
 

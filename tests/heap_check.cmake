@@ -1,0 +1,42 @@
+# The program allocates nothing while it runs: a session of 200 generations and 200 detail
+# screens makes exactly as many heap allocations as a session of one generation, and
+# valgrind finds no error and no leak in either.
+# Usage: cmake -DLOTTO=<path> -DVALGRIND=<path> -P heap_check.cmake
+cmake_minimum_required(VERSION 3.20)
+
+set(work "${CMAKE_CURRENT_BINARY_DIR}/heap_check")
+file(MAKE_DIRECTORY "${work}")
+
+# Runs one session under valgrind; sets <result>_allocs and <result>_output.
+function(run_session result input)
+    file(WRITE "${work}/${result}.in" "${input}")
+    execute_process(COMMAND "${VALGRIND}" --leak-check=full
+            --errors-for-leak-kinds=definite,indirect,possible --error-exitcode=99 "${LOTTO}"
+        INPUT_FILE "${work}/${result}.in"
+        OUTPUT_VARIABLE output
+        ERROR_VARIABLE report
+        RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "valgrind found errors or leaks (status ${status}):\n${report}")
+    endif()
+    if(NOT report MATCHES "total heap usage: ([0-9,]+) allocs")
+        message(FATAL_ERROR "no heap summary from valgrind:\n${report}")
+    endif()
+    set(${result}_allocs "${CMAKE_MATCH_1}" PARENT_SCOPE)
+    set(${result}_output "${output}" PARENT_SCOPE)
+endfunction()
+
+run_session(short "2\n1\n")
+string(REPEAT "2\n3\n2\n" 200 many_screens)
+run_session(long "${many_screens}1\n")
+
+string(REGEX MATCHALL "2번 돌아가기" detail_screens "${long_output}")
+list(LENGTH detail_screens detail_count)
+if(NOT detail_count EQUAL 200)
+    message(FATAL_ERROR "the long session showed ${detail_count} detail screens, not 200")
+endif()
+if(NOT short_allocs STREQUAL long_allocs)
+    message(FATAL_ERROR "heap allocations grow with use: ${short_allocs} for one generation, "
+        "${long_allocs} for 200 generations and 200 detail screens")
+endif()
+message(STATUS "heap allocations per session: ${short_allocs}, however long it runs")
