@@ -60,16 +60,23 @@ std::int32_t score_non_appearing(const NumberSet& set)
     const NonAppearingMatches matches = find_non_appearing(set);
     prediction_table.matched_numbers[k] = matches.numbers;
 
+    // The lead, the matches joined by ", " and the tail; matches are list numbers, 3 to 41.
     char text[TEXT_SIZE] = "미출현 숫자 ";
-    std::size_t length = std::strlen(text);
-    const char* separator = "";
+    const std::size_t lead_length = std::strlen(text);
+    std::size_t length = lead_length;
     for (std::int32_t number : matches.numbers) {
         if (number > 0) {
-            length += format_text(text + length, sizeof text - length, "%s%d", separator, number);
-            separator = ", ";
+            if (length > lead_length) {
+                text[length++] = ',';
+                text[length++] = ' ';
+            }
+            if (number >= 10) {
+                text[length++] = static_cast<char>('0' + number / 10);
+            }
+            text[length++] = static_cast<char>('0' + number % 10);
         }
     }
-    if (matches.numbers[0] == 0) {
+    if (length == lead_length) {
         format_text(text, sizeof text, "미출현 숫자 미포함");
     } else {
         format_text(text + length, sizeof text - length, " 포함");
