@@ -32,15 +32,6 @@ TEST(AnsiEscape, BallColoursAndTheResetAttribute)
     EXPECT_EQ(escape_for(RESET_ATTRIBUTE), RESET);
 }
 
-TEST(AnsiEscape, DimColoursAndEveryBitOrder)
-{
-    EXPECT_EQ(escape_for(0x00), "\x1b[30;40m");
-    EXPECT_EQ(escape_for(0x07), "\x1b[37;40m");
-    EXPECT_EQ(escape_for(0x14), "\x1b[31;44m"); // red on blue
-    EXPECT_EQ(escape_for(0x21), "\x1b[34;42m"); // blue on green
-    EXPECT_EQ(escape_for(0xFF), "\x1b[97;107m");
-}
-
 TEST(BallColor, BandsChangeAfterTenTwentyThirtyForty)
 {
     EXPECT_EQ(ball_color(1), 0xE0);

@@ -47,18 +47,16 @@ def cells_of(line, fg, bg):
     """The line as (column, width, character, fg, bg) cells, and the colours at its end."""
     cells = []
     column = 0
-    position = 0
-    for match in SGR.finditer(line + "\x1b[m"[:0]):
-        for ch in line[position:match.start()]:
+    # split() alternates text with the parameters of the escapes between the texts.
+    pieces = SGR.split(line)
+    for index, piece in enumerate(pieces):
+        if index % 2 == 1:
+            fg, bg = apply_sgr(piece, fg, bg)
+            continue
+        for ch in piece:
             width = 2 if unicodedata.east_asian_width(ch) in ("W", "F") else 1
             cells.append((column, width, ch, fg, bg))
             column += width
-        fg, bg = apply_sgr(match.group(1), fg, bg)
-        position = match.end()
-    for ch in line[position:]:
-        width = 2 if unicodedata.east_asian_width(ch) in ("W", "F") else 1
-        cells.append((column, width, ch, fg, bg))
-        column += width
     return cells, fg, bg
 
 

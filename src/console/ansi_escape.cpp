@@ -1,6 +1,5 @@
 #include "console/ansi_escape.hpp"
 
-
 namespace {
 
 // ANSI numbers its eight colours red = 1, green = 2, blue = 4; the console's bits are the

@@ -80,36 +80,40 @@ int outcome_rows(const ScoreDistribution& distribution, Criterion criterion,
     return 0;
 }
 
+namespace {
+
+struct CriterionNames {
+    Criterion criterion;
+    const char* title;
+    const char* key;
+};
+
+constexpr CriterionNames CRITERION_NAMES[] = {
+    {Criterion::SumBand, "Sum band", "sum_band"},
+    {Criterion::ColorPattern, "Colour pattern", "color_pattern"},
+    {Criterion::OddCount, "Odd : even", "odd_count"},
+    {Criterion::NonAppearing, "Non-appearing", "non_appearing_points"},
+    {Criterion::Total, "Total", "total"},
+};
+
+const CriterionNames& names_of(Criterion criterion)
+{
+    for (const CriterionNames& names : CRITERION_NAMES) {
+        if (names.criterion == criterion) {
+            return names;
+        }
+    }
+    return CRITERION_NAMES[0];
+}
+
+} // namespace
+
 const char* criterion_title(Criterion criterion)
 {
-    switch (criterion) {
-    case Criterion::SumBand:
-        return "Sum band";
-    case Criterion::ColorPattern:
-        return "Colour pattern";
-    case Criterion::OddCount:
-        return "Odd : even";
-    case Criterion::NonAppearing:
-        return "Non-appearing";
-    case Criterion::Total:
-        return "Total";
-    }
-    return "";
+    return names_of(criterion).title;
 }
 
 const char* criterion_key(Criterion criterion)
 {
-    switch (criterion) {
-    case Criterion::SumBand:
-        return "sum_band";
-    case Criterion::ColorPattern:
-        return "color_pattern";
-    case Criterion::OddCount:
-        return "odd_count";
-    case Criterion::NonAppearing:
-        return "non_appearing_points";
-    case Criterion::Total:
-        return "total";
-    }
-    return "";
+    return names_of(criterion).key;
 }
