@@ -54,6 +54,35 @@ void end_on_signal(int signal_number)
     _exit(128 + signal_number);
 }
 
+void install_suspend_handler();
+
+// Ctrl-Z: the shell takes the terminal back while the program sleeps, so it gets its own
+// colours back too; the program's colours return with its next cell.
+void suspend_on_signal(int)
+{
+    const int saved_errno = errno;
+    if (output_is_terminal != 0) {
+        [[maybe_unused]] const ssize_t ignored = write(STDOUT_FILENO, "\x1b[0m", 4);
+    }
+    signal(SIGTSTP, SIG_DFL);
+    sigset_t suspend;
+    sigemptyset(&suspend);
+    sigaddset(&suspend, SIGTSTP);
+    sigprocmask(SIG_UNBLOCK, &suspend, nullptr);
+    raise(SIGTSTP); // stops here until the shell continues the program
+    install_suspend_handler();
+    errno = saved_errno;
+}
+
+void install_suspend_handler()
+{
+    struct sigaction action {};
+    action.sa_handler = suspend_on_signal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTSTP, &action, nullptr);
+}
+
 void install_signal_handlers()
 {
     struct sigaction action {};
@@ -62,6 +91,7 @@ void install_signal_handlers()
     for (int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
         sigaction(signal_number, &action, nullptr);
     }
+    install_suspend_handler();
     // A closed pipe is a write error to report, not a silent death.
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
