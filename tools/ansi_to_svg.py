@@ -23,23 +23,24 @@ PALETTE = [
 SGR = re.compile(r"\x1b\[([0-9;]*)m")
 
 
+def palette_colour(offset):
+    """The colour of SGR code base + offset: 0-7 the normal eight, 60-67 the bright ones."""
+    return PALETTE[offset - 60 + 8] if offset >= 60 else PALETTE[offset]
+
+
 def apply_sgr(params, fg, bg):
     codes = [int(c) for c in params.split(";") if c] or [0]
     for code in codes:
         if code == 0:
             fg, bg = DEFAULT_FG, DEFAULT_BG
-        elif 30 <= code <= 37:
-            fg = PALETTE[code - 30]
-        elif 90 <= code <= 97:
-            fg = PALETTE[code - 90 + 8]
         elif code == 39:
             fg = DEFAULT_FG
-        elif 40 <= code <= 47:
-            bg = PALETTE[code - 40]
-        elif 100 <= code <= 107:
-            bg = PALETTE[code - 100 + 8]
         elif code == 49:
             bg = DEFAULT_BG
+        elif 30 <= code <= 37 or 90 <= code <= 97:
+            fg = palette_colour(code - 30)
+        elif 40 <= code <= 47 or 100 <= code <= 107:
+            bg = palette_colour(code - 40)
     return fg, bg
 
 
