@@ -62,7 +62,8 @@ void suspend_on_signal(int)
 {
     const int saved_errno = errno;
     if (output_is_terminal != 0) {
-        [[maybe_unused]] const ssize_t ignored = write(STDOUT_FILENO, "\x1b[0m", 4);
+        [[maybe_unused]] const ssize_t ignored =
+            write(STDOUT_FILENO, ANSI_DEFAULT_COLORS, sizeof ANSI_DEFAULT_COLORS - 1);
     }
     signal(SIGTSTP, SIG_DFL);
     sigset_t suspend;

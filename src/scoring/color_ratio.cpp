@@ -52,16 +52,15 @@ int find_color_pattern(const ColorPattern& pattern)
     return row;
 }
 
-std::int32_t color_pattern_points(const ColorPattern& pattern)
+std::int32_t color_row_points(int row)
 {
-    const int row = find_color_pattern(pattern);
-    return row < COLOR_PATTERN_COUNT ? COLOR_PATTERNS[row].points : 0;
+    return row >= 0 && row < COLOR_PATTERN_COUNT ? COLOR_PATTERNS[row].points : 0;
 }
 
 std::int32_t score_color_ratio(const NumberSet& set, DetailLine& line)
 {
     const ColorPattern pattern = color_pattern_of(set);
-    const std::int32_t points = color_pattern_points(pattern);
+    const std::int32_t points = color_row_points(find_color_pattern(pattern));
 
     // The digits joined by " : "; five digits make the longest, 17 characters.
     char ratio[COLOR_GROUP_COUNT * 4] = {};

@@ -32,8 +32,8 @@ ColorPattern color_pattern_of(const NumberSet& set);
 // The index of the row of COLOR_PATTERNS that holds `pattern`, or COLOR_PATTERN_COUNT.
 int find_color_pattern(const ColorPattern& pattern);
 
-// The points of a pattern: its row's, or 0 when no row holds it.
-std::int32_t color_pattern_points(const ColorPattern& pattern);
+// The points of a row found by find_color_pattern: 0 for COLOR_PATTERN_COUNT, no row.
+std::int32_t color_row_points(int row);
 
 // Writes the ball-colour ratio line for `set` and returns its points.
 std::int32_t score_color_ratio(const NumberSet& set, DetailLine& line);

@@ -15,8 +15,7 @@ SetScore score_of(const NumberSet& set)
 
     const ColorPattern pattern = color_pattern_of(set);
     score.color_row = find_color_pattern(pattern);
-    score.color_points =
-        score.color_row < COLOR_PATTERN_COUNT ? COLOR_PATTERNS[score.color_row].points : 0;
+    score.color_points = color_row_points(score.color_row);
 
     score.odd_count = count_odd_numbers(set);
     score.odd_even_points = ODD_EVEN_POINTS[score.odd_count];

@@ -45,7 +45,7 @@ void describe_color_pattern(const ScoreDistribution& distribution, int pattern_r
     std::snprintf(row.label, sizeof row.label, "%s",
                   has_row ? COLOR_PATTERNS[pattern_row].pattern
                           : distribution.unmatched_pattern.digits);
-    row.points = has_row ? COLOR_PATTERNS[pattern_row].points : 0;
+    row.points = color_row_points(pattern_row);
 }
 
 void describe_odd_count(const ScoreDistribution&, int odd, OutcomeRow& row)
