@@ -13,6 +13,7 @@ else()
         -Wpedantic                # nothing outside ISO C++
         -Wshadow                  # a local hiding another name reads wrong
         -Wconversion              # silent narrowing of numbers
+        -Wformat=2                # every printf-style format checked against its arguments
         -Wno-sign-conversion      # int indexes into std::array are deliberate; clang implies it
         $<$<BOOL:${LOTTO_WARNINGS_AS_ERRORS}>:-Werror>)
 endif()

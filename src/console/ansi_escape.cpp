@@ -1,5 +1,7 @@
 #include "console/ansi_escape.hpp"
 
+#include "scoring/text_format.hpp"
+
 namespace {
 
 // ANSI numbers its eight colours red = 1, green = 2, blue = 4; the console's bits are the
@@ -25,21 +27,5 @@ std::size_t format_ansi_attribute(ConsoleAttribute attribute, char (&out)[ANSI_E
     const unsigned background = (attribute >> 4) & 0x0FU;
     const int fg = (is_intense(foreground) ? 90 : 30) + ansi_colour_index(foreground);
     const int bg = (is_intense(background) ? 100 : 40) + ansi_colour_index(background);
-    // Written by hand: a screen sets sixty of these, and each is two or three digits twice.
-    std::size_t length = 0;
-    const auto put_number = [&](int number) {
-        if (number >= 100) {
-            out[length++] = static_cast<char>('0' + number / 100);
-        }
-        out[length++] = static_cast<char>('0' + number / 10 % 10);
-        out[length++] = static_cast<char>('0' + number % 10);
-    };
-    out[length++] = '\x1b';
-    out[length++] = '[';
-    put_number(fg);
-    out[length++] = ';';
-    put_number(bg);
-    out[length++] = 'm';
-    out[length] = '\0';
-    return length;
+    return format_text(out, sizeof out, "\x1b[%d;%dm", fg, bg);
 }

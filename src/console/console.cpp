@@ -1,15 +1,19 @@
 #include "console/console.hpp"
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstring>
 
 #include "console/ansi_escape.hpp"
+#include "generation/prediction_table.hpp"
 
 namespace {
 
 // A detail screen is about 3 KiB, so a whole screen goes out in one write.
 constexpr std::size_t OUTPUT_CAPACITY = 8192;
 constexpr std::size_t INPUT_CAPACITY = 4096;
+// Twice a detail line: the longest piece the screens format.
+constexpr std::size_t FORMATTED_CAPACITY = 2 * LINE_SIZE;
 
 struct ConsoleSession {
     ConsoleBackend backend;
@@ -67,6 +71,16 @@ void console_print(const char* text)
 void console_write(const char* data, std::size_t size)
 {
     append(data, size);
+}
+
+void console_printf(const char* format, ...)
+{
+    char formatted[FORMATTED_CAPACITY];
+    std::va_list arguments;
+    va_start(arguments, format);
+    const std::size_t length = format_text_list(formatted, sizeof formatted, format, arguments);
+    va_end(arguments);
+    append(formatted, length);
 }
 
 void console_set_attribute(ConsoleAttribute attribute)

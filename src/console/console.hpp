@@ -31,15 +31,8 @@ void console_open(const ConsoleBackend& backend);
 void console_print(const char* text);
 void console_write(const char* data, std::size_t size);
 
-// The longest formatted piece the screens print is one detail line.
-inline constexpr std::size_t CONSOLE_FORMATTED_CAPACITY = 512;
-
-template <typename... Arguments>
-void console_printf(const char* format, const Arguments&... arguments)
-{
-    char formatted[CONSOLE_FORMATTED_CAPACITY];
-    console_write(formatted, format_text(formatted, sizeof formatted, format, arguments...));
-}
+// printf into the output buffer; the longest piece the screens format is one detail line.
+void console_printf(const char* format, ...) LOTTO_PRINTF_FORMAT(1, 2);
 void console_set_attribute(ConsoleAttribute attribute);
 void console_clear_screen();
 

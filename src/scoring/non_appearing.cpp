@@ -60,20 +60,14 @@ std::int32_t score_non_appearing(const NumberSet& set)
     const NonAppearingMatches matches = find_non_appearing(set);
     prediction_table.matched_numbers[k] = matches.numbers;
 
-    // The lead, the matches joined by ", " and the tail; matches are list numbers, 3 to 41.
+    // The lead, the matches joined by ", " and the tail.
     char text[TEXT_SIZE] = "미출현 숫자 ";
     const std::size_t lead_length = std::strlen(text);
     std::size_t length = lead_length;
     for (std::int32_t number : matches.numbers) {
         if (number > 0) {
-            if (length > lead_length) {
-                text[length++] = ',';
-                text[length++] = ' ';
-            }
-            if (number >= 10) {
-                text[length++] = static_cast<char>('0' + number / 10);
-            }
-            text[length++] = static_cast<char>('0' + number % 10);
+            length += format_text(text + length, sizeof text - length,
+                                  length > lead_length ? ", %d" : "%d", number);
         }
     }
     if (length == lead_length) {

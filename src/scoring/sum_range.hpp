@@ -9,7 +9,9 @@ struct SumRange {
     std::int32_t lowest;
     std::int32_t highest;
     std::int32_t points;
-    const char* line_format;
+    // The line is these two texts with the sum between them.
+    const char* before_sum;
+    const char* after_sum;
 };
 
 inline constexpr int SUM_RANGE_COUNT = 6;
