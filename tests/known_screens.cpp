@@ -34,6 +34,22 @@ std::string for_this_rand(const char* glibc, const char* windows_runtime)
 
 } // namespace
 
+std::string strip_escapes(const std::string& text)
+{
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\x1b' && i + 1 < text.size() && text[i + 1] == '[') {
+            i += 2;
+            while (i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == ';')) {
+                ++i;
+            }
+            continue; // skips the final letter too
+        }
+        plain += text[i];
+    }
+    return plain;
+}
+
 bool screens_are_known_for_this_rand()
 {
     return flavour != RandFlavour::Unknown;

@@ -16,3 +16,6 @@ extern const std::string FAREWELL;
 extern const std::string PREDICTIONS;
 extern const std::string DETAILS;
 bool screens_are_known_for_this_rand();
+
+// The text without its "ESC [ parameters letter" sequences: what a terminal shows as text.
+std::string strip_escapes(const std::string& text);

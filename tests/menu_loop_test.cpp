@@ -14,103 +14,53 @@ protected:
             GTEST_SKIP() << "no known screens for this platform's rand";
         }
     }
-
-    // The transcript of a plain session; the exit status must be 0.
-    static std::string session(const std::string& input)
-    {
-        ScriptedConsole script;
-        script.input = input;
-        EXPECT_EQ(run_scripted_session(script, ConsoleMode::Plain, KNOWN_SEED), 0);
-        return script.output;
-    }
 };
 
-TEST_F(MenuLoop, GenerateShowDetailsAndLeaveFromThem)
+// The transcript of a plain session, delivered `chunk` bytes per read; the status must be 0.
+std::string session(const std::string& input, std::size_t chunk = 4096)
 {
-    EXPECT_EQ(session("2\n3\n1\n"), FIRST_MENU + PREDICTIONS + SHOWN_MENU + DETAILS + "\n");
+    ScriptedConsole script;
+    script.input = input;
+    script.chunk = chunk;
+    EXPECT_EQ(run_scripted_session(script, ConsoleMode::Plain, KNOWN_SEED), 0) << input;
+    return script.output;
 }
 
-TEST_F(MenuLoop, RegeneratingWithinOneSecondShowsTheSameSets)
+TEST_F(MenuLoop, Transcripts)
 {
-    EXPECT_EQ(session("2\n2\n1\n"),
-              FIRST_MENU + PREDICTIONS + SHOWN_MENU + PREDICTIONS + SHOWN_MENU + FAREWELL);
-}
-
-TEST_F(MenuLoop, BackFromDetailsShowsTheSamePredictionAgain)
-{
-    EXPECT_EQ(session("2\n3\n2\n1\n"), FIRST_MENU + PREDICTIONS + SHOWN_MENU + DETAILS + "\n" +
-                                           PREDICTIONS + SHOWN_MENU + FAREWELL);
-}
-
-TEST_F(MenuLoop, AnInvalidDetailChoiceRepeatsTheWholeScreen)
-{
-    EXPECT_EQ(session("2\n3\n3\nx\n1\n"), FIRST_MENU + PREDICTIONS + SHOWN_MENU + DETAILS +
-                                              INVALID + DETAILS + INVALID + DETAILS + "\n");
-}
-
-TEST_F(MenuLoop, LeavingFromTheFirstMenu)
-{
-    EXPECT_EQ(session("1\n"), FIRST_MENU + FAREWELL);
-}
-
-TEST_F(MenuLoop, DetailsAreNotOfferedBeforeAGeneration)
-{
-    EXPECT_EQ(session("3\n1\n"), FIRST_MENU + INVALID + FIRST_MENU + FAREWELL);
-}
-
-TEST_F(MenuLoop, EveryCharacterThatCannotStartANumberCostsOneRetry)
-{
+    const std::string P = PREDICTIONS + SHOWN_MENU;
     const std::string retry = INVALID + FIRST_MENU;
-    EXPECT_EQ(session("abc\n1\n"), FIRST_MENU + retry + retry + retry + FAREWELL);
-    // A sign that no digit follows is consumed with the character after it.
-    EXPECT_EQ(session("-x1\n"), FIRST_MENU + retry + FAREWELL);
-}
-
-TEST_F(MenuLoop, NumbersThatNameNoChoiceAreInvalid)
-{
-    const std::string retry = INVALID + FIRST_MENU;
-    EXPECT_EQ(session("12\n0\n-1\n1\n"), FIRST_MENU + retry + retry + retry + FAREWELL);
-}
-
-TEST_F(MenuLoop, ANumberBeyondThirtyTwoBitsIsOneInvalidChoice)
-{
-    const std::string retry = INVALID + FIRST_MENU;
-    EXPECT_EQ(session("99999999999999999999\n1\n"), FIRST_MENU + retry + FAREWELL);
-    EXPECT_EQ(session("4294967297\n1\n"), FIRST_MENU + retry + FAREWELL);
-    EXPECT_EQ(session("-99999999999999999999999999999999\n1\n"), FIRST_MENU + retry + FAREWELL);
-}
-
-TEST_F(MenuLoop, TheCharacterRightAfterANumberIsDiscarded)
-{
-    EXPECT_EQ(session("2x\n1\n"), FIRST_MENU + PREDICTIONS + SHOWN_MENU + FAREWELL);
-    EXPECT_EQ(session("+1\n"), FIRST_MENU + FAREWELL);
-    EXPECT_EQ(session("0001\n"), FIRST_MENU + FAREWELL);
-}
-
-TEST_F(MenuLoop, BlankLinesDoNotAnswerThePrompt)
-{
-    EXPECT_EQ(session("\n\n \t\r\n\n2\n\n\n1\n"), FIRST_MENU + PREDICTIONS + SHOWN_MENU + FAREWELL);
-}
-
-TEST_F(MenuLoop, TheEndOfInputEndsTheProgramOnAFreshLine)
-{
-    EXPECT_EQ(session(""), FIRST_MENU + "\n");
-    EXPECT_EQ(session("\n\n  \n"), FIRST_MENU + "\n");
-    EXPECT_EQ(session("2\n"), FIRST_MENU + PREDICTIONS + SHOWN_MENU + "\n");
-    EXPECT_EQ(session("2\n3\n"), FIRST_MENU + PREDICTIONS + SHOWN_MENU + DETAILS + "\n");
-    EXPECT_EQ(session("2\n3\n\n\n"), FIRST_MENU + PREDICTIONS + SHOWN_MENU + DETAILS + "\n");
-    // Input that ends inside an entry still answers it first.
-    EXPECT_EQ(session("ab"), FIRST_MENU + INVALID + FIRST_MENU + INVALID + FIRST_MENU + "\n");
-    EXPECT_EQ(session("2"), FIRST_MENU + PREDICTIONS + SHOWN_MENU + "\n");
-}
-
-TEST_F(MenuLoop, ALineAtATimeGivesTheSameTranscriptAsOneBlock)
-{
-    ScriptedConsole byte_by_byte;
-    byte_by_byte.input = "abc\n2\n3\n9\n2\n2x\n3\n1\n";
-    byte_by_byte.chunk = 1;
-    ASSERT_EQ(run_scripted_session(byte_by_byte, ConsoleMode::Plain, KNOWN_SEED), 0);
-    EXPECT_EQ(byte_by_byte.output, session(byte_by_byte.input));
+    const struct {
+        const char* input;
+        std::string transcript;
+    } cases[] = {
+        {"2\n3\n1\n", FIRST_MENU + P + DETAILS + "\n"},
+        // Within one second the clock, and so the prediction, is the same.
+        {"2\n2\n1\n", FIRST_MENU + P + P + FAREWELL},
+        {"2\n3\n2\n1\n", FIRST_MENU + P + DETAILS + "\n" + P + FAREWELL},
+        // The detail screen repeats whole below the old one.
+        {"2\n3\n3\nx\n1\n", FIRST_MENU + P + DETAILS + INVALID + DETAILS + INVALID + DETAILS + "\n"},
+        {"1\n", FIRST_MENU + FAREWELL},
+        {"3\n1\n", FIRST_MENU + retry + FAREWELL},
+        // Each character that cannot start a number costs a retry; a sign is consumed with
+        // the character after it.
+        {"abc\n-x1\n", FIRST_MENU + retry + retry + retry + retry + FAREWELL},
+        {"12\n0\n-1\n99999999999999999999\n1\n", FIRST_MENU + retry + retry + retry + retry + FAREWELL},
+        // The character right after a number is discarded with it.
+        {"2x\n+1\n", FIRST_MENU + P + FAREWELL},
+        // A new menu starts from no choice: junk there is not the previous answer.
+        {"2\nx\n1\n", FIRST_MENU + P + INVALID + SHOWN_MENU + FAREWELL},
+        {"\n\n \t\r\n\n2\n\n\n0001\n", FIRST_MENU + P + FAREWELL},
+        // The end of input ends the program on a fresh line, after answering what came.
+        {"", FIRST_MENU + "\n"},
+        {"2\n3\n\n\n", FIRST_MENU + P + DETAILS + "\n"},
+        {"ab", FIRST_MENU + retry + retry + "\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(session(c.input), c.transcript) << "input: " << c.input;
+        // A terminal hands over a byte or a line at a time; the dialogue is the same.
+        EXPECT_EQ(session(c.input, 1), c.transcript) << "byte by byte: " << c.input;
+    }
 }
 
 TEST_F(MenuLoop, EveryPromptIsShownBeforeTheProgramWaits)
@@ -119,24 +69,18 @@ TEST_F(MenuLoop, EveryPromptIsShownBeforeTheProgramWaits)
     script.input = "2\n3\n2\n";
     script.chunk = 2; // one answer per read, as a terminal delivers them
     script.record_shown_at_each_read = true;
-    ASSERT_EQ(run_scripted_session(script, ConsoleMode::Plain, KNOWN_SEED), 0);
+    ASSERT_EQ(run_scripted_session(script, ConsoleMode::AnsiTerminal, KNOWN_SEED), 0);
     const std::vector<std::string> expected = {
         FIRST_MENU,
         FIRST_MENU + PREDICTIONS + SHOWN_MENU,
         FIRST_MENU + PREDICTIONS + SHOWN_MENU + DETAILS,
         FIRST_MENU + PREDICTIONS + SHOWN_MENU + DETAILS + "\n" + PREDICTIONS + SHOWN_MENU,
     };
-    EXPECT_EQ(script.shown_at_each_read, expected);
-}
-
-TEST_F(MenuLoop, EachWaitForInputSendsWhatIsShownInOneWrite)
-{
-    ScriptedConsole script;
-    script.input = "2\n3\n9\n2\n3\n1\n";
-    script.chunk = 2; // a line per read, as typed
-    ASSERT_EQ(run_scripted_session(script, ConsoleMode::AnsiTerminal, KNOWN_SEED), 0);
-    EXPECT_EQ(script.reads, 6);
-    // One before each wait, detail screens included, and the farewell at the end.
+    ASSERT_EQ(script.shown_at_each_read.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(strip_escapes(script.shown_at_each_read[i]), expected[i]) << "read " << i;
+    }
+    // One write before each wait and the farewell at the end, never one per cell.
     EXPECT_EQ(script.writes, script.reads + 1);
 }
 
@@ -153,6 +97,19 @@ TEST_F(MenuLoop, AFloodOfJunkEndsWithTheInputAndIsWrittenInBlocks)
     EXPECT_EQ(script.output, expected + "\n");
     EXPECT_EQ(script.reads_after_end, 0);
     EXPECT_LE(script.writes, static_cast<int>(script.output_bytes / 4096) + 2);
+}
+
+TEST(ConsoleOutput, AFailedWriteEndsTheSessionWithoutReadingOn)
+{
+    for (std::size_t writable : {std::size_t{0}, std::size_t{100}}) {
+        ScriptedConsole script;
+        script.input = "2\n3\n2\n2\n2\n1\n" + std::string(100000, 'x');
+        script.chunk = 2;
+        script.writable = writable;
+        EXPECT_EQ(run_scripted_session(script, ConsoleMode::Plain, 1), -1);
+        // Nobody can see the questions, so at most the answer to the first one is read.
+        EXPECT_LE(script.read_position, writable == 0 ? 0U : 2U);
+    }
 }
 
 } // namespace

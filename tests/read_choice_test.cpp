@@ -65,25 +65,4 @@ TEST(ReadChoice, TheEndOfInputBeforeAnythingButBlanks)
     expect_reading("-", true, 77, CONSOLE_END_OF_INPUT);
 }
 
-TEST(ConsoleOutput, AFailedWriteStopsTheSessionAndIsReported)
-{
-    ScriptedConsole script;
-    script.input = std::string(100000, 'x');
-    script.writable = 0;
-    EXPECT_EQ(run_scripted_session(script, ConsoleMode::Plain, 1), -1);
-    // Nobody can see the questions, so no more answers are read.
-    EXPECT_EQ(script.read_position, 0U);
-    EXPECT_TRUE(script.output.empty());
-}
-
-TEST(ConsoleOutput, AWriteThatFailsMidwayStopsAtTheNextWait)
-{
-    ScriptedConsole script;
-    script.input = "2\n3\n2\n2\n2\n1\n";
-    script.chunk = 2;
-    script.writable = 100;
-    EXPECT_EQ(run_scripted_session(script, ConsoleMode::Plain, 1), -1);
-    EXPECT_LE(script.read_position, 2U);
-}
-
 } // namespace

@@ -13,16 +13,22 @@ namespace {
 constexpr std::size_t OUTPUT_CAPACITY = 8192;
 constexpr std::size_t INPUT_CAPACITY = 4096;
 // Twice a detail line: the longest piece the screens format.
-constexpr std::size_t FORMATTED_CAPACITY = 2 * LINE_SIZE;
+constexpr std::size_t FORMATTED_CAPACITY = 2 * std::size_t{LINE_SIZE};
 
+// The one console of the process: where it reads and writes, and what is buffered.
 struct ConsoleSession {
+    // The platform's reads, writes and colour calls, or a test's.
     ConsoleBackend backend;
+    // Text not yet written; sent when full and before every wait for input.
     char output[OUTPUT_CAPACITY];
     std::size_t output_length;
+    // Set by the first failed write; from then on nothing is written or read.
     bool output_failed;
+    // The latest block read, consumed from input_position up to input_length.
     char input[INPUT_CAPACITY];
     std::size_t input_length;
     std::size_t input_position;
+    // Set once a read found the end of the input (or failed); no read follows.
     bool input_ended;
 };
 

@@ -2,21 +2,35 @@
 
 #include "console/console.hpp"
 
+namespace {
+
+// The five ball colours, as console attributes (background in the high four bits).
+constexpr ConsoleAttribute BLACK_ON_YELLOW = 0xE0;
+constexpr ConsoleAttribute WHITE_ON_BLUE = 0x9F;
+constexpr ConsoleAttribute WHITE_ON_RED = 0xCF;
+constexpr ConsoleAttribute BLACK_ON_WHITE = 0xF0;
+constexpr ConsoleAttribute BLACK_ON_GREEN = 0xA0;
+
+struct BallBand {
+    std::int32_t highest; // the band's last number
+    ConsoleAttribute colour;
+};
+
+constexpr BallBand BALL_BANDS[] = {
+    {10, BLACK_ON_YELLOW}, {20, WHITE_ON_BLUE}, {30, WHITE_ON_RED},
+    {40, BLACK_ON_WHITE},  {MAX_NUMBER, BLACK_ON_GREEN},
+};
+
+} // namespace
+
 ConsoleAttribute ball_color(std::int32_t number)
 {
-    if (number <= 10) {
-        return 0xE0; // black on bright yellow
+    for (const BallBand& band : BALL_BANDS) {
+        if (number <= band.highest) {
+            return band.colour;
+        }
     }
-    if (number <= 20) {
-        return 0x9F; // bright white on bright blue
-    }
-    if (number <= 30) {
-        return 0xCF; // bright white on bright red
-    }
-    if (number <= 40) {
-        return 0xF0; // black on bright white
-    }
-    return 0xA0; // black on bright green
+    return BLACK_ON_GREEN;
 }
 
 void print_number_cell(std::int32_t number)
