@@ -43,6 +43,7 @@ TEST(ReadChoice, ANumberAndTheOneCharacterAfterIt)
     // One past either end is no number, read whole, with its discarded character.
     expect_reading("2147483648\n7", true, 77, '7');
     expect_reading("-2147483649\n7", true, 77, '7');
+    expect_reading("-21474836480\n7", true, 77, '7');
 }
 
 TEST(ReadChoice, NoNumberKeepsTheChoiceAndCostsOneCharacter)

@@ -14,6 +14,7 @@ TEST(TextColumns, HangulTakesTwoColumnsAndEverythingElseOne)
     EXPECT_EQ(text_columns("21, 45"), 6);
     EXPECT_EQ(text_columns(program_text("미출현 숫자 ").c_str()), 12);
     EXPECT_EQ(text_columns(program_text("미출현 숫자 미포함").c_str()), 18);
+    EXPECT_EQ(text_columns(program_text("가힣").c_str()), 4); // the first and last syllable
 }
 
 TEST(TextColumns, PadsToColumnsNotBytes)
