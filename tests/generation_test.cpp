@@ -17,10 +17,10 @@ TEST(ShapeFilters, RejectAllOddAllEvenAndFourInARowAnywhere)
         NumberSet set;
         bool proposable;
     } cases[] = {
-        {{1, 3, 5, 7, 9, 45}, false},   {{2, 4, 6, 8, 10, 44}, false},
-        {{7, 8, 9, 10, 20, 33}, false}, {{1, 7, 8, 9, 10, 33}, false},
+        {{1, 3, 5, 7, 9, 45}, false},    {{2, 4, 6, 8, 10, 44}, false},
+        {{7, 8, 9, 10, 20, 33}, false},  {{1, 7, 8, 9, 10, 33}, false},
         {{1, 3, 42, 43, 44, 45}, false}, {{7, 8, 9, 20, 33, 41}, true},
-        {{1, 2, 3, 5, 6, 7}, true},     {{2, 4, 6, 8, 10, 45}, true},
+        {{1, 2, 3, 5, 6, 7}, true},      {{2, 4, 6, 8, 10, 45}, true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(is_proposable(c.set), c.proposable) << c.set[0] << " " << c.set[5];
@@ -35,8 +35,7 @@ void expect_sound_prediction(std::uint32_t seed)
         const NumberSet& set = prediction_table.sets[k];
         EXPECT_GE(set.front(), 1) << "seed " << seed;
         EXPECT_LE(set.back(), MAX_NUMBER) << "seed " << seed;
-        EXPECT_TRUE(std::adjacent_find(set.begin(), set.end(), std::greater_equal<>()) ==
-                    set.end())
+        EXPECT_TRUE(std::adjacent_find(set.begin(), set.end(), std::greater_equal<>()) == set.end())
             << "seed " << seed;
         EXPECT_TRUE(is_proposable(set)) << "seed " << seed;
         int shown = 0;

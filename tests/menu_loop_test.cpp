@@ -39,13 +39,15 @@ TEST_F(MenuLoop, Transcripts)
         {"2\n2\n1\n", FIRST_MENU + P + P + FAREWELL},
         {"2\n3\n2\n1\n", FIRST_MENU + P + DETAILS + "\n" + P + FAREWELL},
         // The detail screen repeats whole below the old one.
-        {"2\n3\n3\nx\n1\n", FIRST_MENU + P + DETAILS + INVALID + DETAILS + INVALID + DETAILS + "\n"},
+        {"2\n3\n3\nx\n1\n",
+         FIRST_MENU + P + DETAILS + INVALID + DETAILS + INVALID + DETAILS + "\n"},
         {"1\n", FIRST_MENU + FAREWELL},
         {"3\n1\n", FIRST_MENU + retry + FAREWELL},
         // Each character that cannot start a number costs a retry; a sign is consumed with
         // the character after it.
         {"abc\n-x1\n", FIRST_MENU + retry + retry + retry + retry + FAREWELL},
-        {"12\n0\n-1\n99999999999999999999\n1\n", FIRST_MENU + retry + retry + retry + retry + FAREWELL},
+        {"12\n0\n-1\n99999999999999999999\n1\n",
+         FIRST_MENU + retry + retry + retry + retry + FAREWELL},
         // The character right after a number is discarded with it.
         {"2x\n+1\n", FIRST_MENU + P + FAREWELL},
         // A new menu starts from no choice: junk there is not the previous answer.

@@ -77,3 +77,25 @@ if(EXISTS /dev/full)
         message(FATAL_ERROR "unexpected error text for /dev/full: ${errors}")
     endif()
 endif()
+
+# Options: help and version on standard output, anything else a usage error without a menu.
+foreach(case "--help|0|^Usage: lotto |" "--version|0|^lotto [0-9]+\\.[0-9]+\\.[0-9]+\r?\n$|"
+        "--bogus|2||^lotto: unknown option '--bogus'\r?\nTry 'lotto --help'.\r?\n$"
+        "extra|2||^lotto: unexpected argument 'extra'\r?\nTry 'lotto --help'.\r?\n$"
+        "--version,x|2||^lotto: unexpected argument 'x'\r?\n")
+    string(REPLACE "|" ";" fields "${case}")
+    list(GET fields 0 arguments)
+    list(GET fields 1 expected_status)
+    list(GET fields 2 expected_output)
+    list(GET fields 3 expected_errors)
+    string(REPLACE "," ";" arguments "${arguments}")
+    execute_process(COMMAND ${EMULATOR} "${LOTTO}" ${arguments}
+        INPUT_FILE "${work}/input.txt" OUTPUT_VARIABLE output ERROR_VARIABLE errors
+        RESULT_VARIABLE status)
+    if(NOT status EQUAL expected_status OR NOT output MATCHES "${expected_output}"
+       OR NOT errors MATCHES "${expected_errors}"
+       OR (expected_output STREQUAL "" AND NOT output STREQUAL "")
+       OR (expected_errors STREQUAL "" AND NOT errors STREQUAL ""))
+        message(FATAL_ERROR "lotto ${arguments}: status ${status}\noutput: ${output}\nerrors: ${errors}")
+    endif()
+endforeach()

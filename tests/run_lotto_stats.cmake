@@ -35,7 +35,7 @@ if(NOT status EQUAL 0 OR NOT csv MATCHES "^criterion,outcome,points,all_sets,pro
     message(FATAL_ERROR "unexpected CSV (status ${status}):\n${csv}")
 endif()
 
-foreach(arguments "--bogus" "--svg" "--csv;extra")
+foreach(arguments "--bogus" "--svg" "--csv;extra" "--svg;--csv" "--svg;-;--csv")
     execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" ${arguments}
         OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
     string(REPLACE "\r\n" "\n" errors "${errors}")
@@ -49,4 +49,14 @@ execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --help OUTPUT_VARIABLE help
 string(REPLACE "\r\n" "\n" help "${help}")
 if(NOT status EQUAL 0 OR NOT help MATCHES "^Usage: lotto-stats")
     message(FATAL_ERROR "--help gave status ${status}:\n${help}")
+endif()
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --version OUTPUT_VARIABLE version RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT version MATCHES "^lotto-stats [0-9]+\\.[0-9]+\\.[0-9]+\r?\n$")
+    message(FATAL_ERROR "--version gave status ${status}: ${version}")
+endif()
+# "-" is standard output: the histogram alone.
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --svg - OUTPUT_VARIABLE svg RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" svg "${svg}")
+if(NOT status EQUAL 0 OR NOT svg STREQUAL committed_svg)
+    message(FATAL_ERROR "--svg - gave status ${status} and not the histogram")
 endif()

@@ -20,6 +20,7 @@ import time
 
 PROMPT = "실행하실 메뉴를 선택하세요: ".encode()
 RESET = b"\x1b[0m"
+CLEAR = b"\x1b[H\x1b[2J\x1b[3J"
 failures = []
 
 
@@ -45,9 +46,9 @@ class Session:
             argv,
             stdin=subprocess.PIPE if stdin_pipe else slave,
             stdout=subprocess.PIPE if stdout_pipe else slave,
-            stderr=subprocess.PIPE,
+            stderr=slave,
             preexec_fn=own_terminal,
-            env=dict(os.environ, **(env or {})),
+            env={name: value for name, value in dict(os.environ, **(env or {})).items() if value},
         )
         os.close(slave)
         self.shown = b""
@@ -87,9 +88,8 @@ class Session:
         stdout = self.process.stdout.read() if self.process.stdout else b""
         status = self.process.wait(timeout=timeout)
         self.read_until(b"\0", timeout=0.5)  # whatever is left on the terminal
-        stderr = self.process.stderr.read()
         os.close(self.master)
-        return status, stdout, stderr
+        return status, stdout
 
 
 def posix_checks(lotto):
@@ -99,28 +99,47 @@ def posix_checks(lotto):
     s.type(b"2\n")
     check(s.read_until(PROMPT, 2), "the prediction screen appears", s.shown)
     s.type(b"1\n")
-    status, _, _ = s.finish()
+    status, _ = s.finish()
     check(status == 0, f"status 0 after choice 1, not {status}")
     check(b"\x1b[30;103m" in s.shown or b"\x1b[97;104m" in s.shown, "cells in colour", s.shown)
     check(s.shown.endswith(RESET), "the last bytes reset the colours", s.shown)
 
-    # Ctrl-C at the prompt: a fresh line, the terminal's colours, status 128 + SIGINT.
-    s = Session([lotto])
+    # Ctrl-C and Ctrl-\\ at the prompt: a fresh line, the terminal's colours, then the
+    # signal's own end.
+    for key, number in ((b"\x03", signal.SIGINT), (b"\x1c", signal.SIGQUIT)):
+        s = Session([lotto])
+        s.read_until(PROMPT)
+        s.type(key)
+        status, _ = s.finish()
+        check(status == -number, f"{key!r} ends by signal {number}, not status {status}")
+        check(s.shown.endswith(b"\n" + RESET), f"{key!r} resets the colours", s.shown)
+
+    # NO_COLOR: no colour, but the screen is still cleared. TERM dumb or unset: no escape
+    # sequence at all.
+    for env, clears in (({"NO_COLOR": "1"}, True), ({"TERM": "dumb"}, False), ({"TERM": ""}, False)):
+        s = Session([lotto], env=env)
+        s.read_until(PROMPT)
+        s.type(b"2\n")
+        s.read_until(PROMPT, 2)
+        s.type(b"\x03")
+        s.finish()
+        text = s.shown.replace(CLEAR, b"") if clears else s.shown
+        check((CLEAR in s.shown) == clears and b"\x1b" not in text, f"escapes with {env}", s.shown)
+    s = Session([lotto], env={"NO_COLOR": ""})
     s.read_until(PROMPT)
-    s.type(b"\x03")
-    status, _, _ = s.finish()
-    check(status == 128 + signal.SIGINT, f"Ctrl-C ends with 130, not {status}")
-    check(s.shown.endswith(b"\n" + RESET), "Ctrl-C resets the colours", s.shown)
+    s.type(b"2\n1\n")
+    s.finish()
+    check(b"\x1b[30;103m" in s.shown or b"\x1b[97;104m" in s.shown, "colour with empty NO_COLOR")
 
     # Colour follows standard output, whatever standard input is.
     s = Session([lotto], stdin_pipe=True)
     s.read_until(PROMPT)
     s.type(b"2\n1\n")
-    status, _, _ = s.finish()
+    status, _ = s.finish()
     check(status == 0 and b"\x1b[" in s.shown, "colour with input from a pipe", s.shown)
     s = Session([lotto], stdout_pipe=True)
     s.type(b"2\n1\n")
-    status, stdout, _ = s.finish()
+    status, stdout = s.finish()
     check(status == 0 and b"\x1b" not in stdout and PROMPT in stdout,
           "no escape into a pipe from a terminal", stdout)
 
@@ -132,6 +151,39 @@ def posix_checks(lotto):
     check(process.returncode == 1 and
           process.stderr == b"lotto: cannot write to standard output: Broken pipe\n",
           f"closed pipe: status {process.returncode}, {process.stderr!r}")
+
+
+def job_control_checks(lotto):
+    # Ctrl-Z in a shell with job control, then fg: the shell's messages have pushed the
+    # question away, so the program asks it again.
+    s = Session(["bash", "--norc", "--noprofile", "-i"], env={"PS1": "$ ", "HISTFILE": ""})
+    s.read_until(b"$ ")
+    s.type(lotto.encode() + b"\n")
+    check(s.read_until(PROMPT), "the menu appears under bash", s.shown)
+    s.type(b"\x1a")
+    check(s.read_until(b"$ ", 2), "Ctrl-Z gives the shell back", s.shown)
+    s.type(b"fg\n")
+    check(s.read_until(PROMPT, 2), "fg shows the question again", s.shown)
+    s.type(b"1\n")
+    check(s.read_until(b"$ ", 3), "the program ends after fg", s.shown)
+    s.type(b"exit\n")
+    s.finish()
+
+
+def unreadable_input_checks(lotto):
+    # Input that cannot be read is an error; input that ends is not.
+    directory = os.open("/", os.O_RDONLY)
+    for name, command, stdin in (("closed", ["sh", "-c", f"exec '{lotto}' <&-"], None),
+                                 ("a directory", [lotto], directory)):
+        process = subprocess.run(command, stdin=stdin, stdout=subprocess.PIPE,
+                                 stderr=subprocess.PIPE)
+        check(process.returncode == 1 and
+              process.stderr.startswith(b"lotto: cannot read standard input: ") and
+              process.stderr.count(b"\n") == 1,
+              f"input {name}: status {process.returncode}, {process.stderr!r}")
+    os.close(directory)
+    process = subprocess.run([lotto], stdin=subprocess.DEVNULL, stdout=subprocess.PIPE)
+    check(process.returncode == 0, "the end of input is no error")
 
 
 def windows_checks(lotto, emulator):
@@ -147,7 +199,7 @@ def windows_checks(lotto, emulator):
     s.type(b"3\r")
     check(s.read_until("2번 돌아가기".encode()), "the detail screen appears under Wine", s.shown)
     s.type(b"1\r")
-    status, _, _ = s.finish()
+    status, _ = s.finish()
     check(status == 0, f"status 0 under Wine, not {status}")
     text = re.sub(r"\x1b\[[0-9;?]*[A-Za-z]", "", s.shown.decode("utf-8", errors="replace"))
     for line, count in (("(홀수 : 짝수) = ", 5), ("공 색 구간별 비율 = ", 5), ("숫자 총합 =", 5),
@@ -168,6 +220,8 @@ def main():
         windows_checks(arguments.lotto, arguments.emulator)
     else:
         posix_checks(arguments.lotto)
+        job_control_checks(arguments.lotto)
+        unreadable_input_checks(arguments.lotto)
     print(f"terminal_session: {len(failures)} failed")
     return 1 if failures else 0
 

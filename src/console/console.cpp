@@ -13,6 +13,8 @@ namespace {
 constexpr std::size_t OUTPUT_CAPACITY = 8192;
 constexpr std::size_t INPUT_CAPACITY = 4096;
 // Twice a detail line: the longest piece the screens format.
+// The main menu's prompt line or the detail screen's rule and choices.
+constexpr std::size_t PROMPT_CAPACITY = 256;
 constexpr std::size_t FORMATTED_CAPACITY = 2 * std::size_t{LINE_SIZE};
 
 // The one console of the process: where it reads and writes, and what is buffered.
@@ -30,6 +32,11 @@ struct ConsoleSession {
     std::size_t input_position;
     // Set once a read found the end of the input (or failed); no read follows.
     bool input_ended;
+    // Set when that read failed.
+    bool input_failed;
+    // What the user was asked at the latest wait for input.
+    char prompt[PROMPT_CAPACITY];
+    std::size_t prompt_length;
 };
 
 ConsoleSession session{};
@@ -42,6 +49,21 @@ void write_through(const char* data, std::size_t size)
     if (session.backend.write_output == nullptr || !session.backend.write_output(data, size)) {
         session.output_failed = true;
     }
+}
+
+// Keeps the end of what is about to be shown, from the last blank line on.
+void remember_prompt()
+{
+    const char* const output = session.output;
+    std::size_t start = session.output_length;
+    while (start >= 2 && !(output[start - 1] == '\n' && output[start - 2] == '\n')) {
+        --start;
+    }
+    if (session.output_length - start >= PROMPT_CAPACITY) {
+        start = session.output_length - (PROMPT_CAPACITY - 1);
+    }
+    session.prompt_length = session.output_length - start;
+    std::memcpy(session.prompt, output + start, session.prompt_length);
 }
 
 void append(const char* data, std::size_t size)
@@ -67,6 +89,8 @@ void console_open(const ConsoleBackend& backend)
     session.input_length = 0;
     session.input_position = 0;
     session.input_ended = false;
+    session.input_failed = false;
+    session.prompt_length = 0;
 }
 
 void console_print(const char* text)
@@ -91,6 +115,9 @@ void console_printf(const char* format, ...)
 
 void console_set_attribute(ConsoleAttribute attribute)
 {
+    if (!session.backend.colors) {
+        return;
+    }
     switch (session.backend.mode) {
     case ConsoleMode::Plain:
         break;
@@ -135,7 +162,7 @@ bool console_flush()
 
 bool console_close()
 {
-    if (session.backend.mode == ConsoleMode::AnsiTerminal) {
+    if (session.backend.mode == ConsoleMode::AnsiTerminal && session.backend.colors) {
         console_print(ANSI_DEFAULT_COLORS);
     }
     return console_flush();
@@ -145,12 +172,16 @@ int console_read_byte()
 {
     if (session.input_position == session.input_length && !session.input_ended) {
         // About to wait: whatever the user should see must be out first.
+        if (session.output_length > 0) {
+            remember_prompt();
+        }
         const bool shown = console_flush();
         const std::ptrdiff_t received =
             shown && session.backend.read_input != nullptr
                 ? session.backend.read_input(session.input, sizeof session.input)
                 : 0;
         session.input_ended = received <= 0;
+        session.input_failed = received < 0;
         session.input_length =
             received > 0 ? std::min(static_cast<std::size_t>(received), sizeof session.input) : 0;
         session.input_position = 0;
@@ -159,4 +190,14 @@ int console_read_byte()
         return CONSOLE_END_OF_INPUT;
     }
     return static_cast<unsigned char>(session.input[session.input_position++]);
+}
+
+bool console_input_failed()
+{
+    return session.input_failed;
+}
+
+ConsolePrompt console_waiting_prompt()
+{
+    return ConsolePrompt{session.prompt, session.prompt_length};
 }

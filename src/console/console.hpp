@@ -23,6 +23,9 @@ struct ConsoleBackend {
     // Native mode only: applied after the text before them has been written.
     void (*set_attribute)(ConsoleAttribute attribute);
     void (*clear_screen)();
+    // False when colours are not wanted (NO_COLOR): no colour change reaches the user,
+    // clearing still does.
+    bool colors = true;
 };
 
 // Starts a session on `backend` with empty buffers.
@@ -42,6 +45,18 @@ bool console_flush();
 // Ends the session: gives an ANSI terminal its own colours back and flushes. False when
 // some output could not be written.
 bool console_close();
+
+// True when the input ended because it could not be read, not because it was over.
+bool console_input_failed();
+
+// What the user was asked when the console last waited for input: the text since the
+// last blank line, so it can be shown again after the program was suspended. Safe to
+// read from a signal handler while the program waits.
+struct ConsolePrompt {
+    const char* text;
+    std::size_t length;
+};
+ConsolePrompt console_waiting_prompt();
 
 // The next input byte, or CONSOLE_END_OF_INPUT. Everything printed so far reaches the
 // user before the console waits for input. Once the input has ended, or the output has

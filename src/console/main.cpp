@@ -1,16 +1,24 @@
 #include <cstdlib>
 
+#include "console/command_line.hpp"
 #include "console/console.hpp"
 #include "console/menu_loop.hpp"
 #include "console/platform.hpp"
 
-int main()
+int main(int argc, char** argv)
 {
+    const CommandLine command_line = parse_command_line(argc, argv);
+    if (command_line.action != CommandAction::RunMenu) {
+        return answer_command_line(command_line);
+    }
     console_open(open_platform_console());
-    const int status = run_menu_loop();
+    int status = run_menu_loop();
     if (!console_close()) {
         report_output_failure();
-        return EXIT_FAILURE;
+        status = EXIT_FAILURE;
+    } else if (console_input_failed()) {
+        report_input_failure();
+        status = EXIT_FAILURE;
     }
     return status;
 }

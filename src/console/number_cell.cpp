@@ -17,7 +17,7 @@ struct BallBand {
 };
 
 constexpr BallBand BALL_BANDS[] = {
-    {10, BLACK_ON_YELLOW}, {20, WHITE_ON_BLUE}, {30, WHITE_ON_RED},
+    {10, BLACK_ON_YELLOW}, {20, WHITE_ON_BLUE},          {30, WHITE_ON_RED},
     {40, BLACK_ON_WHITE},  {MAX_NUMBER, BLACK_ON_GREEN},
 };
 

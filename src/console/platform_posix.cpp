@@ -1,8 +1,9 @@
 // The console on POSIX terminals: standard input and output as file descriptors, colours
-// and clearing as ANSI escape sequences when the output is a terminal.
+// and clearing as ANSI escape sequences when the output is a terminal that knows them.
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 
@@ -13,14 +14,21 @@
 
 namespace {
 
+// Decided once at start-up; read by the signal handlers.
 volatile std::sig_atomic_t output_is_terminal = 0;
+volatile std::sig_atomic_t output_has_colors = 0;
 int output_error = 0;
+int input_error = 0;
 
 std::ptrdiff_t read_standard_input(char* buffer, std::size_t capacity)
 {
     for (;;) {
         const ssize_t received = read(STDIN_FILENO, buffer, capacity);
-        if (received >= 0 || errno != EINTR) {
+        if (received >= 0) {
+            return received;
+        }
+        if (errno != EINTR) {
+            input_error = errno;
             return received;
         }
     }
@@ -43,61 +51,97 @@ bool write_standard_output(const char* data, std::size_t size)
     return true;
 }
 
+// Only write(2) here: these run inside signal handlers.
+void write_quietly(const char* data, std::size_t size)
+{
+    [[maybe_unused]] const ssize_t ignored = write(STDOUT_FILENO, data, size);
+}
+
+void give_back_colors()
+{
+    if (output_has_colors != 0) {
+        write_quietly(ANSI_DEFAULT_COLORS, sizeof ANSI_DEFAULT_COLORS - 1);
+    }
+}
+
+void deliver_with_default_action(int signal_number)
+{
+    signal(signal_number, SIG_DFL);
+    sigset_t pending;
+    sigemptyset(&pending);
+    sigaddset(&pending, signal_number);
+    sigprocmask(SIG_UNBLOCK, &pending, nullptr);
+    raise(signal_number);
+}
+
+// Ctrl-C, Ctrl-\, hang-up, termination: after the echoed ^C a fresh line and the
+// terminal's own colours, then the end the signal always brings.
 void end_on_signal(int signal_number)
 {
     if (output_is_terminal != 0) {
-        // After the echoed ^C, a fresh line and the terminal's own colours.
-        constexpr char farewell[] = "\n\x1b[0m";
-        [[maybe_unused]] const ssize_t ignored =
-            write(STDOUT_FILENO, farewell, sizeof farewell - 1);
+        write_quietly("\n", 1);
     }
+    give_back_colors();
+    deliver_with_default_action(signal_number);
     _exit(128 + signal_number);
 }
 
-void install_suspend_handler();
-
 // Ctrl-Z: the shell takes the terminal back while the program sleeps, so it gets its own
 // colours back too; the program's colours return with its next cell.
-void suspend_on_signal(int)
+void suspend_on_signal(int signal_number)
 {
     const int saved_errno = errno;
-    if (output_is_terminal != 0) {
-        [[maybe_unused]] const ssize_t ignored =
-            write(STDOUT_FILENO, ANSI_DEFAULT_COLORS, sizeof ANSI_DEFAULT_COLORS - 1);
-    }
-    signal(SIGTSTP, SIG_DFL);
-    sigset_t suspend;
-    sigemptyset(&suspend);
-    sigaddset(&suspend, SIGTSTP);
-    sigprocmask(SIG_UNBLOCK, &suspend, nullptr);
-    raise(SIGTSTP); // stops here until the shell continues the program
-    install_suspend_handler();
+    give_back_colors();
+    struct sigaction own {};
+    sigaction(signal_number, nullptr, &own);
+    deliver_with_default_action(signal_number); // stops here until the shell continues it
+    sigaction(signal_number, &own, nullptr);
     errno = saved_errno;
 }
 
-void install_suspend_handler()
+// After fg the shell's job messages stand where the question was: ask it again.
+void continue_on_signal(int)
+{
+    if (output_is_terminal != 0) {
+        const int saved_errno = errno;
+        const ConsolePrompt prompt = console_waiting_prompt();
+        write_quietly(prompt.text, prompt.length);
+        errno = saved_errno;
+    }
+}
+
+void install(int signal_number, void (*handler)(int))
 {
     struct sigaction action {};
-    action.sa_handler = suspend_on_signal;
+    action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTSTP, &action, nullptr);
+    sigaction(signal_number, &action, nullptr);
 }
 
 void install_signal_handlers()
 {
-    struct sigaction action {};
-    action.sa_handler = end_on_signal;
-    sigemptyset(&action.sa_mask);
-    for (int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
-        sigaction(signal_number, &action, nullptr);
+    for (int signal_number : {SIGINT, SIGQUIT, SIGTERM, SIGHUP}) {
+        install(signal_number, end_on_signal);
     }
-    install_suspend_handler();
+    install(SIGTSTP, suspend_on_signal);
+    install(SIGCONT, continue_on_signal);
     // A closed pipe is a write error to report, not a silent death.
-    struct sigaction ignore {};
-    ignore.sa_handler = SIG_IGN;
-    sigemptyset(&ignore.sa_mask);
-    sigaction(SIGPIPE, &ignore, nullptr);
+    install(SIGPIPE, SIG_IGN);
+}
+
+// A terminal that shows escape sequences: TERM names one, and not "dumb".
+bool terminal_knows_escapes()
+{
+    const char* term = std::getenv("TERM");
+    return term != nullptr && term[0] != '\0' && std::strcmp(term, "dumb") != 0;
+}
+
+// NO_COLOR set to anything but the empty string turns colours off.
+bool colors_wanted()
+{
+    const char* no_color = std::getenv("NO_COLOR");
+    return no_color == nullptr || no_color[0] == '\0';
 }
 
 } // namespace
@@ -105,14 +149,17 @@ void install_signal_handlers()
 ConsoleBackend open_platform_console()
 {
     const bool terminal = isatty(STDOUT_FILENO) == 1;
+    const bool escapes = terminal && terminal_knows_escapes();
     output_is_terminal = terminal ? 1 : 0;
+    output_has_colors = escapes && colors_wanted() ? 1 : 0;
     install_signal_handlers();
     return ConsoleBackend{
-        terminal ? ConsoleMode::AnsiTerminal : ConsoleMode::Plain,
+        escapes ? ConsoleMode::AnsiTerminal : ConsoleMode::Plain,
         read_standard_input,
         write_standard_output,
         nullptr,
         nullptr,
+        output_has_colors != 0,
     };
 }
 
@@ -120,4 +167,10 @@ void report_output_failure()
 {
     std::fprintf(stderr, "lotto: cannot write to standard output: %s\n",
                  std::strerror(output_error != 0 ? output_error : EIO));
+}
+
+void report_input_failure()
+{
+    std::fprintf(stderr, "lotto: cannot read standard input: %s\n",
+                 std::strerror(input_error != 0 ? input_error : EIO));
 }

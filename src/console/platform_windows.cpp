@@ -20,12 +20,17 @@ constexpr std::size_t CONVERSION_CHUNK = 2048;
 
 HANDLE output_handle = INVALID_HANDLE_VALUE;
 int output_errno = 0;
+int input_errno = 0;
 DWORD output_windows_error = 0;
 
 std::ptrdiff_t read_standard_input(char* buffer, std::size_t capacity)
 {
     const unsigned request = capacity > 0x7FFFFFFFU ? 0x7FFFFFFFU : static_cast<unsigned>(capacity);
-    return _read(0, buffer, request);
+    const int received = _read(0, buffer, request);
+    if (received < 0) {
+        input_errno = errno;
+    }
+    return received;
 }
 
 bool write_redirected(const char* data, std::size_t size)
@@ -103,12 +108,15 @@ ConsoleBackend open_platform_console()
     // GetConsoleMode, unlike _isatty, is not fooled by the NUL device.
     const bool console = output_handle != INVALID_HANDLE_VALUE && output_handle != nullptr &&
                          GetConsoleMode(output_handle, &mode) != 0;
+    // NO_COLOR set to anything but the empty string: no attribute calls.
+    const char* no_color = std::getenv("NO_COLOR");
+    const bool colors = no_color == nullptr || no_color[0] == '\0';
     if (console) {
-        return ConsoleBackend{ConsoleMode::Native, read_standard_input, write_console,
-                              set_console_attribute, clear_console};
+        return ConsoleBackend{ConsoleMode::Native,   read_standard_input, write_console,
+                              set_console_attribute, clear_console,       colors};
     }
-    return ConsoleBackend{ConsoleMode::Plain, read_standard_input, write_redirected, nullptr,
-                          nullptr};
+    return ConsoleBackend{
+        ConsoleMode::Plain, read_standard_input, write_redirected, nullptr, nullptr, false};
 }
 
 void report_output_failure()
@@ -120,4 +128,10 @@ void report_output_failure()
         std::fprintf(stderr, "lotto: cannot write to standard output: %s\n",
                      std::strerror(output_errno != 0 ? output_errno : EIO));
     }
+}
+
+void report_input_failure()
+{
+    std::fprintf(stderr, "lotto: cannot read standard input: %s\n",
+                 std::strerror(input_errno != 0 ? input_errno : EIO));
 }

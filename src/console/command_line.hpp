@@ -1,0 +1,17 @@
+#pragma once
+
+// What `lotto` was asked to do by its arguments.
+enum class CommandAction { RunMenu, ShowHelp, ShowVersion, UsageError };
+
+struct CommandLine {
+    CommandAction action;
+    // For UsageError: what is wrong, and the argument it is about.
+    const char* problem;
+    const char* argument;
+};
+
+CommandLine parse_command_line(int argc, const char* const* argv);
+
+// Acts on a command line other than RunMenu: help or version on standard output, or a
+// usage error on the error stream. Returns the exit status.
+int answer_command_line(const CommandLine& command_line);
