@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the release package of a build tree and checks what a user would get from it.
-#   tools/check_packages.sh deb build/default        Debian package: files, then installed and run
+# Builds the release package of a build tree, writes its SHA256SUMS beside it, and checks
+# what a user would get from it.
+#   tools/check_packages.sh deb build/default        Debian package: lintian, files, manual
+#                                                    pages, run; as root also dpkg -i and -r
 #   tools/check_packages.sh zip build/windows-cross  Windows ZIP: files, DLLs, then run under Wine
 set -euo pipefail
 kind=$1
@@ -29,22 +31,46 @@ expect_session() { # runner...
         grep -q '종료하였습니다$' || fail "the installed program did not end with its farewell"
 }
 
-(cd "$build" && cpack >/dev/null)
+cmake --build "$build" >/dev/null
+(cd "$build" && rm -f lotto_*.deb lotto-*.zip SHA256SUMS && cpack >/dev/null)
 
 case $kind in
 deb)
     package=$(ls "$build"/lotto_*_*.deb)
+    # Debian's own checker: no error, no warning, no hardening tag.
+    lintian -I --tag-display-limit 0 "$package" 2>/dev/null | tee "$scratch/lintian"
+    if grep -qE '^[EW]: |hardening' "$scratch/lintian"; then
+        fail "lintian finds fault with $(basename "$package")"
+    fi
     listing=$(dpkg-deb -c "$package")
-    expect_files "$listing" usr/bin/lotto usr/bin/lotto-stats usr/share/doc/lotto/README.md
+    expect_files "$listing" usr/bin/lotto usr/bin/lotto-stats usr/share/doc/lotto/README.md \
+        usr/share/doc/lotto/copyright usr/share/doc/lotto/changelog.gz \
+        usr/share/doc/lotto/docs/images/prediction-screen.svg \
+        usr/share/man/man1/lotto.1.gz usr/share/man/man1/lotto-stats.1.gz
     dpkg-deb -x "$package" "$scratch/root"
+    for page in lotto lotto-stats; do
+        man -l "$scratch/root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null | grep . &&
+            fail "man finds fault with $page(1)"
+        man -l "$scratch/root/usr/share/man/man1/$page.1.gz" | grep -q "^NAME" ||
+            fail "$page(1) does not render"
+    done
     charset=UTF-8
     expect_session "$scratch/root/usr/bin/lotto"
     "$scratch/root/usr/bin/lotto-stats" --help >/dev/null || fail "lotto-stats --help failed"
+    if [ "$(id -u)" = 0 ] && ! dpkg -s lotto >/dev/null 2>&1; then
+        dpkg -i "$package" >/dev/null || fail "dpkg -i failed"
+        [ "$(lotto --version)" = "lotto $(dpkg-deb -f "$package" Version)" ] ||
+            fail "the installed lotto does not answer --version"
+        dpkg -r lotto >/dev/null || fail "dpkg -r failed"
+        [ ! -e /usr/bin/lotto ] && [ ! -e /usr/share/doc/lotto ] && [ ! -e /usr/share/man/man1/lotto.1.gz ] ||
+            fail "dpkg -r left files behind"
+    fi
     ;;
 zip)
     package=$(ls "$build"/lotto-*-win64.zip)
     listing=$(cmake -E tar tf "$package")
-    expect_files "$listing" lotto.exe lotto-stats.exe README.md
+    expect_files "$listing" lotto.exe lotto-stats.exe README.md LICENSE CHANGELOG.md \
+        docs/images/prediction-screen.svg
     (cd "$scratch" && cmake -E tar xf "$package")
     exe=$(find "$scratch" -name lotto.exe)
     # Static: only DLLs that every Windows has.
@@ -61,4 +87,5 @@ zip)
     fail "unknown package kind '$kind'"
     ;;
 esac
-echo "check_packages: $(basename "$package") is complete and runs"
+(cd "$build" && sha256sum "$(basename "$package")" >SHA256SUMS)
+echo "check_packages: $(basename "$package") is complete and runs; $build/SHA256SUMS"
