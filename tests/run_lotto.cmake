@@ -82,7 +82,8 @@ endif()
 foreach(case "--help|0|^Usage: lotto |" "--version|0|^lotto [0-9]+\\.[0-9]+\\.[0-9]+\r?\n$|"
         "--bogus|2||^lotto: unknown option '--bogus'\r?\nTry 'lotto --help'.\r?\n$"
         "extra|2||^lotto: unexpected argument 'extra'\r?\nTry 'lotto --help'.\r?\n$"
-        "--version,x|2||^lotto: unexpected argument 'x'\r?\n")
+        "--version,x|2||^lotto: no other argument may come with '--version'\r?\n"
+        "--draws|2||^lotto: a file name must follow '--draws'\r?\n")
     string(REPLACE "|" ";" fields "${case}")
     list(GET fields 0 arguments)
     list(GET fields 1 expected_status)

@@ -5,6 +5,9 @@ enum class CommandAction { RunMenu, ShowHelp, ShowVersion, UsageError };
 
 struct CommandLine {
     CommandAction action;
+    // For RunMenu: the draw history whose overdue numbers replace the compiled-in lists,
+    // or nullptr.
+    const char* draws_file;
     // For UsageError: what is wrong, and the argument it is about.
     const char* problem;
     const char* argument;

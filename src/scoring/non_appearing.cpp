@@ -6,6 +6,21 @@
 #include "scoring/text_columns.hpp"
 #include "scoring/text_format.hpp"
 
+// Built once from the lists, so a set is scored without searching them.
+constexpr NonAppearingPoints COMPILED_IN_POINTS = [] {
+    NonAppearingPoints points{};
+    for (std::int32_t number : NON_APPEARING_5) {
+        points.by_number[static_cast<std::size_t>(number)] = 5;
+    }
+    for (std::int32_t number : NON_APPEARING_10) {
+        points.by_number[static_cast<std::size_t>(number)] = 10;
+    }
+    for (std::int32_t number : NON_APPEARING_15) {
+        points.by_number[static_cast<std::size_t>(number)] = 15;
+    }
+    return points;
+}();
+
 namespace {
 
 // The field the text is padded to, in console columns: six two-digit matches fill it.
@@ -13,28 +28,26 @@ constexpr int TEXT_COLUMNS = 39;
 // Room for the lead, six numbers with their separators and the tail, in any encoding.
 constexpr int TEXT_SIZE = LINE_SIZE / 2;
 
-// What each number earns from the lists, so a set is scored without searching them.
-constexpr std::array<std::int32_t, MAX_NUMBER + 1> POINTS_BY_NUMBER = [] {
-    std::array<std::int32_t, MAX_NUMBER + 1> points{};
-    for (std::int32_t number : NON_APPEARING_5) {
-        points[static_cast<std::size_t>(number)] = 5;
-    }
-    for (std::int32_t number : NON_APPEARING_10) {
-        points[static_cast<std::size_t>(number)] = 10;
-    }
-    for (std::int32_t number : NON_APPEARING_15) {
-        points[static_cast<std::size_t>(number)] = 15;
-    }
-    return points;
-}();
+NonAppearingPoints points_in_force = COMPILED_IN_POINTS;
 
 std::int32_t points_of(std::int32_t number)
 {
-    return number >= 1 && number <= MAX_NUMBER ? POINTS_BY_NUMBER[static_cast<std::size_t>(number)]
-                                               : 0;
+    return number >= 1 && number <= MAX_NUMBER
+               ? points_in_force.by_number[static_cast<std::size_t>(number)]
+               : 0;
 }
 
 } // namespace
+
+void use_non_appearing_points(const NonAppearingPoints& points)
+{
+    points_in_force = points;
+}
+
+const NonAppearingPoints& non_appearing_points()
+{
+    return points_in_force;
+}
 
 NonAppearingMatches find_non_appearing(const NumberSet& set)
 {

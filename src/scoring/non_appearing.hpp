@@ -11,6 +11,19 @@ inline constexpr std::int32_t NON_APPEARING_5[13] = {3,  4,  6,  11, 14, 22, 24,
 inline constexpr std::int32_t NON_APPEARING_10[5] = {5, 7, 17, 23, 38};
 inline constexpr std::int32_t NON_APPEARING_15[1] = {21};
 
+// What each number earns from the lists in force: 0, 5, 10 or 15. Index 0 is unused.
+struct NonAppearingPoints {
+    std::array<std::int32_t, MAX_NUMBER + 1> by_number;
+};
+
+// The three lists above, as points per number.
+extern const NonAppearingPoints COMPILED_IN_POINTS;
+
+// Puts other lists in force, e.g. those derived from a draw history; the criterion then
+// works as with the compiled-in ones. The lists in force start as the compiled-in ones.
+void use_non_appearing_points(const NonAppearingPoints& points);
+const NonAppearingPoints& non_appearing_points();
+
 // A set's matches in the order they are shown (5-point matches first, then 10, then 15)
 // with 0 in the empty slots, and the points they earn.
 struct NonAppearingMatches {

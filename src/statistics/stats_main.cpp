@@ -1,10 +1,17 @@
 // lotto-stats: scores every possible set with the program's own scoring and reports the
 // exact distribution of each criterion and of the total.
+#include <algorithm>
 #include <cerrno>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
 #include "lotto_version.hpp"
+#include "scoring/text_format.hpp"
+#include "history/draw_history.hpp"
+#include "history/overdue_numbers.hpp"
+#include "statistics/back_test.hpp"
+#include "statistics/history_reports.hpp"
 #include "statistics/reports.hpp"
 #include "statistics/score_distribution.hpp"
 
@@ -14,20 +21,32 @@ constexpr int STATUS_FAILED = 1;
 constexpr int STATUS_USAGE = 2;
 
 constexpr char USAGE[] =
-    "Usage: lotto-stats [--csv] [--svg FILE]\n"
+    "Usage: lotto-stats [--draws FILE] [--csv] [--svg FILE]\n"
+    "   or: lotto-stats [--draws FILE] --set a,b,c,d,e,f\n"
     "\n"
     "Scores all 8,145,060 sets of six numbers from 1 to 45 the way lotto does and reports\n"
     "how many sets get each outcome of each criterion, over all sets and over the sets\n"
     "that lotto can propose (not all odd, not all even, no four numbers in a row), then\n"
     "where the totals of the proposable sets lie.\n"
     "\n"
-    "  --csv        the raw distribution as CSV instead of the report\n"
-    "  --svg FILE   also write a histogram of the totals as an SVG image to FILE;\n"
-    "               with - as FILE, write only the histogram, to standard output\n"
-    "  -h, --help   show this help and exit\n"
-    "  --version    show the version and exit\n";
+    "  --csv          the raw distribution as CSV instead of the report\n"
+    "  --svg FILE     also write a histogram of the totals as an SVG image to FILE;\n"
+    "                 with - as FILE, write only the histogram, to standard output\n"
+    "  --set LIST     one set instead (six numbers, commas between them): its lines as\n"
+    "                 lotto shows them, its total and where that total stands\n"
+    "  --draws FILE   score with the numbers that have not come up lately in the draw\n"
+    "                 history in FILE, and add the history: the lists, how often each\n"
+    "                 number was drawn, and a back-test of the score over every draw\n"
+    "                 (with --csv its rows round,total,mid_rank follow the distribution;\n"
+    "                 with --svg the image shows it too); with --set, the prizes the\n"
+    "                 set would have won in the history\n"
+    "  -h, --help     show this help and exit\n"
+    "  --version      show the version and exit\n";
 
 ScoreDistribution distribution;
+DrawHistory history;
+BackTest back_test;
+TotalCounts set_totals;
 
 int usage_error(const char* message, const char* argument)
 {
@@ -60,12 +79,106 @@ bool is(const char* argument, const char* name)
     return std::strcmp(argument, name) == 0;
 }
 
+int set_error(const char* list, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
+int set_error(const char* list, const char* format, ...)
+{
+    char problem[128];
+    std::va_list arguments;
+    va_start(arguments, format);
+    format_text_list(problem, sizeof problem, format, arguments);
+    va_end(arguments);
+    std::fprintf(stderr, "lotto-stats: --set %s: %s\nTry 'lotto-stats --help'.\n", list, problem);
+    return STATUS_USAGE;
+}
+
+// Six distinct numbers from 1 to 45 with a comma between each two, sorted into `set`.
+int parse_set(const char* list, NumberSet& set)
+{
+    int count = 0;
+    const char* at = list;
+    for (;;) {
+        int number = 0;
+        int digits = 0;
+        while (*at >= '0' && *at <= '9') {
+            number = digits < 3 ? number * 10 + (*at - '0') : 999;
+            ++digits;
+            ++at;
+        }
+        if (digits == 0 || (*at != ',' && *at != '\0')) {
+            return set_error(list, "six numbers from 1 to 45 with commas between them");
+        }
+        if (number < 1 || number > MAX_NUMBER) {
+            return set_error(list, "%d is not a number from 1 to 45", number);
+        }
+        if (count == NUMBERS_PER_SET) {
+            return set_error(list, "more than %d numbers", NUMBERS_PER_SET);
+        }
+        for (int i = 0; i < count; ++i) {
+            if (set[i] == number) {
+                return set_error(list, "%d is given twice", number);
+            }
+        }
+        set[count++] = number;
+        if (*at == '\0') {
+            break;
+        }
+        ++at;
+    }
+    if (count < NUMBERS_PER_SET) {
+        return set_error(list, "six numbers are needed, not %d", count);
+    }
+    std::sort(set.begin(), set.end());
+    return 0;
+}
+
+// Reads the history and puts its lists as of the latest draw in force.
+bool use_draw_history(const char* path)
+{
+    HistoryError error{};
+    if (!read_draw_history(path, history, error)) {
+        if (error.line > 0) {
+            std::fprintf(stderr, "lotto-stats: %s:%d: %s\n", path, error.line, error.message);
+        } else {
+            std::fprintf(stderr, "lotto-stats: %s: %s\n", path, error.message);
+        }
+        return false;
+    }
+    use_non_appearing_points(overdue_points(draws_since_drawn(history, history.count)));
+    return true;
+}
+
+// An option's value: not missing, not empty, not another option ("-" alone may be).
+const char* option_value(int argc, char** argv, int i)
+{
+    const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+    if (value == nullptr || value[0] == '\0' || (value[0] == '-' && value[1] != '\0')) {
+        return nullptr;
+    }
+    return value;
+}
+
+void write_svg(std::FILE* out, bool with_back_test)
+{
+    if (!with_back_test) {
+        write_histogram_svg(out, distribution);
+        return;
+    }
+    std::fprintf(out, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"760\" height=\"800\" "
+                      "viewBox=\"0 0 760 800\" font-family=\"sans-serif\" font-size=\"12\">\n"
+                      "<rect width=\"100%%\" height=\"100%%\" fill=\"#ffffff\"/>\n");
+    write_histogram_svg(out, distribution);
+    write_back_test_svg(out, back_test, 400);
+    std::fprintf(out, "</svg>\n");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     bool csv = false;
     const char* svg_path = nullptr;
+    const char* set_list = nullptr;
+    const char* draws_path = nullptr;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (is(argument, "--help") || is(argument, "-h")) {
@@ -78,13 +191,14 @@ int main(int argc, char** argv)
         }
         if (is(argument, "--csv")) {
             csv = true;
-        } else if (is(argument, "--svg")) {
-            // "-" is standard output; anything else that starts with '-' is an option.
-            const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-            if (value == nullptr || value[0] == '\0' || (value[0] == '-' && value[1] != '\0')) {
-                return usage_error("a file name must follow", argument);
+        } else if (is(argument, "--svg") || is(argument, "--set") || is(argument, "--draws")) {
+            const char* value = option_value(argc, argv, i);
+            const bool file = !is(argument, "--set");
+            if (value == nullptr) {
+                return usage_error(file ? "a file name must follow" : "six numbers must follow",
+                                   argument);
             }
-            svg_path = value;
+            (is(argument, "--svg") ? svg_path : file ? draws_path : set_list) = value;
             ++i;
         } else {
             return usage_error("unknown argument", argument);
@@ -92,14 +206,36 @@ int main(int argc, char** argv)
     }
     const bool svg_to_standard_output = svg_path != nullptr && is(svg_path, "-");
     if (svg_to_standard_output && csv) {
-        return usage_error("the CSV and the histogram cannot both go to standard output:",
-                           "--svg -");
+        return usage_error("the CSV and the histogram cannot both go to standard output:", "--svg -");
+    }
+    if (set_list != nullptr && (csv || svg_path != nullptr)) {
+        return usage_error("--csv and --svg describe all sets; they do not go with", "--set");
+    }
+    NumberSet set{};
+    if (set_list != nullptr) {
+        const int status = parse_set(set_list, set);
+        if (status != 0) {
+            return status;
+        }
+    }
+    if (draws_path != nullptr && !use_draw_history(draws_path)) {
+        return STATUS_FAILED;
+    }
+    const DrawHistory* const draws = draws_path != nullptr ? &history : nullptr;
+
+    if (set_list != nullptr) {
+        count_totals(non_appearing_points(), set_totals);
+        write_set_report(stdout, set, set_totals, draws);
+        return close_ok(stdout) ? 0 : output_failure("to standard output");
     }
 
     tally_all_sets(MAX_NUMBER, distribution);
+    if (draws != nullptr) {
+        run_back_test(history, back_test);
+    }
 
     if (svg_to_standard_output) {
-        write_histogram_svg(stdout, distribution);
+        write_svg(stdout, draws != nullptr);
     } else {
         if (svg_path != nullptr) {
             std::FILE* svg = std::fopen(svg_path, "w");
@@ -108,15 +244,25 @@ int main(int argc, char** argv)
                              std::strerror(errno));
                 return STATUS_FAILED;
             }
-            write_histogram_svg(svg, distribution);
+            write_svg(svg, draws != nullptr);
             if (!close_ok(svg)) {
                 return output_failure(svg_path);
             }
         }
         if (csv) {
             write_csv_report(stdout, distribution);
+            if (draws != nullptr) {
+                write_back_test_csv(stdout, back_test);
+            }
         } else {
+            if (draws != nullptr) {
+                std::printf("Scored with the lists of the draw history %s, as of round %d\n\n",
+                            draws_path, history.draws[history.count - 1].round);
+            }
             write_text_report(stdout, distribution);
+            if (draws != nullptr) {
+                write_history_report(stdout, history, back_test);
+            }
         }
     }
     return close_ok(stdout) ? 0 : output_failure("to standard output");

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+
+#include "generation/prediction_table.hpp"
+
+// One draw of the lottery: its round, the six winning numbers ascending, and the bonus
+// number (0 when the history does not give it).
+struct Draw {
+    std::int32_t round;
+    NumberSet numbers;
+    std::int32_t bonus;
+    std::int32_t line; // where it stands in the file, for messages
+};
+
+// Room for more than eighty years of weekly draws.
+inline constexpr int MAX_DRAWS = 4096;
+// Fewer draws than this say nothing about which numbers are overdue.
+inline constexpr int MIN_DRAWS = 15;
+
+// A user's draw history, oldest draw first, rounds consecutive.
+struct DrawHistory {
+    Draw draws[MAX_DRAWS];
+    int count;
+};
+
+// Why a history was refused: the line it is about (0 for the file as a whole) and what is
+// wrong with it.
+struct HistoryError {
+    int line;
+    char message[160];
+};
+
+// Reads the history in the file at `path`. On any fault fills `error` and returns false;
+// the history is then not to be used.
+bool read_draw_history(const char* path, DrawHistory& history, HistoryError& error);
+
+// What one line of a history file holds.
+enum class LineKind { Draw, Skipped, Header, Invalid };
+
+// Reads one line, without its line end. `first_content` says whether no draw or header
+// came before it, since only such a line may be a header.
+LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, HistoryError& error);

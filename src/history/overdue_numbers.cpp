@@ -1,0 +1,31 @@
+#include "history/overdue_numbers.hpp"
+
+DrawsSinceDrawn draws_since_drawn(const DrawHistory& history, int count)
+{
+    DrawsSinceDrawn absences{};
+    absences.fill(count);
+    absences[0] = 0;
+    // From the latest draw back: the first draw that holds a number fixes its absence.
+    for (int back = 0; back < count; ++back) {
+        for (std::int32_t number : history.draws[count - 1 - back].numbers) {
+            std::int32_t& absence = absences[static_cast<std::size_t>(number)];
+            if (absence == count) {
+                absence = back;
+            }
+        }
+    }
+    return absences;
+}
+
+NonAppearingPoints overdue_points(const DrawsSinceDrawn& absences)
+{
+    NonAppearingPoints points{};
+    for (int number = 1; number <= MAX_NUMBER; ++number) {
+        const std::int32_t absence = absences[static_cast<std::size_t>(number)];
+        points.by_number[static_cast<std::size_t>(number)] = absence >= 15   ? 15
+                                                            : absence >= 10 ? 10
+                                                            : absence >= 5  ? 5
+                                                                            : 0;
+    }
+    return points;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+
+#include "history/draw_history.hpp"
+#include "scoring/non_appearing.hpp"
+#include "statistics/score_distribution.hpp"
+
+// How many proposable sets reach each total under given non-appearing lists. The other
+// three criteria do not depend on the lists, so their points are worked out once for all
+// sets and each call only adds the lists' points: exact, and fast enough to be repeated
+// for every draw of a long history.
+// `all_sets`, when given, gets the counts over every set, the ones lotto never proposes
+// included: the sets a draw picks from.
+using TotalCounts = std::int64_t[MAX_TOTAL_POINTS + 1];
+void count_totals(const NonAppearingPoints& points, TotalCounts& proposable,
+                  TotalCounts* all_sets = nullptr);
+
+// Where a total stands among the proposable sets: the share below it plus half the share
+// equal to it, from 0 to 1.
+double mid_rank(const TotalCounts& totals, int total);
+
+// Score bands of the chi-square test: totals below 50, then ten points each, then 140 and
+// above.
+inline constexpr int SCORE_BAND_COUNT = 11;
+int score_band(int total);
+
+// One draw of the back-test: how the winning set scored under the lists as they stood
+// before that draw.
+struct BackTestDraw {
+    std::int32_t round;
+    std::int32_t total;
+    double mid_rank;
+};
+
+struct BackTest {
+    BackTestDraw draws[MAX_DRAWS];
+    int count;
+    // Per score band: winning sets seen there, and the sum over draws of the band's
+    // probability for a set drawn from all sets.
+    std::int64_t observed[SCORE_BAND_COUNT];
+    double expected[SCORE_BAND_COUNT];
+    double mean_mid_rank;
+    double top_tenth_share; // mid-rank at least 90 %
+    // What chance gives for the two: the draw picks any of all sets, and the sets lotto
+    // never proposes score low, so the mean mid-rank expected is a little below 50 %.
+    double chance_mean_mid_rank;
+    double chance_top_tenth_share;
+    // The chi-square test over the bands, merged from the top down until every merged
+    // band expects at least five winning sets.
+    double chi_square;
+    int degrees_of_freedom; // 0 when there are too few draws for a test
+    double p_value;
+};
+
+// Tests every draw that has at least MIN_DRAWS draws before it.
+void run_back_test(const DrawHistory& history, BackTest& result);

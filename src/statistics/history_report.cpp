@@ -1,0 +1,125 @@
+#include "history/overdue_numbers.hpp"
+#include "statistics/history_reports.hpp"
+#include "statistics/total_summary.hpp"
+
+namespace {
+
+// The recent window of the frequency table: a year of weekly draws.
+constexpr int RECENT_DRAWS = 52;
+
+void write_lists(std::FILE* out, const DrawHistory& history)
+{
+    const DrawsSinceDrawn absences = draws_since_drawn(history, history.count);
+    const NonAppearingPoints points = overdue_points(absences);
+    std::fprintf(out,
+                 "\nNumbers not drawn lately, as of round %d, with the draws since each was "
+                 "last drawn\n",
+                 history.draws[history.count - 1].round);
+    for (std::int32_t list : {15, 10, 5}) {
+        std::fprintf(out, "  %2d points ", list);
+        bool first = true;
+        for (int number = 1; number <= MAX_NUMBER; ++number) {
+            if (points.by_number[static_cast<std::size_t>(number)] == list) {
+                std::fprintf(out, "%s %d (%d)", first ? "" : ",", number,
+                             absences[static_cast<std::size_t>(number)]);
+                first = false;
+            }
+        }
+        std::fprintf(out, "%s\n", first ? " none" : "");
+    }
+}
+
+void write_frequencies(std::FILE* out, const DrawHistory& history)
+{
+    const int recent = history.count < RECENT_DRAWS ? history.count : RECENT_DRAWS;
+    int all_times[MAX_NUMBER + 1] = {};
+    int recent_times[MAX_NUMBER + 1] = {};
+    for (int index = 0; index < history.count; ++index) {
+        for (std::int32_t number : history.draws[index].numbers) {
+            ++all_times[number];
+            recent_times[number] += index >= history.count - recent ? 1 : 0;
+        }
+    }
+    // Six of 45 numbers are drawn each time.
+    const double chance_all = history.count * 6.0 / MAX_NUMBER;
+    const double chance_recent = recent * 6.0 / MAX_NUMBER;
+    std::fprintf(out, "\nHow often each number was drawn, beside what chance alone gives\n");
+    std::fprintf(out, "  %6s  %9s %5d draws  %9s %5d draws\n", "number", "all", history.count,
+                 "latest", recent);
+    for (int number = 1; number <= MAX_NUMBER; ++number) {
+        std::fprintf(out, "  %6d  %9d  (%7.2f)  %9d  (%7.2f)\n", number, all_times[number],
+                     chance_all, recent_times[number], chance_recent);
+    }
+}
+
+const char* verdict(const BackTest& test)
+{
+    if (test.degrees_of_freedom == 0) {
+        return "Too few draws for a chi-square test: the shares above are all there is.";
+    }
+    if (test.p_value >= 0.05) {
+        return "The winning sets' totals are spread as chance spreads them: in this history a "
+               "higher total did not mean a better chance.";
+    }
+    return "The winning sets' totals are not spread as chance would spread them; the mean "
+           "mid-rank says whether they scored higher or lower. One history in twenty shows "
+           "this by luck alone.";
+}
+
+void write_back_test(std::FILE* out, const BackTest& test)
+{
+    std::fprintf(out,
+                 "\nBack-test: %d draws with at least %d draws before them. Each winning set is "
+                 "scored\nwith the lists as they stood before its draw and placed among all "
+                 "proposable sets;\nchance is a draw of any of all sets. Exact: every set is "
+                 "scored for every draw.\n",
+                 test.count, MIN_DRAWS);
+    if (test.count == 0) {
+        return;
+    }
+    std::fprintf(out, "  %-36s%8.2f %%   %.2f %% if a score means nothing\n",
+                 "mean mid-rank", 100.0 * test.mean_mid_rank, 100.0 * test.chance_mean_mid_rank);
+    std::fprintf(out, "  %-36s%8.2f %%   %.2f %% by chance\n",
+                 "in the top tenth (mid-rank >= 90 %)", 100.0 * test.top_tenth_share,
+                 100.0 * test.chance_top_tenth_share);
+    std::fprintf(out, "\n  %-16s%14s%12s\n", "total", "winning sets", "expected");
+    for (int band = 0; band < SCORE_BAND_COUNT; ++band) {
+        char label[24];
+        if (band == 0) {
+            std::snprintf(label, sizeof label, "below 50");
+        } else if (band == SCORE_BAND_COUNT - 1) {
+            std::snprintf(label, sizeof label, "%d and above", 40 + 10 * band);
+        } else {
+            std::snprintf(label, sizeof label, "%d~%d", 40 + 10 * band, 49 + 10 * band);
+        }
+        std::fprintf(out, "  %-16s%14lld%12.2f\n", label,
+                     static_cast<long long>(test.observed[band]), test.expected[band]);
+    }
+    if (test.degrees_of_freedom > 0) {
+        std::fprintf(out,
+                     "  chi-square %.3f, %d degrees of freedom (bands merged to expect at "
+                     "least 5), p = %.4f\n",
+                     test.chi_square, test.degrees_of_freedom, test.p_value);
+    }
+    std::fprintf(out, "  %s\n", verdict(test));
+}
+
+} // namespace
+
+void write_history_report(std::FILE* out, const DrawHistory& history, const BackTest& test)
+{
+    std::fprintf(out, "\nDraw history: %d draws, rounds %d to %d\n", history.count,
+                 history.draws[0].round, history.draws[history.count - 1].round);
+    write_lists(out, history);
+    write_frequencies(out, history);
+    write_back_test(out, test);
+}
+
+void write_back_test_csv(std::FILE* out, const BackTest& test)
+{
+    std::fprintf(out, "\nround,total,mid_rank\n");
+    for (int index = 0; index < test.count; ++index) {
+        const BackTestDraw& draw = test.draws[index];
+        std::fprintf(out, "%d,%d,%.6f\n", draw.round, draw.total, draw.mid_rank);
+    }
+}

@@ -1,0 +1,92 @@
+#include <cinttypes>
+
+#include "generation/set_generator.hpp"
+#include "generation/shape_filters.hpp"
+#include "history/prize_matches.hpp"
+#include "scoring/scoring_pass.hpp"
+#include "statistics/history_reports.hpp"
+#include "statistics/total_summary.hpp"
+
+namespace {
+
+// The set's four lines and total as the detail screen shows them: the scoring pass
+// writes them, for five copies of the set.
+void write_detail_lines(std::FILE* out, const NumberSet& set)
+{
+    reset_prediction_table();
+    prediction_table.sets.fill(set);
+    score_sets();
+    for (const DetailLine& line : prediction_table.detail_lines[0]) {
+        std::fprintf(out, "%s \n", line.data());
+    }
+    std::fprintf(out, "==========> 총점 : %d점\n", prediction_table.total_score[0]);
+}
+
+void write_proposable(std::FILE* out, const NumberSet& set)
+{
+    if (is_proposable(set)) {
+        std::fprintf(out, "\nlotto can propose this set.\n");
+        return;
+    }
+    std::fprintf(out, "\nlotto never proposes this set:%s%s%s.\n",
+                 is_all_odd(set) ? " all odd" : "", is_all_even(set) ? " all even" : "",
+                 has_four_in_a_row(set) ? " four in a row" : "");
+}
+
+void write_place(std::FILE* out, const TotalCounts& totals, int total)
+{
+    std::int64_t below = 0;
+    std::int64_t above = 0;
+    std::int64_t all = 0;
+    for (int t = 0; t <= MAX_TOTAL_POINTS; ++t) {
+        below += t < total ? totals[t] : 0;
+        above += t > total ? totals[t] : 0;
+        all += totals[t];
+    }
+    const std::int64_t equal = all - below - above;
+    std::fprintf(out, "\nAmong the %s proposable sets\n", with_thousands(all).text);
+    std::fprintf(out, "  %-26s%12s  %9.5f %%\n", "a lower total", with_thousands(below).text,
+                 percent_of(below, all));
+    std::fprintf(out, "  %-26s%12s  %9.5f %%\n", "the same total", with_thousands(equal).text,
+                 percent_of(equal, all));
+    std::fprintf(out, "  %-26s%12s  %9.5f %%\n", "a higher total", with_thousands(above).text,
+                 percent_of(above, all));
+}
+
+void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& history)
+{
+    static const char* const PRIZE_NAMES[PRIZE_COUNT + 1] = {
+        "", "1st: 6 numbers", "2nd: 5 and the bonus", "3rd: 5 numbers", "4th: 4 numbers",
+        "5th: 3 numbers"};
+    const PrizeRecord record = prizes_over_history(set, history);
+    std::fprintf(out, "\nIn the %d draws of the history (rounds %d to %d)\n", history.count,
+                 history.draws[0].round, history.draws[history.count - 1].round);
+    std::fprintf(out, "  %-26s%12s%12s\n", "prize", "won", "by chance");
+    for (int prize = 1; prize <= PRIZE_COUNT; ++prize) {
+        std::fprintf(out, "  %-26s%12" PRId64 "%12.3f\n", PRIZE_NAMES[prize], record.won[prize],
+                     prize_chance(prize) * history.count);
+    }
+    const Draw& best = history.draws[record.best_draw];
+    std::fprintf(out, "  best draw: round %d, %d of its six numbers%s\n", best.round,
+                 record.best_matches,
+                 best.bonus != 0 && prize_of(set, best) == 2 ? " and the bonus" : "");
+}
+
+} // namespace
+
+void write_set_report(std::FILE* out, const NumberSet& set, const TotalCounts& totals,
+                      const DrawHistory* history)
+{
+    std::fprintf(out, "Set");
+    for (std::int32_t number : set) {
+        std::fprintf(out, " %d", number);
+    }
+    std::fprintf(out, history != nullptr ? ", scored with the lists of the draw history\n"
+                                         : ", scored with lotto's own lists\n");
+    write_detail_lines(out, set);
+    write_proposable(out, set);
+    write_place(out, totals, prediction_table.total_score[0]);
+    if (history != nullptr) {
+        write_prizes(out, set, *history);
+    }
+}
