@@ -100,3 +100,26 @@ foreach(case "--help|0|^Usage: lotto |" "--version|0|^lotto [0-9]+\\.[0-9]+\\.[0
         message(FATAL_ERROR "lotto ${arguments}: status ${status}\noutput: ${output}\nerrors: ${errors}")
     endif()
 endforeach()
+
+# A draw history: a broken one is refused before any menu; a sound one runs the program.
+set(history "")
+foreach(round RANGE 1 20)
+    string(APPEND history "${round} 1 2 3 4 5 6\n")
+endforeach()
+file(WRITE "${work}/draws.txt" "${history}")
+file(WRITE "${work}/bad-draws.txt" "${history}22 1 2 3 4 5 6\n")
+execute_process(COMMAND ${EMULATOR} "${LOTTO}" --draws "${work}/bad-draws.txt"
+    INPUT_FILE "${work}/input.txt" OUTPUT_VARIABLE output ERROR_VARIABLE errors
+    RESULT_VARIABLE status)
+if(NOT status EQUAL 1 OR NOT output STREQUAL ""
+   OR NOT errors MATCHES "^lotto: [^\n]*bad-draws.txt: round 21 is missing\r?\n$")
+    message(FATAL_ERROR "a broken history gave status ${status}, errors: ${errors}")
+endif()
+execute_process(COMMAND ${EMULATOR} "${LOTTO}" --draws "${work}/draws.txt"
+    INPUT_FILE "${work}/input.txt" OUTPUT_VARIABLE output ERROR_VARIABLE errors
+    RESULT_VARIABLE status)
+string(REGEX MATCHALL "==========> " detail_totals "${output}")
+list(LENGTH detail_totals detail_count)
+if(NOT status EQUAL 0 OR NOT errors STREQUAL "" OR NOT detail_count EQUAL 5)
+    message(FATAL_ERROR "lotto --draws gave status ${status}, errors: ${errors}")
+endif()

@@ -60,3 +60,68 @@ string(REPLACE "\r\n" "\n" svg "${svg}")
 if(NOT status EQUAL 0 OR NOT svg STREQUAL committed_svg)
     message(FATAL_ERROR "--svg - gave status ${status} and not the histogram")
 endif()
+
+# One set, and a made-up history of 20 draws.
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --set 21,14,11,7,5,3
+    OUTPUT_VARIABLE set_report RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" set_report "${set_report}")
+string(CONCAT expected_lines "Set 3 5 7 11 14 21, scored with lotto's own lists\n"
+    "(홀수 : 짝수) = 5개 : 1개           \t--->  8점 \n"
+    "공 색 구간별 비율 = 1 : 2 : 3           ---> 23점 \n"
+    "숫자 총합 = 61, 41~70 구간      \t--->  1점 \n"
+    "미출현 숫자 3, 11, 14, 5, 7, 21 포함    ---> 50점 \n"
+    "==========> 총점 : 82점\n\nlotto can propose this set.\n\n"
+    "Among the 7,936,700 proposable sets\n")
+string(FIND "${set_report}" "${expected_lines}" at)
+if(NOT status EQUAL 0 OR NOT at EQUAL 0)
+    message(FATAL_ERROR "--set gave status ${status}:\n${set_report}")
+endif()
+foreach(arguments "--set;1,2,3" "--set;1,2,3,4,5,46" "--set;1,2,3,4,5,5" "--set;1,2,3,4,5,6;--csv")
+    execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" ${arguments}
+        OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
+    string(REPLACE "\r\n" "\n" errors "${errors}")
+    if(NOT status EQUAL 2 OR NOT errors MATCHES "^lotto-stats: .*\nTry 'lotto-stats --help'.\n$"
+       OR NOT output STREQUAL "")
+        message(FATAL_ERROR "'${arguments}' gave status ${status}, errors: ${errors}")
+    endif()
+endforeach()
+
+set(history "round,date,n1,n2,n3,n4,n5,n6,bonus\n")
+foreach(round RANGE 20 1 -1)
+    math(EXPR first "${round} % 39 + 1")
+    math(EXPR last "${first} + 6")
+    string(APPEND history "${round},2025-01-01,${first},${last},40,41,42,43,44\n")
+endforeach()
+file(WRITE "${work}/draws.csv" "${history}")
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${work}/draws.csv"
+    OUTPUT_VARIABLE report ERROR_VARIABLE errors RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" report "${report}")
+foreach(expected "^Scored with the lists of the draw history .*, as of round 20\n\nSets of six"
+        "\nDraw history: 20 draws, rounds 1 to 20\n" "\n  15 points  1 \\(20\\), 2 \\(19\\), 3 \\(18\\),.*, 44 \\(20\\)"
+        "\n      40         20  \\(   2.67\\)         20  \\(   2.67\\)\n"
+        "\nBack-test: 5 draws with at least 15 draws before them" "Too few draws for a chi-square")
+    if(NOT report MATCHES "${expected}")
+        message(FATAL_ERROR "the history report lacks '${expected}' (status ${status}, ${errors}):\n${report}")
+    endif()
+endforeach()
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${work}/draws.csv" --csv
+    OUTPUT_VARIABLE csv RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" csv "${csv}")
+if(NOT status EQUAL 0 OR NOT csv MATCHES "\n\nround,total,mid_rank\n16,[0-9]+,0\\.[0-9]+\n"
+   OR NOT csv MATCHES "\n20,[0-9]+,0\\.[0-9]+\n$")
+    message(FATAL_ERROR "--draws --csv gave status ${status}:\n${csv}")
+endif()
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${work}/draws.csv" --set 1,2,3,40,41,42
+    OUTPUT_VARIABLE prizes RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" prizes "${prizes}")
+if(NOT status EQUAL 0 OR NOT prizes MATCHES "\n  4th: 4 numbers +2 +[0-9.]+\n  5th: 3 numbers +18 "
+   OR NOT prizes MATCHES "best draw: round 1, 4 of its six numbers")
+    message(FATAL_ERROR "--draws --set gave status ${status}:\n${prizes}")
+endif()
+file(WRITE "${work}/bad-draws.csv" "${history}21,1,2,3,4,5,46\n")
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${work}/bad-draws.csv"
+    OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
+if(NOT status EQUAL 1 OR NOT output STREQUAL ""
+   OR NOT errors MATCHES "^lotto-stats: [^\n]*bad-draws.csv:22: '46' is not a number from 1 to 45\r?\n$")
+    message(FATAL_ERROR "a bad history gave status ${status}: ${errors}")
+endif()

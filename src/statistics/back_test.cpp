@@ -147,7 +147,9 @@ std::int32_t total_of(const NumberSet& set)
     return score_of(set).total;
 }
 
-void test_bands(BackTest& result)
+} // namespace
+
+void test_score_bands(BackTest& result)
 {
     // Merge bands from the top down until each expects at least five draws.
     double merged_expected[SCORE_BAND_COUNT] = {};
@@ -187,8 +189,6 @@ void test_bands(BackTest& result)
     }
 }
 
-} // namespace
-
 void run_back_test(const DrawHistory& history, BackTest& result)
 {
     result = BackTest{};
@@ -227,5 +227,5 @@ void run_back_test(const DrawHistory& history, BackTest& result)
         result.chance_mean_mid_rank /= result.count;
         result.chance_top_tenth_share /= result.count;
     }
-    test_bands(result);
+    test_score_bands(result);
 }

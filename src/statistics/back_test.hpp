@@ -53,5 +53,9 @@ struct BackTest {
     double p_value;
 };
 
+// The chi-square test of `observed` against `expected`, bands merged from the top down
+// until each merged band expects at least five draws.
+void test_score_bands(BackTest& result);
+
 // Tests every draw that has at least MIN_DRAWS draws before it.
 void run_back_test(const DrawHistory& history, BackTest& result);

@@ -1,0 +1,272 @@
+// Draw histories: the reader, the lists they give, prizes and the back-test.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "history/draw_history.hpp"
+#include "history/overdue_numbers.hpp"
+#include "history/prize_matches.hpp"
+#include "known_screens.hpp"
+#include "scoring/non_appearing.hpp"
+#include "scripted_console.hpp"
+#include "statistics/back_test.hpp"
+#include "statistics/score_distribution.hpp"
+
+namespace {
+
+DrawHistory history;
+
+// `count` rounds from 1, each the line `line_of(round)`, newest first when asked.
+std::string rounds(int count, std::string (*line_of)(int round), bool newest_first = false)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += line_of(newest_first ? count - i : i + 1) + "\n";
+    }
+    return text;
+}
+
+std::string plain_line(int round)
+{
+    const int a = round % 40 + 1;
+    return std::to_string(round) + "," + std::to_string(a) + "," + std::to_string(a + 1) + "," +
+           std::to_string(a + 2) + "," + std::to_string(a + 3) + "," + std::to_string(a + 4) +
+           "," + std::to_string(a + 5);
+}
+
+struct Reading {
+    bool ok;
+    HistoryError error;
+};
+
+Reading read_text(const std::string& text)
+{
+    const std::string path = testing::TempDir() + "lotto-history.txt";
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fclose(file);
+    Reading reading{};
+    reading.ok = read_draw_history(path.c_str(), history, reading.error);
+    return reading;
+}
+
+TEST(DrawHistory, EveryAcceptedShape)
+{
+    const std::string twenty = rounds(20, plain_line);
+    const struct {
+        const char* what;
+        std::string text;
+    } shapes[] = {
+        {"commas", twenty},
+        {"a header, dates, bonus, newest first",
+         "round,date,1,2,3,4,5,6,bonus\n" +
+             rounds(20, [](int r) { return std::to_string(r) + ",2024-01-0" +
+                                           std::to_string(r % 9 + 1) + ",45,1,7,3,9,2,44"; },
+                    true)},
+        {"dotted dates, tabs and runs of blanks",
+         rounds(20, [](int r) { return std::to_string(r) + "\t2024.12.31   1  2\t3 4 5 6"; })},
+        {"CRLF, a byte-order mark, blank and comment lines",
+         "\xEF\xBB\xBF# made up\r\n\r\n" +
+             rounds(20, [](int r) { return "  " + plain_line(r) + "\r"; })},
+        {"quoted fields", rounds(20, [](int r) {
+             std::string line = std::to_string(r);
+             line += "\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\"";
+             return line;
+         })},
+        {"a round given twice alike", twenty + plain_line(7) + "\n"},
+    };
+    for (const auto& shape : shapes) {
+        const Reading reading = read_text(shape.text);
+        EXPECT_TRUE(reading.ok) << shape.what << ": " << reading.error.message;
+        EXPECT_EQ(history.count, 20) << shape.what;
+        EXPECT_EQ(history.draws[0].round, 1) << shape.what;
+        EXPECT_EQ(history.draws[19].round, 20) << shape.what;
+    }
+    read_text("round,date,a,b,c,d,e,f,bonus\n" +
+              rounds(20, [](int r) { return std::to_string(r) + ",2024-01-01,45,1,7,3,9,2,44"; }));
+    EXPECT_EQ(history.draws[4].numbers, (NumberSet{1, 2, 3, 7, 9, 45}));
+    EXPECT_EQ(history.draws[4].bonus, 44);
+}
+
+TEST(DrawHistory, EveryRuleWithWhereItIsBroken)
+{
+    const std::string twenty = rounds(20, plain_line);
+    const struct {
+        std::string text;
+        int line;
+        const char* message;
+    } faults[] = {
+        {twenty + "21,1,2,3,4,5\n", 21, "expected the round, a date if any, six numbers and a bonus if any, not 6 fields"},
+        {twenty + "21,1,2,3,4,5,6,7,8\n", 21, "expected the round, a date if any, six numbers and a bonus if any, not 9 fields"},
+        {twenty + "21,1,2,3,4,5,46\n", 21, "'46' is not a number from 1 to 45"},
+        {twenty + "21,0,2,3,4,5,6\n", 21, "'0' is not a number from 1 to 45"},
+        {twenty + "21,x,2,3,4,5,6\n", 21, "'x' is not a number from 1 to 45"},
+        {twenty + "21,1,2,3,4,5,5\n", 21, "5 is drawn twice"},
+        {twenty + "21,1,2,3,4,5,6,6\n", 21, "the bonus 6 is also a winning number"},
+        {twenty + "21,2024-13-01,1,2,3,4,5,6\n", 21, "the date '2024-13-01' is neither YYYY-MM-DD nor YYYY.MM.DD"},
+        {twenty + "0,1,2,3,4,5,6\n", 21, "the round '0' is not a positive whole number"},
+        {twenty + "round,1,2,3,4,5,6\n", 21, "the round 'round' is not a positive whole number"},
+        {twenty + "7,1,2,3,4,5,6\n", 21, "round 7 is also on line 7, with other numbers"},
+        {twenty + "22,1,2,3,4,5,6\n", 0, "round 21 is missing"},
+        {rounds(14, plain_line), 0, "14 draws; at least 15 are needed"},
+        {twenty + std::string(600, '1') + "\n", 21, "the line is too long"},
+        {twenty + std::string("21,1,2\0,3", 9) + "\n", 21, "the line holds a NUL byte"},
+    };
+    for (const auto& fault : faults) {
+        const Reading reading = read_text(fault.text);
+        EXPECT_FALSE(reading.ok) << fault.message;
+        EXPECT_EQ(reading.error.line, fault.line) << fault.message;
+        EXPECT_STREQ(reading.error.message, fault.message);
+    }
+    HistoryError error{};
+    EXPECT_FALSE(read_draw_history("/nonexistent/draws.csv", history, error));
+    EXPECT_EQ(error.line, 0);
+}
+
+// A history of `count` draws of 40..45 in which `number` was last drawn `absent` draws
+// before the latest (never, when `absent` is `count`).
+std::int32_t points_after_absence(int number, int absent, int count = 20)
+{
+    history.count = count;
+    for (int i = 0; i < count; ++i) {
+        const bool holds = count - 1 - i == absent;
+        history.draws[i] = Draw{i + 1, {holds ? number : 39, 40, 41, 42, 43, 44}, 0, i + 1};
+    }
+    const DrawsSinceDrawn absences = draws_since_drawn(history, count);
+    EXPECT_EQ(absences[static_cast<std::size_t>(number)], absent);
+    return overdue_points(absences).by_number[static_cast<std::size_t>(number)];
+}
+
+TEST(OverdueNumbers, TheListsByDrawsSinceLastDrawn)
+{
+    const struct {
+        int absent;
+        std::int32_t points;
+    } edges[] = {{0, 0}, {4, 0}, {5, 5}, {9, 5}, {10, 10}, {14, 10}, {15, 15}, {19, 15}};
+    for (const auto& edge : edges) {
+        EXPECT_EQ(points_after_absence(7, edge.absent), edge.points) << edge.absent;
+    }
+    EXPECT_EQ(points_after_absence(7, 20), 15);     // never drawn in 20 draws
+    EXPECT_EQ(points_after_absence(7, 12, 12), 10); // never drawn in 12 draws
+    // The bonus does not count as drawn.
+    points_after_absence(7, 12);
+    history.draws[19].bonus = 7;
+    EXPECT_EQ(draws_since_drawn(history, 20)[7], 12);
+}
+
+TEST(OverdueNumbers, AHistoryWithTheBuiltInListsGivesTheBuiltInScreens)
+{
+    if (!screens_are_known_for_this_rand()) {
+        GTEST_SKIP() << "no known screens for this platform's rand";
+    }
+    // Oldest first: 21 never drawn; the 10-point numbers 10 to 14 draws back; the 5-point
+    // numbers 5 to 9 draws back; every other number in the latest five draws.
+    const char* const text = "1,1,2,8,9,10,12\n2,1,2,8,9,10,12\n3,1,2,8,9,10,12\n"
+                             "4,1,2,8,9,10,12\n5,1,2,8,9,10,12\n"
+                             "6,5,7,17,23,38,1\n7,5,7,17,23,38,1\n8,5,7,17,23,38,1\n"
+                             "9,5,7,17,23,38,1\n10,5,7,17,23,38,1\n"
+                             "11,3,4,6,11,14,1\n12,22,24,25,27,28,1\n13,29,31,41,1,2,8\n"
+                             "14,3,4,6,11,14,1\n15,22,24,25,27,28,1\n"
+                             "16,1,2,8,9,10,12\n17,13,15,16,18,19,20\n18,26,30,32,33,34,35\n"
+                             "19,36,37,39,40,42,43\n20,44,45,1,2,8,9\n";
+    const Reading reading = read_text(text);
+    ASSERT_TRUE(reading.ok) << reading.error.message;
+    const NonAppearingPoints points = overdue_points(draws_since_drawn(history, history.count));
+    EXPECT_EQ(points.by_number, COMPILED_IN_POINTS.by_number);
+
+    use_non_appearing_points(points);
+    ScriptedConsole script;
+    script.input = "2\n3\n1\n";
+    EXPECT_EQ(run_scripted_session(script, ConsoleMode::Plain, KNOWN_SEED), 0);
+    use_non_appearing_points(COMPILED_IN_POINTS);
+    EXPECT_EQ(script.output, FIRST_MENU + PREDICTIONS + SHOWN_MENU + DETAILS + "\n");
+}
+
+TEST(Prizes, ByMatchesAndTheBonus)
+{
+    const Draw draw{1, {1, 2, 3, 4, 5, 6}, 7, 1};
+    const struct {
+        NumberSet set;
+        int prize;
+    } cases[] = {
+        {{1, 2, 3, 4, 5, 6}, 1}, {{1, 2, 3, 4, 5, 7}, 2}, {{1, 2, 3, 4, 5, 8}, 3},
+        {{1, 2, 3, 4, 7, 8}, 4}, {{1, 2, 3, 7, 8, 9}, 5}, {{1, 2, 7, 8, 9, 10}, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(prize_of(c.set, draw), c.prize) << c.prize;
+    }
+    // Without a bonus in the history, five numbers are the 3rd prize.
+    EXPECT_EQ(prize_of({1, 2, 3, 4, 5, 7}, Draw{1, {1, 2, 3, 4, 5, 6}, 0, 1}), 3);
+    // Each draw has C(6,3) x C(39,3) = 182,780 ways to match three of 8,145,060.
+    EXPECT_NEAR(prize_chance(5), 182'780.0 / 8'145'060.0, 1e-15);
+    double any = 0.0;
+    for (int prize = 1; prize <= PRIZE_COUNT; ++prize) {
+        any += prize_chance(prize);
+    }
+    EXPECT_NEAR(any, (1 + 6 + 228 + 11'115 + 182'780) / 8'145'060.0, 1e-15);
+}
+
+TEST(BackTest, CountsEqualTheFullEnumerationAndRanksAreMidRanks)
+{
+    static ScoreDistribution distribution;
+    static TotalCounts proposable;
+    static TotalCounts all;
+    tally_all_sets(MAX_NUMBER, distribution);
+    count_totals(COMPILED_IN_POINTS, proposable, &all);
+    for (int total = 0; total <= MAX_TOTAL_POINTS; ++total) {
+        EXPECT_EQ(proposable[total], distribution.total[PROPOSABLE_SETS][total]) << total;
+        EXPECT_EQ(all[total], distribution.total[ALL_SETS][total]) << total;
+    }
+    TotalCounts hand{};
+    hand[10] = 1;
+    hand[20] = 2;
+    hand[30] = 1;
+    EXPECT_DOUBLE_EQ(mid_rank(hand, 20), 0.5);
+    EXPECT_DOUBLE_EQ(mid_rank(hand, 30), 0.875);
+    EXPECT_DOUBLE_EQ(mid_rank(hand, 25), 0.75);
+}
+
+TEST(BackTest, TheSixteenthDrawOfAMadeUpHistory)
+{
+    // Fifteen draws of 1 to 6 put every other number on the 15-point list; the sixteenth
+    // draw, 7 8 9 10 11 12, then earns 6 x 15 = 90, plus 1 (sum 57), 2 (colours 2 : 4)
+    // and 35 (three odd).
+    history.count = 16;
+    for (int i = 0; i < 15; ++i) {
+        history.draws[i] = Draw{i + 1, {1, 2, 3, 4, 5, 6}, 0, i + 1};
+    }
+    history.draws[15] = Draw{16, {7, 8, 9, 10, 11, 12}, 0, 16};
+    static BackTest test;
+    run_back_test(history, test);
+    ASSERT_EQ(test.count, 1);
+    EXPECT_EQ(test.draws[0].round, 16);
+    EXPECT_EQ(test.draws[0].total, 128);
+    EXPECT_EQ(test.observed[score_band(128)], 1);
+    double expected = 0.0;
+    for (double band : test.expected) {
+        expected += band;
+    }
+    EXPECT_NEAR(expected, 1.0, 1e-12); // one draw's band probabilities
+    EXPECT_EQ(test.degrees_of_freedom, 0); // one draw is no test
+    EXPECT_EQ(non_appearing_points().by_number, COMPILED_IN_POINTS.by_number);
+}
+
+TEST(BackTest, ChiSquareOverMergedBands)
+{
+    static BackTest test;
+    test = BackTest{};
+    // Eleven bands; the lowest three expect too little alone and merge into one.
+    const double expected[SCORE_BAND_COUNT] = {1, 1, 3, 10, 10, 10, 10, 10, 10, 10, 10};
+    const std::int64_t observed[SCORE_BAND_COUNT] = {2, 2, 1, 10, 10, 10, 10, 10, 10, 10, 20};
+    for (int band = 0; band < SCORE_BAND_COUNT; ++band) {
+        test.expected[band] = expected[band];
+        test.observed[band] = observed[band];
+    }
+    test_score_bands(test);
+    EXPECT_EQ(test.degrees_of_freedom, 8); // nine bands
+    EXPECT_DOUBLE_EQ(test.chi_square, 10.0);
+    EXPECT_NEAR(test.p_value, 0.2650, 5e-5); // the chi-square table's value for 10 on 8
+}
+
+} // namespace
