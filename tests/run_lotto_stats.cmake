@@ -98,7 +98,7 @@ execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${work}/draws.csv"
 string(REPLACE "\r\n" "\n" report "${report}")
 foreach(expected "^Scored with the lists of the draw history .*, as of round 20\n\nSets of six"
         "\nDraw history: 20 draws, rounds 1 to 20\n" "\n  15 points  1 \\(20\\), 2 \\(19\\), 3 \\(18\\),.*, 44 \\(20\\)"
-        "\n      40         20  \\(   2.67\\)         20  \\(   2.67\\)\n"
+        "\n      40      20 \\(   2.67\\)      20 \\(   2.67\\)\n"
         "\nBack-test: 5 draws with at least 15 draws before them" "Too few draws for a chi-square")
     if(NOT report MATCHES "${expected}")
         message(FATAL_ERROR "the history report lacks '${expected}' (status ${status}, ${errors}):\n${report}")

@@ -43,11 +43,14 @@ void write_frequencies(std::FILE* out, const DrawHistory& history)
     // Six of 45 numbers are drawn each time.
     const double chance_all = history.count * 6.0 / MAX_NUMBER;
     const double chance_recent = recent * 6.0 / MAX_NUMBER;
-    std::fprintf(out, "\nHow often each number was drawn, beside what chance alone gives\n");
-    std::fprintf(out, "  %6s  %9s %5d draws  %9s %5d draws\n", "number", "all", history.count,
-                 "latest", recent);
+    std::fprintf(out, "\nHow often each number was drawn, and (in brackets) what chance alone gives\n");
+    char all_title[32];
+    char recent_title[32];
+    std::snprintf(all_title, sizeof all_title, "all %d draws", history.count);
+    std::snprintf(recent_title, sizeof recent_title, "latest %d", recent);
+    std::fprintf(out, "  %6s  %16s  %16s\n", "number", all_title, recent_title);
     for (int number = 1; number <= MAX_NUMBER; ++number) {
-        std::fprintf(out, "  %6d  %9d  (%7.2f)  %9d  (%7.2f)\n", number, all_times[number],
+        std::fprintf(out, "  %6d  %6d (%7.2f)  %6d (%7.2f)\n", number, all_times[number],
                      chance_all, recent_times[number], chance_recent);
     }
 }
