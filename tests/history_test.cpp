@@ -31,8 +31,8 @@ std::string plain_line(int round)
 {
     const int a = round % 40 + 1;
     return std::to_string(round) + "," + std::to_string(a) + "," + std::to_string(a + 1) + "," +
-           std::to_string(a + 2) + "," + std::to_string(a + 3) + "," + std::to_string(a + 4) +
-           "," + std::to_string(a + 5);
+           std::to_string(a + 2) + "," + std::to_string(a + 3) + "," + std::to_string(a + 4) + "," +
+           std::to_string(a + 5);
 }
 
 struct Reading {
@@ -60,20 +60,25 @@ TEST(DrawHistory, EveryAcceptedShape)
     } shapes[] = {
         {"commas", twenty},
         {"a header, dates, bonus, newest first",
-         "round,date,1,2,3,4,5,6,bonus\n" +
-             rounds(20, [](int r) { return std::to_string(r) + ",2024-01-0" +
-                                           std::to_string(r % 9 + 1) + ",45,1,7,3,9,2,44"; },
-                    true)},
+         "round,date,1,2,3,4,5,6,bonus\n" + rounds(
+                                                20,
+                                                [](int r) {
+                                                    return std::to_string(r) + ",2024-01-0" +
+                                                           std::to_string(r % 9 + 1) +
+                                                           ",45,1,7,3,9,2,44";
+                                                },
+                                                true)},
         {"dotted dates, tabs and runs of blanks",
          rounds(20, [](int r) { return std::to_string(r) + "\t2024.12.31   1  2\t3 4 5 6"; })},
         {"CRLF, a byte-order mark, blank and comment lines",
          "\xEF\xBB\xBF# made up\r\n\r\n" +
              rounds(20, [](int r) { return "  " + plain_line(r) + "\r"; })},
-        {"quoted fields", rounds(20, [](int r) {
-             std::string line = std::to_string(r);
-             line += "\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\"";
-             return line;
-         })},
+        {"quoted fields", rounds(20,
+                                 [](int r) {
+                                     std::string line = std::to_string(r);
+                                     line += "\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\"";
+                                     return line;
+                                 })},
         {"a round given twice alike", twenty + plain_line(7) + "\n"},
     };
     for (const auto& shape : shapes) {
@@ -97,14 +102,17 @@ TEST(DrawHistory, EveryRuleWithWhereItIsBroken)
         int line;
         const char* message;
     } faults[] = {
-        {twenty + "21,1,2,3,4,5\n", 21, "expected the round, a date if any, six numbers and a bonus if any, not 6 fields"},
-        {twenty + "21,1,2,3,4,5,6,7,8\n", 21, "expected the round, a date if any, six numbers and a bonus if any, not 9 fields"},
+        {twenty + "21,1,2,3,4,5\n", 21,
+         "expected the round, a date if any, six numbers and a bonus if any, not 6 fields"},
+        {twenty + "21,1,2,3,4,5,6,7,8\n", 21,
+         "expected the round, a date if any, six numbers and a bonus if any, not 9 fields"},
         {twenty + "21,1,2,3,4,5,46\n", 21, "'46' is not a number from 1 to 45"},
         {twenty + "21,0,2,3,4,5,6\n", 21, "'0' is not a number from 1 to 45"},
         {twenty + "21,x,2,3,4,5,6\n", 21, "'x' is not a number from 1 to 45"},
         {twenty + "21,1,2,3,4,5,5\n", 21, "5 is drawn twice"},
         {twenty + "21,1,2,3,4,5,6,6\n", 21, "the bonus 6 is also a winning number"},
-        {twenty + "21,2024-13-01,1,2,3,4,5,6\n", 21, "the date '2024-13-01' is neither YYYY-MM-DD nor YYYY.MM.DD"},
+        {twenty + "21,2024-13-01,1,2,3,4,5,6\n", 21,
+         "the date '2024-13-01' is neither YYYY-MM-DD nor YYYY.MM.DD"},
         {twenty + "0,1,2,3,4,5,6\n", 21, "the round '0' is not a positive whole number"},
         {twenty + "round,1,2,3,4,5,6\n", 21, "the round 'round' is not a positive whole number"},
         {twenty + "7,1,2,3,4,5,6\n", 21, "round 7 is also on line 7, with other numbers"},
@@ -247,7 +255,7 @@ TEST(BackTest, TheSixteenthDrawOfAMadeUpHistory)
     for (double band : test.expected) {
         expected += band;
     }
-    EXPECT_NEAR(expected, 1.0, 1e-12); // one draw's band probabilities
+    EXPECT_NEAR(expected, 1.0, 1e-12);     // one draw's band probabilities
     EXPECT_EQ(test.degrees_of_freedom, 0); // one draw is no test
     EXPECT_EQ(non_appearing_points().by_number, COMPILED_IN_POINTS.by_number);
 }

@@ -71,23 +71,24 @@ bool is_date(const Field& field)
     std::int32_t year = 0;
     std::int32_t month = 0;
     std::int32_t day = 0;
-    return whole_number(Field{field.text, 4}, year) && whole_number(Field{field.text + 5, 2}, month) &&
+    return whole_number(Field{field.text, 4}, year) &&
+           whole_number(Field{field.text + 5, 2}, month) &&
            whole_number(Field{field.text + 8, 2}, day) && month >= 1 && month <= 12 && day >= 1 &&
            day <= 31;
 }
 
 bool looks_like_date(const Field& field)
 {
-    return std::find_if(field.text, field.text + field.length,
-                        [](char c) { return c == '-' || c == '.' || c == '/'; }) !=
-           field.text + field.length;
+    return std::find_if(field.text, field.text + field.length, [](char c) {
+               return c == '-' || c == '.' || c == '/';
+           }) != field.text + field.length;
 }
 
 // A message that quotes the field it is about between two texts.
 LineKind invalid(HistoryError& error, const char* before, const Field& field, const char* after)
 {
-    format_text(error.message, sizeof error.message, "%s'%.*s'%s", before, field.length,
-                field.text, after);
+    format_text(error.message, sizeof error.message, "%s'%.*s'%s", before, field.length, field.text,
+                after);
     return LineKind::Invalid;
 }
 
@@ -150,8 +151,8 @@ LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, Histo
         return LineKind::Invalid;
     }
     if (std::find(draw.numbers.begin(), draw.numbers.end(), draw.bonus) != draw.numbers.end()) {
-        format_text(error.message, sizeof error.message,
-                    "the bonus %d is also a winning number", draw.bonus);
+        format_text(error.message, sizeof error.message, "the bonus %d is also a winning number",
+                    draw.bonus);
         return LineKind::Invalid;
     }
     return LineKind::Draw;
@@ -200,8 +201,8 @@ bool put_in_order(DrawHistory& history, HistoryError& error)
     }
     if (history.count < MIN_DRAWS) {
         error.line = 0;
-        format_text(error.message, sizeof error.message,
-                    "%d draws; at least %d are needed", history.count, MIN_DRAWS);
+        format_text(error.message, sizeof error.message, "%d draws; at least %d are needed",
+                    history.count, MIN_DRAWS);
         return false;
     }
     return true;

@@ -23,9 +23,9 @@ NonAppearingPoints overdue_points(const DrawsSinceDrawn& absences)
     for (int number = 1; number <= MAX_NUMBER; ++number) {
         const std::int32_t absence = absences[static_cast<std::size_t>(number)];
         points.by_number[static_cast<std::size_t>(number)] = absence >= 15   ? 15
-                                                            : absence >= 10 ? 10
-                                                            : absence >= 5  ? 5
-                                                                            : 0;
+                                                             : absence >= 10 ? 10
+                                                             : absence >= 5  ? 5
+                                                                             : 0;
     }
     return points;
 }

@@ -8,8 +8,7 @@ int matches_of(const NumberSet& set, const Draw& draw)
 {
     int matches = 0;
     for (std::int32_t number : set) {
-        matches += std::find(draw.numbers.begin(), draw.numbers.end(), number) !=
-                           draw.numbers.end()
+        matches += std::find(draw.numbers.begin(), draw.numbers.end(), number) != draw.numbers.end()
                        ? 1
                        : 0;
     }
@@ -21,7 +20,8 @@ int matches_of(const NumberSet& set, const Draw& draw)
 int prize_of(const NumberSet& set, const Draw& draw)
 {
     const int matches = matches_of(set, draw);
-    const bool bonus = draw.bonus != 0 && std::find(set.begin(), set.end(), draw.bonus) != set.end();
+    const bool bonus =
+        draw.bonus != 0 && std::find(set.begin(), set.end(), draw.bonus) != set.end();
     switch (matches) {
     case 6:
         return 1;
@@ -45,7 +45,7 @@ double prize_chance(int prize)
     case 1:
         return 1.0 / draws;
     case 2:
-        return 6.0 / draws;       // C(6,5), and the bonus is the sixth number
+        return 6.0 / draws; // C(6,5), and the bonus is the sixth number
     case 3:
         return 6.0 * 38.0 / draws; // C(6,5) x 38
     case 4:

@@ -39,8 +39,8 @@ void work_out_base_points()
                     for (set[4] = set[3] + 1; set[4] <= MAX_NUMBER - 1; ++set[4]) {
                         for (set[5] = set[4] + 1; set[5] <= MAX_NUMBER; ++set[5]) {
                             const SetScore score = score_of(set);
-                            const auto base = static_cast<std::uint8_t>(
-                                score.total - score.non_appearing_points);
+                            const auto base =
+                                static_cast<std::uint8_t>(score.total - score.non_appearing_points);
                             const bool proposable = is_proposable(set);
                             base_points[index++] = proposable ? base : NOT_PROPOSABLE;
                             if (!proposable && rejected_count < REJECTED_SET_COUNT) {
@@ -61,8 +61,7 @@ void work_out_base_points()
 
 } // namespace
 
-void count_totals(const NonAppearingPoints& points, TotalCounts& proposable,
-                  TotalCounts* all_sets)
+void count_totals(const NonAppearingPoints& points, TotalCounts& proposable, TotalCounts* all_sets)
 {
     if (!base_points_ready) {
         work_out_base_points();
@@ -174,7 +173,8 @@ void test_score_bands(BackTest& result)
     }
     result.chi_square = 0.0;
     for (int band = 0; band < merged; ++band) {
-        const double difference = static_cast<double>(merged_observed[band]) - merged_expected[band];
+        const double difference =
+            static_cast<double>(merged_observed[band]) - merged_expected[band];
         result.chi_square += difference * difference / merged_expected[band];
     }
     result.degrees_of_freedom = merged > 1 ? merged - 1 : 0;

@@ -27,11 +27,12 @@ void write_back_test_svg(std::FILE* out, const BackTest& test, int top)
         tallest = count > tallest ? count : tallest;
     }
     const double bar = PLOT_WIDTH / TENTHS;
-    const auto y_of = [&](double count) { return TOP + PLOT_HEIGHT - count / tallest * PLOT_HEIGHT; };
+    const auto y_of = [&](double count) {
+        return TOP + PLOT_HEIGHT - count / tallest * PLOT_HEIGHT;
+    };
 
-    std::fprintf(out,
-                 "<svg y=\"%d\" width=\"%.0f\" height=\"%.0f\" viewBox=\"0 0 %.0f %.0f\">\n", top,
-                 WIDTH, HEIGHT, WIDTH, HEIGHT);
+    std::fprintf(out, "<svg y=\"%d\" width=\"%.0f\" height=\"%.0f\" viewBox=\"0 0 %.0f %.0f\">\n",
+                 top, WIDTH, HEIGHT, WIDTH, HEIGHT);
     std::fprintf(out,
                  "<text x=\"%.0f\" y=\"24\" font-size=\"15\" font-weight=\"bold\">Where the %d "
                  "winning sets stood among all proposable sets</text>\n",

@@ -43,7 +43,8 @@ void write_frequencies(std::FILE* out, const DrawHistory& history)
     // Six of 45 numbers are drawn each time.
     const double chance_all = history.count * 6.0 / MAX_NUMBER;
     const double chance_recent = recent * 6.0 / MAX_NUMBER;
-    std::fprintf(out, "\nHow often each number was drawn, and (in brackets) what chance alone gives\n");
+    std::fprintf(out,
+                 "\nHow often each number was drawn, and (in brackets) what chance alone gives\n");
     char all_title[32];
     char recent_title[32];
     std::snprintf(all_title, sizeof all_title, "all %d draws", history.count);
@@ -80,8 +81,8 @@ void write_back_test(std::FILE* out, const BackTest& test)
     if (test.count == 0) {
         return;
     }
-    std::fprintf(out, "  %-36s%8.2f %%   %.2f %% if a score means nothing\n",
-                 "mean mid-rank", 100.0 * test.mean_mid_rank, 100.0 * test.chance_mean_mid_rank);
+    std::fprintf(out, "  %-36s%8.2f %%   %.2f %% if a score means nothing\n", "mean mid-rank",
+                 100.0 * test.mean_mid_rank, 100.0 * test.chance_mean_mid_rank);
     std::fprintf(out, "  %-36s%8.2f %%   %.2f %% by chance\n",
                  "in the top tenth (mid-rank >= 90 %)", 100.0 * test.top_tenth_share,
                  100.0 * test.chance_top_tenth_share);

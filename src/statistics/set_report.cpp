@@ -55,9 +55,12 @@ void write_place(std::FILE* out, const TotalCounts& totals, int total)
 
 void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& history)
 {
-    static const char* const PRIZE_NAMES[PRIZE_COUNT + 1] = {
-        "", "1st: 6 numbers", "2nd: 5 and the bonus", "3rd: 5 numbers", "4th: 4 numbers",
-        "5th: 3 numbers"};
+    static const char* const PRIZE_NAMES[PRIZE_COUNT + 1] = {"",
+                                                             "1st: 6 numbers",
+                                                             "2nd: 5 and the bonus",
+                                                             "3rd: 5 numbers",
+                                                             "4th: 4 numbers",
+                                                             "5th: 3 numbers"};
     const PrizeRecord record = prizes_over_history(set, history);
     std::fprintf(out, "\nIn the %d draws of the history (rounds %d to %d)\n", history.count,
                  history.draws[0].round, history.draws[history.count - 1].round);

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "lotto_version.hpp"
-#include "scoring/text_format.hpp"
 #include "history/draw_history.hpp"
 #include "history/overdue_numbers.hpp"
+#include "lotto_version.hpp"
+#include "scoring/text_format.hpp"
 #include "statistics/back_test.hpp"
 #include "statistics/history_reports.hpp"
 #include "statistics/reports.hpp"
@@ -206,7 +206,8 @@ int main(int argc, char** argv)
     }
     const bool svg_to_standard_output = svg_path != nullptr && is(svg_path, "-");
     if (svg_to_standard_output && csv) {
-        return usage_error("the CSV and the histogram cannot both go to standard output:", "--svg -");
+        return usage_error("the CSV and the histogram cannot both go to standard output:",
+                           "--svg -");
     }
     if (set_list != nullptr && (csv || svg_path != nullptr)) {
         return usage_error("--csv and --svg describe all sets; they do not go with", "--set");
