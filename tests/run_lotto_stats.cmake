@@ -1,7 +1,8 @@
 # Runs lotto-stats as a user would: the report and the histogram must be exactly those
 # committed in README.md and docs/images (tools/refresh_stats.sh refreshes both when the
 # scoring changes on purpose), then the CSV and bad arguments.
-# Usage: cmake -DLOTTO_STATS=<path> -DSOURCE_DIR=<top> [-DEMULATOR=<runner>] -P run_lotto_stats.cmake
+# Usage: cmake -DLOTTO_STATS=<path> -DSOURCE_DIR=<top> [-DEMULATOR=<runner>]
+#              [-DTEXT_CHARSET=CP949] -P run_lotto_stats.cmake
 cmake_minimum_required(VERSION 3.20)
 
 set(work "${CMAKE_CURRENT_BINARY_DIR}/run_lotto_stats")
@@ -63,7 +64,14 @@ endif()
 
 # One set, and a made-up history of 20 draws.
 execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --set 21,14,11,7,5,3
-    OUTPUT_VARIABLE set_report RESULT_VARIABLE status)
+    OUTPUT_FILE "${work}/set.txt" RESULT_VARIABLE status)
+if(TEXT_CHARSET STREQUAL "CP949")
+    # The criterion lines are the program's Korean texts, in code page 949 there.
+    execute_process(COMMAND iconv -f CP949 -t UTF-8 "${work}/set.txt"
+        OUTPUT_FILE "${work}/set-utf8.txt")
+    file(RENAME "${work}/set-utf8.txt" "${work}/set.txt")
+endif()
+file(READ "${work}/set.txt" set_report)
 string(REPLACE "\r\n" "\n" set_report "${set_report}")
 string(CONCAT expected_lines "Set 3 5 7 11 14 21, scored with lotto's own lists\n"
     "(홀수 : 짝수) = 5개 : 1개           \t--->  8점 \n"

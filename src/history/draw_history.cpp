@@ -248,6 +248,14 @@ bool read_draw_history(const char* path, DrawHistory& history, HistoryError& err
     if (file == nullptr) {
         return refuse(error, 0, std::strerror(errno));
     }
+    const bool ok = read_draw_stream(file, history, error);
+    std::fclose(file);
+    return ok;
+}
+
+bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error)
+{
+    history.count = 0;
     char text[LINE_CAPACITY + 1];
     int line = 0;
     bool first_content = true;
@@ -292,6 +300,5 @@ bool read_draw_history(const char* path, DrawHistory& history, HistoryError& err
     if (ok && std::ferror(file) != 0) {
         ok = refuse(error, 0, std::strerror(errno != 0 ? errno : EIO));
     }
-    std::fclose(file);
     return ok && put_in_order(history, error);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 #include "generation/prediction_table.hpp"
 
@@ -34,6 +35,9 @@ struct HistoryError {
 // Reads the history in the file at `path`. On any fault fills `error` and returns false;
 // the history is then not to be used.
 bool read_draw_history(const char* path, DrawHistory& history, HistoryError& error);
+
+// The same from a stream open for reading, e.g. a history held in memory.
+bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error);
 
 // What one line of a history file holds.
 enum class LineKind { Draw, Skipped, Header, Invalid };

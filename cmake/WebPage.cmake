@@ -1,0 +1,48 @@
+# The web page: the generation and scoring code compiled to WebAssembly with emscripten,
+# beside the page's own files, laid out as one folder, build/web/site, ready to serve.
+set(lotto_site ${PROJECT_BINARY_DIR}/site)
+
+add_executable(lotto_web web/page_interface.cpp)
+target_link_libraries(lotto_web PRIVATE lotto_history lotto_warnings)
+set(lotto_web_exports
+    _lotto_generate _lotto_number _lotto_total _lotto_points _lotto_value
+    _lotto_history_buffer _lotto_history_capacity _lotto_use_history _lotto_history_error
+    _lotto_history_round _lotto_use_built_in_lists)
+list(JOIN lotto_web_exports "," lotto_web_export_list)
+set_target_properties(lotto_web PROPERTIES
+    OUTPUT_NAME core
+    SUFFIX .mjs
+    RUNTIME_OUTPUT_DIRECTORY ${lotto_site})
+target_compile_options(lotto_web PRIVATE -Oz)
+target_link_options(lotto_web PRIVATE -Oz
+    -sENVIRONMENT=web -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=LottoCore
+    -sEXPORTED_FUNCTIONS=${lotto_web_export_list}
+    -sEXPORTED_RUNTIME_METHODS=UTF8ToString,HEAPU8
+)
+
+# The same core for Node, so the browser tests can ask it what a seed gives.
+add_executable(lotto_web_node web/page_interface.cpp)
+target_link_libraries(lotto_web_node PRIVATE lotto_history lotto_warnings)
+set_target_properties(lotto_web_node PROPERTIES OUTPUT_NAME core-node SUFFIX .cjs)
+target_link_options(lotto_web_node PRIVATE
+    -sENVIRONMENT=node -sMODULARIZE=1 -sSINGLE_FILE=1
+    -sEXPORTED_FUNCTIONS=${lotto_web_export_list}
+    -sEXPORTED_RUNTIME_METHODS=UTF8ToString,HEAPU8)
+
+# The page's own files, copied beside the module; the service worker's cache is named
+# after the version, so a new release replaces the old files on every device.
+set(lotto_page_files index.html style.css app.mjs manifest.webmanifest icon.svg icon-192.png
+    icon-512.png)
+foreach(file ${lotto_page_files})
+    configure_file(${PROJECT_SOURCE_DIR}/web/${file} ${lotto_site}/${file} COPYONLY)
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/web/sw.js ${lotto_site}/sw.js @ONLY)
+
+# The site as one ZIP for a static host: lotto-web-<version>.zip beside the site folder.
+add_custom_target(web_package
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${PROJECT_BINARY_DIR}/lotto-web-${PROJECT_VERSION}.zip
+            --format=zip .
+    WORKING_DIRECTORY ${lotto_site}
+    DEPENDS lotto_web
+    COMMENT "Packing the site as lotto-web-${PROJECT_VERSION}.zip"
+    VERBATIM)

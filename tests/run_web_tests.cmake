@@ -1,0 +1,20 @@
+# Builds the web preset and runs the page's tests in headless Chromium, against the native
+# lotto-stats of this build.
+# Usage: cmake -DSOURCE_DIR=<top> -DLOTTO_STATS=<path> -P run_web_tests.cmake
+cmake_minimum_required(VERSION 3.20)
+
+set(ENV{NODE_PATH} /usr/share/nodejs)
+set(ENV{LOTTO_STATS} "${LOTTO_STATS}")
+function(run)
+    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY "${SOURCE_DIR}" RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "'${ARGN}' failed with ${status}")
+    endif()
+endfunction()
+
+run(${CMAKE_COMMAND} --preset web)
+run(${CMAKE_COMMAND} --build --preset web --target all web_package)
+if(NOT EXISTS "${SOURCE_DIR}/web/node_modules/puppeteer-core")
+    run(npm --prefix web ci --no-audit --no-fund)
+endif()
+run(npm --prefix web test)
