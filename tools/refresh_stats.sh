@@ -12,23 +12,22 @@ report=$(mktemp)
 trap 'rm -f "$report"' EXIT
 ./build/default/lotto-stats --svg docs/images/score-histogram.svg > "$report"
 
-# Replace what stands between the two markers with the new report.
-awk -v report="$report" '
-    /<!-- stats-report:begin -->/ { print; print "```text"; while ((getline line < report) > 0) print line; print "```"; skipping = 1; next }
-    /<!-- stats-report:end -->/ { skipping = 0 }
-    !skipping { print }
-' README.md > README.md.new
-mv README.md.new README.md
+# Puts the file $2 between README's markers "<!-- $1:begin -->" and "<!-- $1:end -->".
+replace_block() {
+    awk -v report="$2" -v begin="<!-- $1:begin -->" -v end="<!-- $1:end -->" '
+        $0 == begin { print; print "```text"; while ((getline line < report) > 0) print line; print "```"; skipping = 1; next }
+        $0 == end { skipping = 0 }
+        !skipping { print }
+    ' README.md > README.md.new
+    mv README.md.new README.md
+}
+
+replace_block stats-report "$report"
 
 # The history part of the report on a made-up history (tools/made_up_history.py).
 tools/made_up_history.py 200 > "$report.csv"
 ./build/default/lotto-stats --draws "$report.csv" | sed -n '/^Draw history:/,$p' \
     | sed "s|$report.csv|made-up-draws.csv|" > "$report"
-awk -v report="$report" '
-    /<!-- history-report:begin -->/ { print; print "```text"; while ((getline line < report) > 0) print line; print "```"; skipping = 1; next }
-    /<!-- history-report:end -->/ { skipping = 0 }
-    !skipping { print }
-' README.md > README.md.new
-mv README.md.new README.md
+replace_block history-report "$report"
 rm -f "$report.csv"
 echo "README.md and docs/images/score-histogram.svg refreshed"

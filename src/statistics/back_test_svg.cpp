@@ -1,15 +1,8 @@
+#include "statistics/chart_layout.hpp"
 #include "statistics/history_reports.hpp"
 
 namespace {
 
-constexpr double WIDTH = 760;
-constexpr double HEIGHT = 400;
-constexpr double LEFT = 64;
-constexpr double RIGHT = 20;
-constexpr double TOP = 48;
-constexpr double BOTTOM = 52;
-constexpr double PLOT_WIDTH = WIDTH - LEFT - RIGHT;
-constexpr double PLOT_HEIGHT = HEIGHT - TOP - BOTTOM;
 constexpr int TENTHS = 10;
 
 } // namespace
@@ -28,38 +21,38 @@ void write_back_test_svg(std::FILE* out, const BackTest& test, int top)
     }
     const double bar = PLOT_WIDTH / TENTHS;
     const auto y_of = [&](double count) {
-        return TOP + PLOT_HEIGHT - count / tallest * PLOT_HEIGHT;
+        return PLOT_TOP + PLOT_HEIGHT - count / tallest * PLOT_HEIGHT;
     };
 
     std::fprintf(out, "<svg y=\"%d\" width=\"%.0f\" height=\"%.0f\" viewBox=\"0 0 %.0f %.0f\">\n",
-                 top, WIDTH, HEIGHT, WIDTH, HEIGHT);
+                 top, CHART_WIDTH, CHART_HEIGHT, CHART_WIDTH, CHART_HEIGHT);
     std::fprintf(out,
                  "<text x=\"%.0f\" y=\"24\" font-size=\"15\" font-weight=\"bold\">Where the %d "
                  "winning sets stood among all proposable sets</text>\n",
-                 LEFT, test.count);
+                 PLOT_LEFT, test.count);
     std::fprintf(out, "<g fill=\"#3b6fb6\">\n");
     for (int tenth = 0; tenth < TENTHS; ++tenth) {
         const double y = y_of(by_tenth[tenth]);
         std::fprintf(out,
                      "<rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" height=\"%.2f\">"
                      "<title>mid-rank %d-%d %%: %d draws</title></rect>\n",
-                     LEFT + tenth * bar, y, bar * 0.9, TOP + PLOT_HEIGHT - y, tenth * 10,
+                     PLOT_LEFT + tenth * bar, y, bar * 0.9, PLOT_TOP + PLOT_HEIGHT - y, tenth * 10,
                      tenth * 10 + 10, by_tenth[tenth]);
         std::fprintf(out,
                      "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\" fill=\"#000000\">%d"
                      "</text>\n<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\" "
                      "fill=\"#000000\">%d</text>\n",
-                     LEFT + (tenth + 0.45) * bar, TOP + PLOT_HEIGHT + 18, tenth * 10,
-                     LEFT + (tenth + 0.45) * bar, y - 4, by_tenth[tenth]);
+                     PLOT_LEFT + (tenth + 0.45) * bar, PLOT_TOP + PLOT_HEIGHT + 18, tenth * 10,
+                     PLOT_LEFT + (tenth + 0.45) * bar, y - 4, by_tenth[tenth]);
     }
     std::fprintf(out, "</g>\n");
     std::fprintf(out,
                  "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#c0392b\" "
                  "stroke-dasharray=\"4 3\"><title>chance: %.1f draws a tenth</title></line>\n",
-                 LEFT, y_of(chance), LEFT + PLOT_WIDTH, y_of(chance), chance);
+                 PLOT_LEFT, y_of(chance), PLOT_LEFT + PLOT_WIDTH, y_of(chance), chance);
     std::fprintf(out,
                  "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">mid-rank of the winning set "
                  "in %% (the dashed line is chance; mean %.1f %%)</text>\n",
-                 LEFT + PLOT_WIDTH / 2, HEIGHT - 10, 100.0 * test.mean_mid_rank);
+                 PLOT_LEFT + PLOT_WIDTH / 2, CHART_HEIGHT - 10, 100.0 * test.mean_mid_rank);
     std::fprintf(out, "</svg>\n");
 }

@@ -1,16 +1,9 @@
+#include "statistics/chart_layout.hpp"
 #include "statistics/reports.hpp"
 #include "statistics/total_summary.hpp"
 
 namespace {
 
-constexpr double WIDTH = 760;
-constexpr double HEIGHT = 400;
-constexpr double LEFT = 64;
-constexpr double RIGHT = 20;
-constexpr double TOP = 48;
-constexpr double BOTTOM = 52;
-constexpr double PLOT_WIDTH = WIDTH - LEFT - RIGHT;
-constexpr double PLOT_HEIGHT = HEIGHT - TOP - BOTTOM;
 constexpr int GRID_LINES = 4;
 constexpr int X_TICK_STEP = 20;
 
@@ -28,20 +21,20 @@ void write_histogram_svg(std::FILE* out, const ScoreDistribution& distribution)
     const int last = summary.highest < first ? first : summary.highest;
     const double bar = PLOT_WIDTH / (last - first + 1);
     const double tallest_percent = percent_of(tallest, summary.sets);
-    const auto x_of = [&](double total) { return LEFT + (total - first) * bar; };
+    const auto x_of = [&](double total) { return PLOT_LEFT + (total - first) * bar; };
     const auto y_of = [&](double percent) {
-        return TOP + PLOT_HEIGHT - percent / tallest_percent * PLOT_HEIGHT;
+        return PLOT_TOP + PLOT_HEIGHT - percent / tallest_percent * PLOT_HEIGHT;
     };
 
     std::fprintf(out,
                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
                  "viewBox=\"0 0 %.0f %.0f\" font-family=\"sans-serif\" font-size=\"12\">\n",
-                 WIDTH, HEIGHT, WIDTH, HEIGHT);
+                 CHART_WIDTH, CHART_HEIGHT, CHART_WIDTH, CHART_HEIGHT);
     std::fprintf(out, "<rect width=\"100%%\" height=\"100%%\" fill=\"#ffffff\"/>\n");
     std::fprintf(out,
                  "<text x=\"%.0f\" y=\"24\" font-size=\"15\" font-weight=\"bold\">Total score of "
                  "the %s proposable sets</text>\n",
-                 LEFT, with_thousands(summary.sets).text);
+                 PLOT_LEFT, with_thousands(summary.sets).text);
 
     for (int line = 0; line <= GRID_LINES; ++line) {
         const double percent = tallest_percent * line / GRID_LINES;
@@ -49,7 +42,7 @@ void write_histogram_svg(std::FILE* out, const ScoreDistribution& distribution)
         std::fprintf(out,
                      "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#dddddd\"/>\n"
                      "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"end\">%.2f %%</text>\n",
-                     LEFT, y, LEFT + PLOT_WIDTH, y, LEFT - 6, y + 4, percent);
+                     PLOT_LEFT, y, PLOT_LEFT + PLOT_WIDTH, y, PLOT_LEFT - 6, y + 4, percent);
     }
 
     std::fprintf(out, "<g fill=\"#3b6fb6\">\n");
@@ -61,7 +54,7 @@ void write_histogram_svg(std::FILE* out, const ScoreDistribution& distribution)
         std::fprintf(out,
                      "<rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" height=\"%.2f\">"
                      "<title>%d: %lld sets</title></rect>\n",
-                     x_of(total), y, bar * 0.9, TOP + PLOT_HEIGHT - y, total,
+                     x_of(total), y, bar * 0.9, PLOT_TOP + PLOT_HEIGHT - y, total,
                      static_cast<long long>(totals[total]));
     }
     std::fprintf(out, "</g>\n");
@@ -69,15 +62,17 @@ void write_histogram_svg(std::FILE* out, const ScoreDistribution& distribution)
     for (int tick = (first + X_TICK_STEP - 1) / X_TICK_STEP * X_TICK_STEP; tick <= last;
          tick += X_TICK_STEP) {
         std::fprintf(out, "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">%d</text>\n",
-                     x_of(tick + 0.5), TOP + PLOT_HEIGHT + 18, tick);
+                     x_of(tick + 0.5), PLOT_TOP + PLOT_HEIGHT + 18, tick);
     }
     std::fprintf(out,
                  "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">total score (median %d, "
                  "mean %.1f, highest %d)</text>\n",
-                 LEFT + PLOT_WIDTH / 2, HEIGHT - 10, summary.median, summary.mean, summary.highest);
+                 PLOT_LEFT + PLOT_WIDTH / 2, CHART_HEIGHT - 10, summary.median, summary.mean,
+                 summary.highest);
     std::fprintf(out,
                  "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#c0392b\" "
                  "stroke-dasharray=\"4 3\"/>\n",
-                 x_of(summary.median + 0.5), TOP, x_of(summary.median + 0.5), TOP + PLOT_HEIGHT);
+                 x_of(summary.median + 0.5), PLOT_TOP, x_of(summary.median + 0.5),
+                 PLOT_TOP + PLOT_HEIGHT);
     std::fprintf(out, "</svg>\n");
 }

@@ -11,6 +11,7 @@
 #include "lotto_version.hpp"
 #include "scoring/text_format.hpp"
 #include "statistics/back_test.hpp"
+#include "statistics/chart_layout.hpp"
 #include "statistics/history_reports.hpp"
 #include "statistics/reports.hpp"
 #include "statistics/score_distribution.hpp"
@@ -131,22 +132,6 @@ int parse_set(const char* list, NumberSet& set)
     return 0;
 }
 
-// Reads the history and puts its lists as of the latest draw in force.
-bool use_draw_history(const char* path)
-{
-    HistoryError error{};
-    if (!read_draw_history(path, history, error)) {
-        if (error.line > 0) {
-            std::fprintf(stderr, "lotto-stats: %s:%d: %s\n", path, error.line, error.message);
-        } else {
-            std::fprintf(stderr, "lotto-stats: %s: %s\n", path, error.message);
-        }
-        return false;
-    }
-    use_non_appearing_points(overdue_points(draws_since_drawn(history, history.count)));
-    return true;
-}
-
 // An option's value: not missing, not empty, not another option ("-" alone may be).
 const char* option_value(int argc, char** argv, int i)
 {
@@ -163,11 +148,14 @@ void write_svg(std::FILE* out, bool with_back_test)
         write_histogram_svg(out, distribution);
         return;
     }
-    std::fprintf(out, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"760\" height=\"800\" "
-                      "viewBox=\"0 0 760 800\" font-family=\"sans-serif\" font-size=\"12\">\n"
-                      "<rect width=\"100%%\" height=\"100%%\" fill=\"#ffffff\"/>\n");
+    // The histogram, and the back-test below it.
+    std::fprintf(out,
+                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
+                 "viewBox=\"0 0 %.0f %.0f\" font-family=\"sans-serif\" font-size=\"12\">\n"
+                 "<rect width=\"100%%\" height=\"100%%\" fill=\"#ffffff\"/>\n",
+                 CHART_WIDTH, 2 * CHART_HEIGHT, CHART_WIDTH, 2 * CHART_HEIGHT);
     write_histogram_svg(out, distribution);
-    write_back_test_svg(out, back_test, 400);
+    write_back_test_svg(out, back_test, static_cast<int>(CHART_HEIGHT));
     std::fprintf(out, "</svg>\n");
 }
 
@@ -219,7 +207,7 @@ int main(int argc, char** argv)
             return status;
         }
     }
-    if (draws_path != nullptr && !use_draw_history(draws_path)) {
+    if (draws_path != nullptr && !use_draw_history("lotto-stats", draws_path, history)) {
         return STATUS_FAILED;
     }
     const DrawHistory* const draws = draws_path != nullptr ? &history : nullptr;

@@ -1,0 +1,10 @@
+#pragma once
+
+// The frame of every chart lotto-stats draws, in SVG pixels: the plot sits inside the
+// margins, axis labels outside it. The charts stack vertically, CHART_HEIGHT apart.
+inline constexpr double CHART_WIDTH = 760;
+inline constexpr double CHART_HEIGHT = 400;
+inline constexpr double PLOT_LEFT = 64;
+inline constexpr double PLOT_TOP = 48;
+inline constexpr double PLOT_WIDTH = CHART_WIDTH - PLOT_LEFT - 20;
+inline constexpr double PLOT_HEIGHT = CHART_HEIGHT - PLOT_TOP - 52;
