@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Plants each fault of tools/faults.txt alone, runs the README's test command, and counts
-how many the suite catches. The work tree is restored after each fault.
+how many the suite catches. The work tree is restored after each fault. The web page's
+browser test is left out for speed: the count is what the rest catches, a lower bound.
 
 Usage: tools/plant_faults.py [FAULTS]   (from the top of a clean work tree)
 """
@@ -31,7 +32,7 @@ for line in faults.read_text(encoding="utf-8").splitlines():
     try:
         if run(["cmake", "--build", "--preset", "default"]) != 0:
             broken.append(f"{what}: does not build")
-        elif run(["ctest", "--preset", "default"]) != 0:
+        elif run(["ctest", "--preset", "default", "-E", "web_page"]) != 0:
             caught.append(what)
         else:
             missed.append(what)
