@@ -116,6 +116,7 @@ TEST(DrawHistory, EveryRuleWithWhereItIsBroken)
         {twenty + "0,1,2,3,4,5,6\n", 21, "the round '0' is not a positive whole number"},
         {twenty + "round,1,2,3,4,5,6\n", 21, "the round 'round' is not a positive whole number"},
         {twenty + "7,1,2,3,4,5,6\n", 21, "round 7 is also on line 7, with other numbers"},
+        {twenty + "7,8,9,10,11,12,13,45\n", 21, "round 7 is also on line 7, with other numbers"},
         {twenty + "22,1,2,3,4,5,6\n", 0, "round 21 is missing"},
         {rounds(14, plain_line), 0, "14 draws; at least 15 are needed"},
         {twenty + std::string(600, '1') + "\n", 21, "the line is too long"},
