@@ -138,16 +138,6 @@ int score_band(int total)
     return band < SCORE_BAND_COUNT ? band : SCORE_BAND_COUNT - 1;
 }
 
-namespace {
-
-// The total the lists in force give a set, as lotto would show it.
-std::int32_t total_of(const NumberSet& set)
-{
-    return score_of(set).total;
-}
-
-} // namespace
-
 void test_score_bands(BackTest& result)
 {
     // Merge bands from the top down until each expects at least five draws.
@@ -202,7 +192,7 @@ void run_back_test(const DrawHistory& history, BackTest& result)
         const NonAppearingPoints points = overdue_points(draws_since_drawn(history, index));
         count_totals(points, totals, &all_totals);
         use_non_appearing_points(points);
-        const std::int32_t total = total_of(draw.numbers);
+        const std::int32_t total = score_of(draw.numbers).total;
         // Under chance the winning set is any of all sets, each as likely.
         for (int t = 0; t <= MAX_TOTAL_POINTS; ++t) {
             if (all_totals[t] == 0) {

@@ -1,6 +1,5 @@
 #include "history/overdue_numbers.hpp"
 #include "statistics/history_reports.hpp"
-#include "statistics/total_summary.hpp"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <cinttypes>
 
-#include "generation/set_generator.hpp"
+#include "generation/prediction_table.hpp"
 #include "generation/shape_filters.hpp"
 #include "history/prize_matches.hpp"
 #include "scoring/scoring_pass.hpp"
