@@ -40,15 +40,47 @@ struct Reading {
     HistoryError error;
 };
 
+// Each test reads through a file of its own, so that tests may run side by side.
 Reading read_text(const std::string& text)
 {
-    const std::string path = testing::TempDir() + "lotto-history.txt";
+    const std::string path = testing::TempDir() + "lotto-history-" +
+                             testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
     std::FILE* file = std::fopen(path.c_str(), "wb");
     std::fwrite(text.data(), 1, text.size(), file);
     std::fclose(file);
     Reading reading{};
     reading.ok = read_draw_history(path.c_str(), history, reading.error);
+    std::remove(path.c_str());
     return reading;
+}
+
+// What a terminal may be shown: valid UTF-8 without a control byte.
+bool safe_to_show(const std::string& text)
+{
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (byte < 0x20 || byte == 0x7F) {
+            return false;
+        }
+        const std::size_t length = byte < 0x80 ? 1 : byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+        for (std::size_t i = 1; i < length; ++i) {
+            if (at + i >= text.size() ||
+                (static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        at += length - 1;
+    }
+    return true;
+}
+
+std::string replace_all(std::string text, const std::string& from, const std::string& to)
+{
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
 }
 
 TEST(DrawHistory, EveryAcceptedShape)
@@ -57,29 +89,47 @@ TEST(DrawHistory, EveryAcceptedShape)
     const struct {
         const char* what;
         std::string text;
+        std::int32_t bonus_of_round_5;
     } shapes[] = {
-        {"commas", twenty},
+        {"commas", twenty, 0},
         {"a header, dates, bonus, newest first",
-         "round,date,1,2,3,4,5,6,bonus\n" + rounds(
-                                                20,
-                                                [](int r) {
-                                                    return std::to_string(r) + ",2024-01-0" +
-                                                           std::to_string(r % 9 + 1) +
-                                                           ",45,1,7,3,9,2,44";
-                                                },
-                                                true)},
+         "round,date,n1,n2,n3,n4,n5,n6,bonus\n" + rounds(
+                                                      20,
+                                                      [](int r) {
+                                                          return std::to_string(r) + ",2024-01-0" +
+                                                                 std::to_string(r % 9 + 1) +
+                                                                 ",45,1,7,3,9,2,44";
+                                                      },
+                                                      true),
+         44},
+        {"a Korean header", "회차,추첨일,당첨번호,,,,,,보너스\n" + twenty, 0},
         {"dotted dates, tabs and runs of blanks",
-         rounds(20, [](int r) { return std::to_string(r) + "\t2024.12.31   1  2\t3 4 5 6"; })},
+         rounds(20, [](int r) { return std::to_string(r) + "\t2024.12.31   1  2\t3 4 5 6"; }), 0},
+        {"tabs between fields, an empty bonus cell",
+         rounds(20, [](int r) { return std::to_string(r) + "\t1\t2\t3\t4\t5\t6\t"; }), 0},
         {"CRLF, a byte-order mark, blank and comment lines",
          "\xEF\xBB\xBF# made up\r\n\r\n" +
-             rounds(20, [](int r) { return "  " + plain_line(r) + "\r"; })},
-        {"quoted fields", rounds(20,
-                                 [](int r) {
-                                     std::string line = std::to_string(r);
-                                     line += "\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\"";
-                                     return line;
-                                 })},
-        {"a round given twice alike", twenty + plain_line(7) + "\n"},
+             rounds(20, [](int r) { return "  " + plain_line(r) + "\r"; }),
+         0},
+        {"old Mac line ends", replace_all("# made up\n\n" + twenty, "\n", "\r"), 0},
+        {"a CRLF file converted once too often", replace_all(twenty, "\n", "\r\r\n"), 0},
+        {"quoted fields, an empty quoted bonus",
+         rounds(20,
+                [](int r) {
+                    return "\"" + std::to_string(r) + "\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"\"";
+                }),
+         0},
+        {"an empty bonus field", rounds(20, [](int r) { return plain_line(r) + ","; }), 0},
+        {"a round given twice alike", twenty + plain_line(7) + "\n", 0},
+        {"the whole history twice", twenty + twenty, 0},
+        {"long comment and blank lines",
+         "# " + std::string(600, 'x') + "\n" + std::string(600, ' ') + "\n#" +
+             std::string(300, '\xEA') + "\n" + twenty,
+         0},
+        {"a line of 512 bytes, with CRLF and a byte-order mark",
+         "\xEF\xBB\xBF" + plain_line(1) + std::string(512 - plain_line(1).size(), ' ') + "\r\n" +
+             rounds(20, plain_line).substr(plain_line(1).size() + 1),
+         0},
     };
     for (const auto& shape : shapes) {
         const Reading reading = read_text(shape.text);
@@ -87,6 +137,7 @@ TEST(DrawHistory, EveryAcceptedShape)
         EXPECT_EQ(history.count, 20) << shape.what;
         EXPECT_EQ(history.draws[0].round, 1) << shape.what;
         EXPECT_EQ(history.draws[19].round, 20) << shape.what;
+        EXPECT_EQ(history.draws[4].bonus, shape.bonus_of_round_5) << shape.what;
     }
     read_text("round,date,a,b,c,d,e,f,bonus\n" +
               rounds(20, [](int r) { return std::to_string(r) + ",2024-01-01,45,1,7,3,9,2,44"; }));
@@ -97,6 +148,10 @@ TEST(DrawHistory, EveryAcceptedShape)
 TEST(DrawHistory, EveryRuleWithWhereItIsBroken)
 {
     const std::string twenty = rounds(20, plain_line);
+    const std::string newest_first = rounds(20, plain_line, true);
+    const auto after_first = [&](const std::string& first_line) {
+        return first_line + "\n" + newest_first.substr(newest_first.find('\n') + 1);
+    };
     const struct {
         std::string text;
         int line;
@@ -109,18 +164,56 @@ TEST(DrawHistory, EveryRuleWithWhereItIsBroken)
         {twenty + "21,1,2,3,4,5,46\n", 21, "'46' is not a number from 1 to 45"},
         {twenty + "21,0,2,3,4,5,6\n", 21, "'0' is not a number from 1 to 45"},
         {twenty + "21,x,2,3,4,5,6\n", 21, "'x' is not a number from 1 to 45"},
+        {twenty + "21,2024-01-01,-5,2,3,4,5,6\n", 21, "'-5' is not a number from 1 to 45"},
+        {twenty + "21,1.5,2,3,4,5,6\n", 21, "'1.5' is not a number from 1 to 45"},
         {twenty + "21,1,2,3,4,5,5\n", 21, "5 is drawn twice"},
         {twenty + "21,1,2,3,4,5,6,6\n", 21, "the bonus 6 is also a winning number"},
         {twenty + "21,2024-13-01,1,2,3,4,5,6\n", 21,
          "the date '2024-13-01' is neither YYYY-MM-DD nor YYYY.MM.DD"},
+        {twenty + "21,2024/12/14,1,2,3,4,5,6\n", 21,
+         "the date '2024/12/14' is neither YYYY-MM-DD nor YYYY.MM.DD"},
+        // A field left empty never lets the bonus pass for a winning number.
+        {twenty + "21,2024-01-01,16,,28,33,40,41,20\n", 21, "field 4 is empty"},
+        {twenty + ",21,1,2,3,4,5,6\n", 21, "field 1 is empty"},
+        {twenty + "21\t1\t\t3\t4\t5\t6\t7\n", 21, "field 3 is empty"},
+        {twenty + "21,1,2,3,4,5,,\n", 21, "field 7 is empty"},
+        {twenty + "21,1,2,3,4,5,6,,\n", 21, "field 9 is empty"},
+        {twenty + "21,1,2,3,4,5,6,7,\n", 21, "field 9 is empty"},
+        // The newest draw first, its round mistyped: an error, never a header.
+        {after_first("2O,1,2,3,4,5,6"), 1, "the round '2O' is not a positive whole number"},
+        {after_first("+20,1,2,3,4,5,6"), 1, "the round '+20' is not a positive whole number"},
+        {after_first("\xC2\xA0"
+                     "20,1,2,3,4,5,6"),
+         1, "the round '\\u00a020' is not a positive whole number"},
+        {after_first("20회,1,2,3,4,5,6"), 1, "the round '20회' is not a positive whole number"},
         {twenty + "0,1,2,3,4,5,6\n", 21, "the round '0' is not a positive whole number"},
         {twenty + "round,1,2,3,4,5,6\n", 21, "the round 'round' is not a positive whole number"},
+        // What a file holds reaches the terminal only as visible text.
+        {twenty + "21,\x1b]0;title\x07,2,3,4,5,6\n", 21,
+         "'\\x1b]0;title\\x07' is not a number from 1 to 45"},
+        {twenty + "21,\xff\xfe,2,3,4,5,6\n", 21, "'\\xff\\xfe' is not a number from 1 to 45"},
         {twenty + "7,1,2,3,4,5,6\n", 21, "round 7 is also on line 7, with other numbers"},
-        {twenty + "7,8,9,10,11,12,13,45\n", 21, "round 7 is also on line 7, with other numbers"},
+        {twenty + "7,8,9,10,11,12,13,45\n", 21,
+         "round 7 is also on line 7, without a bonus; here its bonus is 45"},
+        {rounds(20, [](int r) { return plain_line(r) + ",45"; }) + plain_line(7) + "\n", 21,
+         "round 7 is also on line 7, with the bonus 45; here it has none"},
         {twenty + "22,1,2,3,4,5,6\n", 0, "round 21 is missing"},
         {rounds(14, plain_line), 0, "14 draws; at least 15 are needed"},
-        {twenty + std::string(600, '1') + "\n", 21, "the line is too long"},
-        {twenty + std::string("21,1,2\0,3", 9) + "\n", 21, "the line holds a NUL byte"},
+        {twenty + std::string(600, '1') + "\n", 21, "the line is longer than 512 bytes"},
+        {twenty + plain_line(21) + std::string(513 - plain_line(21).size(), ' ') + "\n", 21,
+         "the line is longer than 512 bytes"},
+        {twenty + std::string("21,1,2\0,3", 9) + "\n", 21,
+         "the line holds a NUL byte; is this a text file?"},
+        {std::string("\xFF\xFE"
+                     "1\0,\0",
+                     6) +
+             "\n",
+         0, "the file is UTF-16 text; save it as UTF-8 (a spreadsheet calls it CSV UTF-8)"},
+        {std::string("1\0,\0"
+                     "2\0",
+                     6) +
+             "\n",
+         0, "the file is UTF-16 text; save it as UTF-8 (a spreadsheet calls it CSV UTF-8)"},
     };
     for (const auto& fault : faults) {
         const Reading reading = read_text(fault.text);
@@ -131,6 +224,48 @@ TEST(DrawHistory, EveryRuleWithWhereItIsBroken)
     HistoryError error{};
     EXPECT_FALSE(read_draw_history("/nonexistent/draws.csv", history, error));
     EXPECT_EQ(error.line, 0);
+}
+
+TEST(DrawHistory, LongQuotesAreCutAtACharacterAndKeepTheReason)
+{
+    const std::string field(400, 'x');
+    const std::string hangul = "가나다라마바사아자차카타파하";
+    for (const std::string& quoted : {field, hangul + hangul + hangul + hangul + hangul}) {
+        const Reading reading = read_text(rounds(20, plain_line) + "21," + quoted + ",2,3,4,5,6\n");
+        const std::string message = reading.error.message;
+        EXPECT_TRUE(safe_to_show(message)) << message;
+        EXPECT_NE(message.find("...' is not a number from 1 to 45"), std::string::npos) << message;
+        EXPECT_LT(message.size(), 120U) << message;
+    }
+}
+
+TEST(DrawHistory, TheLimitsCountDistinctDrawsAndLines)
+{
+    const auto distinct = [](int count) {
+        std::string text;
+        for (int round = 1; round <= count; ++round) {
+            text += plain_line(round) + "\n";
+        }
+        return text;
+    };
+    const std::string most = distinct(MAX_DRAWS);
+    Reading reading = read_text(most + most);
+    EXPECT_TRUE(reading.ok) << reading.error.message;
+    EXPECT_EQ(history.count, MAX_DRAWS);
+    EXPECT_EQ(history.draws[MAX_DRAWS - 1].round, MAX_DRAWS);
+
+    reading = read_text(most + plain_line(MAX_DRAWS + 1) + "\n");
+    EXPECT_FALSE(reading.ok);
+    EXPECT_EQ(reading.error.line, MAX_DRAWS + 1);
+    EXPECT_STREQ(reading.error.message,
+                 "more than 4096 different draws; this program keeps at most 4096");
+
+    reading = read_text(std::string(MAX_HISTORY_LINES, '\n') + distinct(20));
+    EXPECT_FALSE(reading.ok);
+    EXPECT_EQ(reading.error.line, 0);
+    EXPECT_STREQ(reading.error.message, "more than 1,000,000 lines; no draw history is that long");
+    reading = read_text(std::string(MAX_HISTORY_LINES - 20, '\n') + distinct(20));
+    EXPECT_TRUE(reading.ok) << reading.error.message;
 }
 
 // A history of `count` draws of 40..45 in which `number` was last drawn `absent` draws

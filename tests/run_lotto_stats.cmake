@@ -39,7 +39,9 @@ endif()
 # Usage errors: unknown options, missing or misplaced values, sets that are not six
 # distinct numbers from 1 to 45.
 foreach(arguments "--bogus" "--svg" "--csv;extra" "--svg;--csv" "--svg;-;--csv" "--set;1,2,3"
-        "--set;1,2,3,4,5,46" "--set;1,2,3,4,5,5" "--set;1,2,3,4,5,6;--csv")
+        "--set;1,2,3,4,5,46" "--set;1,2,3,4,5,5" "--set;1,2,3,4,5,6;--csv" "--csv;--csv"
+        "--svg;a.svg;--svg;b.svg" "--draws;a.csv;--draws;b.csv" "--help;--csv" "--csv;--version"
+        "--set;1,2,3,4,5,6;--set;1,2,3,4,5,7")
     execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" ${arguments}
         OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
     string(REPLACE "\r\n" "\n" errors "${errors}")
@@ -48,6 +50,16 @@ foreach(arguments "--bogus" "--svg" "--csv;extra" "--svg;--csv" "--svg;-;--csv" 
         message(FATAL_ERROR "'${arguments}' gave status ${status}, errors: ${errors}")
     endif()
 endforeach()
+
+# What the user typed is quoted as typed; a file name that looks like an option is explained.
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --set 1,2,3,4,5,0100 ERROR_VARIABLE errors)
+if(NOT errors MATCHES "^lotto-stats: --set 1,2,3,4,5,0100: 0100 is not a number from 1 to 45\r?\n")
+    message(FATAL_ERROR "--set quoted another number: ${errors}")
+endif()
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --svg -chart.svg ERROR_VARIABLE errors)
+if(NOT errors MATCHES "must follow '--svg'\r?\nA file whose name begins with '-' is given as ./-name.\r?\nTry")
+    message(FATAL_ERROR "no hint for a name beginning with '-': ${errors}")
+endif()
 
 execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
 string(REPLACE "\r\n" "\n" help "${help}")
@@ -126,4 +138,58 @@ execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${work}/bad-draws.
 if(NOT status EQUAL 1 OR NOT output STREQUAL ""
    OR NOT errors MATCHES "^lotto-stats: [^\n]*bad-draws.csv:22: '46' is not a number from 1 to 45\r?\n$")
     message(FATAL_ERROR "a bad history gave status ${status}: ${errors}")
+endif()
+
+# The user's history is never written over, whatever name the output is given, and nothing
+# is computed before that is known.
+if(NOT EMULATOR)
+    file(CREATE_LINK "${work}/draws.csv" "${work}/draws-link.csv" SYMBOLIC)
+    file(REMOVE "${work}/draws-hard.csv")
+    file(CREATE_LINK "${work}/draws.csv" "${work}/draws-hard.csv")
+    file(SHA256 "${work}/draws.csv" before)
+    foreach(output "${work}/draws.csv" "${work}/./draws.csv" "${work}/draws-link.csv"
+            "${work}/draws-hard.csv")
+        execute_process(COMMAND "${LOTTO_STATS}" --draws "${work}/draws.csv" --svg "${output}"
+            OUTPUT_VARIABLE output_text ERROR_VARIABLE errors RESULT_VARIABLE status)
+        file(SHA256 "${work}/draws.csv" after)
+        if(NOT status EQUAL 2 OR NOT after STREQUAL before OR NOT output_text STREQUAL ""
+           OR NOT errors MATCHES "^lotto-stats: the chart would overwrite the draw history '")
+            message(FATAL_ERROR "--svg ${output} gave status ${status}: ${errors}")
+        endif()
+    endforeach()
+    execute_process(COMMAND sh -c "\"$0\" --draws \"$1\" >>\"$1\"" "${LOTTO_STATS}" "${work}/draws.csv"
+        ERROR_VARIABLE errors RESULT_VARIABLE status)
+    file(SHA256 "${work}/draws.csv" after)
+    if(NOT status EQUAL 2 OR NOT after STREQUAL before
+       OR NOT errors MATCHES "^lotto-stats: standard output is the draw history '")
+        message(FATAL_ERROR "a report appended to the history gave status ${status}: ${errors}")
+    endif()
+    # Places that cannot take the chart are refused before the computation.
+    foreach(place "${work}/missing/chart.svg" "${work}")
+        execute_process(COMMAND "${LOTTO_STATS}" --draws "${work}/draws.csv" --svg "${place}"
+            OUTPUT_VARIABLE output_text ERROR_VARIABLE errors RESULT_VARIABLE status)
+        if(NOT status EQUAL 1 OR NOT output_text STREQUAL ""
+           OR NOT errors MATCHES "^lotto-stats: cannot write '[^\n]*': (No such file or directory|Is a directory)\n$")
+            message(FATAL_ERROR "--svg ${place} gave status ${status}: ${errors}")
+        endif()
+    endforeach()
+    # A chart replaces the old one whole, through a link that stays a link.
+    file(WRITE "${work}/chart.svg" "old")
+    file(CREATE_LINK "${work}/chart.svg" "${work}/chart-link.svg" SYMBOLIC)
+    execute_process(COMMAND "${LOTTO_STATS}" --svg "${work}/chart-link.svg" OUTPUT_QUIET RESULT_VARIABLE status)
+    file(READ "${work}/chart.svg" chart)
+    string(FIND "${chart}" "<svg" at)
+    file(GLOB leftovers "${work}/.chart*")
+    if(NOT status EQUAL 0 OR NOT at EQUAL 0 OR NOT IS_SYMLINK "${work}/chart-link.svg"
+       OR leftovers)
+        message(FATAL_ERROR "the chart was not replaced whole (status ${status}): ${leftovers}")
+    endif()
+    # Control bytes in a file name reach the terminal only as visible text.
+    string(ASCII 27 escape)
+    string(ASCII 7 bell)
+    execute_process(COMMAND "${LOTTO_STATS}" --draws "${work}/${escape}]0;title${bell}.csv"
+        ERROR_VARIABLE errors)
+    if(NOT errors MATCHES "\\\\x1b]0;title\\\\x07.csv: No such file")
+        message(FATAL_ERROR "a file name went out raw: ${errors}")
+    endif()
 endif()

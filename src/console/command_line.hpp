@@ -11,6 +11,8 @@ struct CommandLine {
     // For UsageError: what is wrong, and the argument it is about.
     const char* problem;
     const char* argument;
+    // For a missing file name: the argument that was taken for an option, or nullptr.
+    const char* following;
 };
 
 CommandLine parse_command_line(int argc, const char* const* argv);

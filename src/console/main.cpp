@@ -1,5 +1,6 @@
 #include <cstdlib>
 
+#include "command_line/program_output.hpp"
 #include "console/command_line.hpp"
 #include "console/console.hpp"
 #include "console/menu_loop.hpp"
@@ -19,9 +20,11 @@ int main(int argc, char** argv)
     if (command_line.action != CommandAction::RunMenu) {
         return answer_command_line(command_line);
     }
-    if (command_line.draws_file != nullptr &&
-        !use_draw_history("lotto", command_line.draws_file, history)) {
-        return EXIT_FAILURE;
+    if (command_line.draws_file != nullptr) {
+        if (!load_draw_history("lotto", command_line.draws_file, history)) {
+            return EXIT_FAILURE;
+        }
+        use_non_appearing_points(latest_overdue_points(history));
     }
     console_open(open_platform_console());
     int status = run_menu_loop();

@@ -6,43 +6,65 @@
 #include <cstring>
 
 #include "scoring/text_format.hpp"
+#include "text/quoted_text.hpp"
 
 namespace {
 
-// Longer lines than this are no line of a draw history.
-constexpr int LINE_CAPACITY = 512;
-constexpr int MAX_FIELDS = 9;
+constexpr int MAX_FIELDS = 9; // the round, a date, six numbers and a bonus
 
 struct Field {
     const char* text;
     int length;
 };
 
-bool is_separator(char c)
+// The fields of a line, and where it leaves one empty.
+struct Fields {
+    Field field[MAX_FIELDS + 1];
+    int count;          // fields with text, also those beyond the room for them
+    int empty_place;    // the place (from 1) of the first empty field before the last one
+    int trailing_empty; // empty fields after the last one with text
+};
+
+bool is_blank(char c)
 {
-    return c == ',' || c == ' ' || c == '\t' || c == '"';
+    return c == ' ' || c == '\t';
 }
 
-int split_fields(const char* text, Field (&fields)[MAX_FIELDS + 1])
+// Commas part the fields of a line that has a comma, tabs those of a line without; blanks,
+// tabs beside commas and a spreadsheet's double quotes only pad. Two parting characters
+// with nothing between them leave a field empty, so that no field can go missing unseen.
+Fields split_fields(const char* text)
 {
-    int count = 0;
-    while (*text != '\0') {
-        while (is_separator(*text)) {
-            ++text;
+    const char delimiter = std::strchr(text, ',') != nullptr ? ',' : '\t';
+    Fields fields{};
+    int delimiters = 0; // since the last field
+    const char* at = text;
+    while (*at != '\0') {
+        if (*at == delimiter) {
+            ++delimiters;
+            ++at;
+            continue;
         }
-        if (*text == '\0') {
-            break;
+        if (is_blank(*at) || *at == '"') {
+            ++at;
+            continue;
         }
-        const char* start = text;
-        while (*text != '\0' && !is_separator(*text)) {
-            ++text;
+        const bool empty_before = fields.count == 0 ? delimiters > 0 : delimiters > 1;
+        if (empty_before && fields.empty_place == 0) {
+            fields.empty_place = fields.count + 1;
         }
-        if (count <= MAX_FIELDS) {
-            fields[count] = Field{start, static_cast<int>(text - start)};
+        delimiters = 0;
+        const char* start = at;
+        while (*at != '\0' && *at != ',' && !is_blank(*at) && *at != '"') {
+            ++at;
         }
-        ++count;
+        if (fields.count <= MAX_FIELDS) {
+            fields.field[fields.count] = Field{start, static_cast<int>(at - start)};
+        }
+        ++fields.count;
     }
-    return count;
+    fields.trailing_empty = fields.count > 0 ? delimiters : 0;
+    return fields;
 }
 
 // A whole number of at most nine digits, no sign.
@@ -61,6 +83,12 @@ bool whole_number(const Field& field, std::int32_t& value)
     return true;
 }
 
+bool holds_digit(const Field& field)
+{
+    return std::find_if(field.text, field.text + field.length,
+                        [](char c) { return c >= '0' && c <= '9'; }) != field.text + field.length;
+}
+
 // YYYY-MM-DD or YYYY.MM.DD.
 bool is_date(const Field& field)
 {
@@ -77,18 +105,28 @@ bool is_date(const Field& field)
            day <= 31;
 }
 
+// Meant as a date: digits parted twice by '-', '.' or '/'. A sign or a decimal point alone
+// makes a number, not a date.
 bool looks_like_date(const Field& field)
 {
-    return std::find_if(field.text, field.text + field.length, [](char c) {
-               return c == '-' || c == '.' || c == '/';
-           }) != field.text + field.length;
+    const auto parts = std::count_if(field.text, field.text + field.length,
+                                     [](char c) { return c == '-' || c == '.' || c == '/'; });
+    return parts >= 2 && holds_digit(field);
 }
 
-// A message that quotes the field it is about between two texts.
+// A message that quotes the field it is about, safely and cut to fit, between two texts.
 LineKind invalid(HistoryError& error, const char* before, const Field& field, const char* after)
 {
-    format_text(error.message, sizeof error.message, "%s'%.*s'%s", before, field.length, field.text,
-                after);
+    char quoted[QUOTE_CAPACITY];
+    quote_text(quoted, sizeof quoted, field.text, static_cast<std::size_t>(field.length),
+               QUOTE_SHOWN);
+    format_text(error.message, sizeof error.message, "%s'%s'%s", before, quoted, after);
+    return LineKind::Invalid;
+}
+
+LineKind empty_field(HistoryError& error, int place)
+{
+    format_text(error.message, sizeof error.message, "field %d is empty", place);
     return LineKind::Invalid;
 }
 
@@ -102,41 +140,51 @@ bool lottery_number(const Field& field, std::int32_t& number)
 LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, HistoryError& error)
 {
     const char* start = text;
-    while (*start == ' ' || *start == '\t') {
+    while (is_blank(*start)) {
         ++start;
     }
-    Field fields[MAX_FIELDS + 1];
-    const int count = split_fields(start, fields);
-    if (count == 0 || *start == '#') {
+    if (*start == '#') {
+        return LineKind::Skipped;
+    }
+    const Fields fields = split_fields(start);
+    if (fields.count == 0) {
         return LineKind::Skipped;
     }
     draw = Draw{};
-    if (!whole_number(fields[0], draw.round)) {
-        if (first_content) {
-            return LineKind::Header;
-        }
-        return invalid(error, "the round ", fields[0], " is not a positive whole number");
+    const Field& round = fields.field[0];
+    const bool dated = fields.count > 1 && looks_like_date(fields.field[1]);
+    // A header names its columns; no draw loses every digit of its round by a slip.
+    if (first_content && !holds_digit(round) && !dated) {
+        return LineKind::Header;
     }
-    if (draw.round < 1) {
-        return invalid(error, "the round ", fields[0], " is not a positive whole number");
+    if (fields.empty_place != 0) {
+        return empty_field(error, fields.empty_place);
     }
-    const bool dated = count > 1 && looks_like_date(fields[1]);
-    if (dated && !is_date(fields[1])) {
-        return invalid(error, "the date ", fields[1], " is neither YYYY-MM-DD nor YYYY.MM.DD");
+    if (!whole_number(round, draw.round) || draw.round < 1) {
+        return invalid(error, "the round ", round, " is not a positive whole number");
+    }
+    if (dated && !is_date(fields.field[1])) {
+        return invalid(error, "the date ", fields.field[1],
+                       " is neither YYYY-MM-DD nor YYYY.MM.DD");
     }
     const int first_number = dated ? 2 : 1;
-    const int numbers = count - first_number;
+    const int numbers = fields.count - first_number;
+    // One empty field in the bonus's place says the draw has no bonus; any other is a gap.
+    if (fields.trailing_empty > 0 && !(numbers == NUMBERS_PER_SET && fields.trailing_empty == 1)) {
+        return empty_field(error, fields.count + (numbers == NUMBERS_PER_SET ? 2 : 1));
+    }
     if (numbers != NUMBERS_PER_SET && numbers != NUMBERS_PER_SET + 1) {
         format_text(error.message, sizeof error.message,
                     "expected the round, a date if any, six numbers and a bonus if any, "
                     "not %d fields",
-                    count);
+                    fields.count);
         return LineKind::Invalid;
     }
     for (int i = 0; i < numbers; ++i) {
         std::int32_t number = 0;
-        if (!lottery_number(fields[first_number + i], number)) {
-            return invalid(error, "", fields[first_number + i], " is not a number from 1 to 45");
+        if (!lottery_number(fields.field[first_number + i], number)) {
+            return invalid(error, "", fields.field[first_number + i],
+                           " is not a number from 1 to 45");
         }
         if (i < NUMBERS_PER_SET) {
             draw.numbers[i] = number;
@@ -167,30 +215,84 @@ bool refuse(HistoryError& error, int line, const char* message)
     return false;
 }
 
-// Orders the draws by round, drops exact repeats, and checks that no round is missing.
-bool put_in_order(DrawHistory& history, HistoryError& error)
-{
-    Draw* const begin = history.draws;
-    Draw* end = history.draws + history.count;
-    std::sort(begin, end, [](const Draw& a, const Draw& b) {
-        return a.round != b.round ? a.round < b.round : a.line < b.line;
-    });
-    Draw* kept = begin;
-    for (Draw* draw = begin; draw != end; ++draw) {
-        if (kept != begin && (kept - 1)->round == draw->round) {
-            const Draw& earlier = *(kept - 1);
-            if (earlier.numbers != draw->numbers || earlier.bonus != draw->bonus) {
-                error.line = draw->line;
-                format_text(error.message, sizeof error.message,
-                            "round %d is also on line %d, with other numbers", draw->round,
-                            earlier.line);
-                return false;
-            }
-            continue;
+// The draws read so far, distinct by round: a sorted run, then a short tail in reading order
+// that is sorted into the run when it fills, so that a file repeating its rounds many times
+// is read as fast as one that does not.
+constexpr int UNSORTED_TAIL = 64;
+
+struct DrawStore {
+    DrawHistory& history;
+    int sorted;
+
+    const Draw* find(std::int32_t round) const
+    {
+        const Draw* const begin = history.draws;
+        const Draw* const middle = begin + sorted;
+        const Draw* const end = begin + history.count;
+        const Draw* found = std::lower_bound(
+            begin, middle, round, [](const Draw& draw, std::int32_t r) { return draw.round < r; });
+        if (found != middle && found->round == round) {
+            return found;
         }
-        *kept++ = *draw;
+        found =
+            std::find_if(middle, end, [round](const Draw& draw) { return draw.round == round; });
+        return found != end ? found : nullptr;
     }
-    history.count = static_cast<int>(kept - begin);
+
+    void sort_all()
+    {
+        std::sort(history.draws, history.draws + history.count,
+                  [](const Draw& a, const Draw& b) { return a.round < b.round; });
+        sorted = history.count;
+    }
+};
+
+// A round given twice must be the same draw both times; the message says how they differ.
+bool same_draw(const Draw& earlier, const Draw& draw, HistoryError& error)
+{
+    if (earlier.numbers == draw.numbers && earlier.bonus == draw.bonus) {
+        return true;
+    }
+    error.line = draw.line;
+    if (earlier.numbers == draw.numbers && earlier.bonus == 0) {
+        format_text(error.message, sizeof error.message,
+                    "round %d is also on line %d, without a bonus; here its bonus is %d",
+                    draw.round, earlier.line, draw.bonus);
+    } else if (earlier.numbers == draw.numbers && draw.bonus == 0) {
+        format_text(error.message, sizeof error.message,
+                    "round %d is also on line %d, with the bonus %d; here it has none", draw.round,
+                    earlier.line, earlier.bonus);
+    } else {
+        format_text(error.message, sizeof error.message,
+                    "round %d is also on line %d, with other numbers", draw.round, earlier.line);
+    }
+    return false;
+}
+
+bool keep_draw(DrawStore& store, const Draw& draw, HistoryError& error)
+{
+    const Draw* earlier = store.find(draw.round);
+    if (earlier != nullptr) {
+        return same_draw(*earlier, draw, error);
+    }
+    DrawHistory& history = store.history;
+    if (history.count == MAX_DRAWS) {
+        format_text(error.message, sizeof error.message,
+                    "more than %d different draws; this program keeps at most %d", MAX_DRAWS,
+                    MAX_DRAWS);
+        error.line = draw.line;
+        return false;
+    }
+    history.draws[history.count++] = draw;
+    if (history.count - store.sorted == UNSORTED_TAIL) {
+        store.sort_all();
+    }
+    return true;
+}
+
+// Every round from the first to the last, and enough of them.
+bool check_rounds(const DrawHistory& history, HistoryError& error)
+{
     for (int i = 1; i < history.count; ++i) {
         if (history.draws[i].round != history.draws[i - 1].round + 1) {
             error.line = 0;
@@ -208,36 +310,91 @@ bool put_in_order(DrawHistory& history, HistoryError& error)
     return true;
 }
 
-} // namespace
+enum class LineRead { Line, End, TooLong, HoldsNul, Utf16 };
 
-namespace {
+// Reads a file line by line, byte by byte so that nothing in it passes unseen. A line ends
+// with LF, CRLF or a CR alone (old Macs); CRs just before an LF belong to the line end, so a
+// CRLF file converted once too often (CR CR LF) reads as it was meant.
+struct LineReader {
+    std::FILE* file;
+    bool first_line;
+    int blank_lines_due; // lines that a run of lone CRs ended, still to be reported
 
-enum class LineRead { Line, End, TooLong, HoldsNul };
-
-// One line without its line end (LF or CRLF), read byte by byte so that nothing in it can
-// pass unseen.
-LineRead read_line(std::FILE* file, char (&text)[LINE_CAPACITY + 1])
-{
-    int length = 0;
-    bool nul = false;
-    int c = std::getc(file);
-    if (c == EOF) {
-        return LineRead::End;
-    }
-    while (c != EOF && c != '\n') {
-        if (length == LINE_CAPACITY) {
-            return LineRead::TooLong;
+    LineRead next(char (&text)[MAX_LINE_BYTES + 1])
+    {
+        text[0] = '\0';
+        if (blank_lines_due > 0) {
+            --blank_lines_due;
+            return LineRead::Line;
         }
-        nul = nul || c == '\0';
-        text[length++] = static_cast<char>(c);
-        c = std::getc(file);
+        int c = std::getc(file);
+        if (c == EOF) {
+            return LineRead::End;
+        }
+        const bool first = first_line;
+        first_line = false;
+        int length = 0;
+        int bytes = 0;
+        int content = 0;       // bytes but the byte-order mark
+        int first_visible = 0; // the first byte that is not a blank, once there is one
+        for (; c != EOF && c != '\n'; c = std::getc(file)) {
+            if (c == '\r') {
+                end_at_carriage_return();
+                break;
+            }
+            ++bytes;
+            if (c == '\0') {
+                // UTF-16 puts a NUL beside every ASCII character, from the first on.
+                const bool utf16 = first && (bytes == 1 || (bytes == 2 && text[0] != '\0'));
+                return utf16 ? LineRead::Utf16 : LineRead::HoldsNul;
+            }
+            if (length < MAX_LINE_BYTES) {
+                text[length++] = static_cast<char>(c);
+            }
+            ++content;
+            if (first && bytes == 2 && is_utf16_mark(text)) {
+                return LineRead::Utf16;
+            }
+            if (first && bytes == 3 && std::memcmp(text, "\xEF\xBB\xBF", 3) == 0) {
+                length = 0; // the UTF-8 byte-order mark some editors write
+                content = 0;
+                continue;
+            }
+            if (first_visible == 0 && c != ' ' && c != '\t') {
+                first_visible = c;
+            }
+            // Comment and blank lines may be as long as they like.
+            if (content > MAX_LINE_BYTES && first_visible != 0 && first_visible != '#') {
+                return LineRead::TooLong;
+            }
+        }
+        text[length] = '\0';
+        return LineRead::Line;
     }
-    if (length > 0 && text[length - 1] == '\r') {
-        --length;
+
+    static bool is_utf16_mark(const char* text)
+    {
+        return std::memcmp(text, "\xFF\xFE", 2) == 0 || std::memcmp(text, "\xFE\xFF", 2) == 0;
     }
-    text[length] = '\0';
-    return nul ? LineRead::HoldsNul : LineRead::Line;
-}
+
+    // After a CR: more CRs and an LF end this one line; CRs alone each end a line.
+    void end_at_carriage_return()
+    {
+        int carriage_returns = 1;
+        int c = std::getc(file);
+        while (c == '\r') {
+            ++carriage_returns;
+            c = std::getc(file);
+        }
+        if (c == '\n') {
+            return;
+        }
+        if (c != EOF) {
+            std::ungetc(c, file);
+        }
+        blank_lines_due = carriage_returns - 1;
+    }
+};
 
 } // namespace
 
@@ -256,27 +413,34 @@ bool read_draw_history(const char* path, DrawHistory& history, HistoryError& err
 bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error)
 {
     history.count = 0;
-    char text[LINE_CAPACITY + 1];
-    int line = 0;
+    DrawStore store{history, 0};
+    LineReader reader{file, true, 0};
+    char text[MAX_LINE_BYTES + 1];
+    std::int32_t line = 0;
     bool first_content = true;
-    bool ok = true;
-    for (LineRead read = read_line(file, text); ok && read != LineRead::End;
-         read = read_line(file, text)) {
+    for (LineRead read = reader.next(text); read != LineRead::End; read = reader.next(text)) {
+        if (line == MAX_HISTORY_LINES) {
+            return refuse(error, 0, "more than 1,000,000 lines; no draw history is that long");
+        }
         ++line;
-        if (read == LineRead::TooLong) {
-            ok = refuse(error, line, "the line is too long");
+        switch (read) {
+        case LineRead::TooLong:
+            error.line = line;
+            format_text(error.message, sizeof error.message, "the line is longer than %d bytes",
+                        MAX_LINE_BYTES);
+            return false;
+        case LineRead::HoldsNul:
+            return refuse(error, line, "the line holds a NUL byte; is this a text file?");
+        case LineRead::Utf16:
+            return refuse(error, 0,
+                          "the file is UTF-16 text; save it as UTF-8 (a spreadsheet calls "
+                          "it CSV UTF-8)");
+        case LineRead::Line:
+        case LineRead::End:
             break;
-        }
-        if (read == LineRead::HoldsNul) {
-            ok = refuse(error, line, "the line holds a NUL byte");
-            break;
-        }
-        const char* content = text;
-        if (line == 1 && std::strncmp(content, "\xEF\xBB\xBF", 3) == 0) {
-            content += 3; // the byte-order mark some editors write
         }
         Draw draw{};
-        switch (parse_draw_line(content, first_content, draw, error)) {
+        switch (parse_draw_line(text, first_content, draw, error)) {
         case LineKind::Skipped:
             break;
         case LineKind::Header:
@@ -284,21 +448,19 @@ bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error
             break;
         case LineKind::Invalid:
             error.line = line;
-            ok = false;
-            break;
+            return false;
         case LineKind::Draw:
             first_content = false;
-            if (history.count == MAX_DRAWS) {
-                ok = refuse(error, line, "more draws than this program keeps (4096)");
-                break;
-            }
             draw.line = line;
-            history.draws[history.count++] = draw;
+            if (!keep_draw(store, draw, error)) {
+                return false;
+            }
             break;
         }
     }
-    if (ok && std::ferror(file) != 0) {
-        ok = refuse(error, 0, std::strerror(errno != 0 ? errno : EIO));
+    if (std::ferror(file) != 0) {
+        return refuse(error, 0, std::strerror(errno != 0 ? errno : EIO));
     }
-    return ok && put_in_order(history, error);
+    store.sort_all();
+    return check_rounds(history, error);
 }

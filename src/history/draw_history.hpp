@@ -14,10 +14,15 @@ struct Draw {
     std::int32_t line; // where it stands in the file, for messages
 };
 
-// Room for more than eighty years of weekly draws.
+// Room for more than 78 years of weekly draws, counted as distinct rounds.
 inline constexpr int MAX_DRAWS = 4096;
 // Fewer draws than this say nothing about which numbers are overdue.
 inline constexpr int MIN_DRAWS = 15;
+// No history is longer than this; it also keeps every line number small.
+inline constexpr std::int32_t MAX_HISTORY_LINES = 1'000'000;
+// The longest line a draw may take, in bytes without its line end. Comment and blank
+// lines may be longer.
+inline constexpr int MAX_LINE_BYTES = 512;
 
 // A user's draw history, oldest draw first, rounds consecutive.
 struct DrawHistory {
@@ -26,10 +31,11 @@ struct DrawHistory {
 };
 
 // Why a history was refused: the line it is about (0 for the file as a whole) and what is
-// wrong with it.
+// wrong with it. Text quoted from the file is shown safely and cut to fit; the reason is
+// always whole.
 struct HistoryError {
     int line;
-    char message[160];
+    char message[512];
 };
 
 // Reads the history in the file at `path`. On any fault fills `error` and returns false;

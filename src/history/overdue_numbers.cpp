@@ -1,7 +1,5 @@
 #include "history/overdue_numbers.hpp"
 
-#include <cstdio>
-
 DrawsSinceDrawn draws_since_drawn(const DrawHistory& history, int count)
 {
     DrawsSinceDrawn absences{};
@@ -32,17 +30,7 @@ NonAppearingPoints overdue_points(const DrawsSinceDrawn& absences)
     return points;
 }
 
-bool use_draw_history(const char* program, const char* path, DrawHistory& history)
+NonAppearingPoints latest_overdue_points(const DrawHistory& history)
 {
-    HistoryError error{};
-    if (!read_draw_history(path, history, error)) {
-        if (error.line > 0) {
-            std::fprintf(stderr, "%s: %s:%d: %s\n", program, path, error.line, error.message);
-        } else {
-            std::fprintf(stderr, "%s: %s: %s\n", program, path, error.message);
-        }
-        return false;
-    }
-    use_non_appearing_points(overdue_points(draws_since_drawn(history, history.count)));
-    return true;
+    return overdue_points(draws_since_drawn(history, history.count));
 }

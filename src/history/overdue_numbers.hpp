@@ -18,7 +18,5 @@ DrawsSinceDrawn draws_since_drawn(const DrawHistory& history, int count);
 // earn 10, 5 to 9 earn 5, fewer nothing.
 NonAppearingPoints overdue_points(const DrawsSinceDrawn& absences);
 
-// Reads the history at `path` and puts its lists as of the latest draw in force. A refused
-// history gets one line on the error stream, "PROGRAM: FILE:LINE: what is wrong" (or
-// without the line for the file as a whole), and false.
-bool use_draw_history(const char* program, const char* path, DrawHistory& history);
+// The lists as of the history's latest draw.
+NonAppearingPoints latest_overdue_points(const DrawHistory& history);

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "command_line/program_output.hpp"
+#include "files/replaced_file.hpp"
 #include "history/draw_history.hpp"
 #include "history/overdue_numbers.hpp"
 #include "lotto_version.hpp"
@@ -15,11 +17,11 @@
 #include "statistics/history_reports.hpp"
 #include "statistics/reports.hpp"
 #include "statistics/score_distribution.hpp"
+#include "text/quoted_text.hpp"
 
 namespace {
 
-constexpr int STATUS_FAILED = 1;
-constexpr int STATUS_USAGE = 2;
+constexpr char PROGRAM[] = "lotto-stats";
 
 constexpr char USAGE[] =
     "Usage: lotto-stats [--draws FILE] [--csv] [--svg FILE]\n"
@@ -44,41 +46,20 @@ constexpr char USAGE[] =
     "  -h, --help     show this help and exit\n"
     "  --version      show the version and exit\n";
 
+// What the command line asks for.
+struct StatsOptions {
+    const char* draws_path; // --draws FILE: score with this history and report on it
+    const char* svg_path;   // --svg FILE: also the chart; "-" for the chart alone, on stdout
+    const char* set_list;   // --set LIST: one set instead of all sets
+    bool csv;               // --csv: the raw distribution instead of the report
+    bool help;              // --help alone
+    bool version;           // --version alone
+};
+
 ScoreDistribution distribution;
 DrawHistory history;
 BackTest back_test;
 TotalCounts set_totals;
-
-int usage_error(const char* message, const char* argument)
-{
-    std::fprintf(stderr, "lotto-stats: %s '%s'\nTry 'lotto-stats --help'.\n", message, argument);
-    return STATUS_USAGE;
-}
-
-// Flushes and closes `file`; false, with errno naming why, when something was not written.
-bool close_ok(std::FILE* file)
-{
-    errno = 0;
-    const bool written = std::fflush(file) == 0 && std::ferror(file) == 0;
-    const int flush_error = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written && flush_error != 0) {
-        errno = flush_error;
-    }
-    return closed && written;
-}
-
-int output_failure(const char* what)
-{
-    std::fprintf(stderr, "lotto-stats: cannot write %s: %s\n", what,
-                 std::strerror(errno != 0 ? errno : EIO));
-    return STATUS_FAILED;
-}
-
-bool is(const char* argument, const char* name)
-{
-    return std::strcmp(argument, name) == 0;
-}
 
 int set_error(const char* list, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
 int set_error(const char* list, const char* format, ...)
@@ -88,28 +69,31 @@ int set_error(const char* list, const char* format, ...)
     va_start(arguments, format);
     format_text_list(problem, sizeof problem, format, arguments);
     va_end(arguments);
-    std::fprintf(stderr, "lotto-stats: --set %s: %s\nTry 'lotto-stats --help'.\n", list, problem);
+    char quoted[QUOTE_CAPACITY];
+    quote_text(quoted, sizeof quoted, list, NAME_SHOWN);
+    std::fprintf(stderr, "lotto-stats: --set %s: %s\nTry 'lotto-stats --help'.\n", quoted, problem);
     return STATUS_USAGE;
 }
 
-// Six distinct numbers from 1 to 45 with a comma between each two, sorted into `set`.
+// Six distinct numbers from 1 to 45 with a comma between each two, sorted into `set`. A
+// number is quoted as it was typed.
 int parse_set(const char* list, NumberSet& set)
 {
     int count = 0;
     const char* at = list;
     for (;;) {
+        const char* start = at;
         int number = 0;
-        int digits = 0;
         while (*at >= '0' && *at <= '9') {
-            number = digits < 3 ? number * 10 + (*at - '0') : 999;
-            ++digits;
+            number = at - start < 9 ? number * 10 + (*at - '0') : MAX_NUMBER + 1;
             ++at;
         }
+        const int digits = static_cast<int>(at - start);
         if (digits == 0 || (*at != ',' && *at != '\0')) {
             return set_error(list, "six numbers from 1 to 45 with commas between them");
         }
         if (number < 1 || number > MAX_NUMBER) {
-            return set_error(list, "%d is not a number from 1 to 45", number);
+            return set_error(list, "%.*s is not a number from 1 to 45", digits, start);
         }
         if (count == NUMBERS_PER_SET) {
             return set_error(list, "more than %d numbers", NUMBERS_PER_SET);
@@ -132,14 +116,102 @@ int parse_set(const char* list, NumberSet& set)
     return 0;
 }
 
-// An option's value: not missing, not empty, not another option ("-" alone may be).
-const char* option_value(int argc, char** argv, int i)
+// A value that is missing: a name that begins with '-' is taken for an option, so say how
+// to give one.
+int missing_value(const char* option, const char* next)
 {
-    const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-    if (value == nullptr || value[0] == '\0' || (value[0] == '-' && value[1] != '\0')) {
-        return nullptr;
+    const bool file = !is_option(option, "--set");
+    return usage_error(PROGRAM, file ? "a file name must follow" : "six numbers must follow",
+                       option, file ? next : nullptr);
+}
+
+// Fills `options` from the arguments. Returns -1 to go on, or the exit status of a usage
+// error, which has been reported.
+int parse_options(int argc, char** argv, StatsOptions& options)
+{
+    options = StatsOptions{};
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        const bool alone = argc == 2;
+        const char** value_of = is_option(argument, "--svg")     ? &options.svg_path
+                                : is_option(argument, "--set")   ? &options.set_list
+                                : is_option(argument, "--draws") ? &options.draws_path
+                                                                 : nullptr;
+        if (is_option(argument, "--help") || is_option(argument, "-h") ||
+            is_option(argument, "--version")) {
+            if (!alone) {
+                return usage_error(PROGRAM, "no other argument may come with", argument);
+            }
+            (is_option(argument, "--version") ? options.version : options.help) = true;
+        } else if (is_option(argument, "--csv")) {
+            if (options.csv) {
+                return usage_error(PROGRAM, "an option may be given only once, not a second",
+                                   argument);
+            }
+            options.csv = true;
+        } else if (value_of != nullptr) {
+            if (*value_of != nullptr) {
+                return usage_error(PROGRAM, "an option may be given only once, not a second",
+                                   argument);
+            }
+            *value_of = option_value(argc, argv, i);
+            if (*value_of == nullptr) {
+                return missing_value(argument, i + 1 < argc ? argv[i + 1] : nullptr);
+            }
+            ++i;
+        } else {
+            const bool option = argument[0] == '-' && argument[1] != '\0';
+            return usage_error(PROGRAM, option ? "unknown option" : "unexpected argument",
+                               argument);
+        }
     }
-    return value;
+    const bool svg_to_standard_output =
+        options.svg_path != nullptr && is_option(options.svg_path, "-");
+    if (svg_to_standard_output && options.csv) {
+        return usage_error(
+            PROGRAM, "the CSV and the histogram cannot both go to standard output:", "--svg -");
+    }
+    if (options.set_list != nullptr && (options.csv || options.svg_path != nullptr)) {
+        return usage_error(PROGRAM, "--csv and --svg describe all sets; they do not go with",
+                           "--set");
+    }
+    return -1;
+}
+
+// No output may be the draw history: the user's file is never written over. Returns -1 to
+// go on, or the exit status.
+int refuse_overwriting_history(const StatsOptions& options)
+{
+    if (options.draws_path == nullptr) {
+        return -1;
+    }
+    char quoted[QUOTE_CAPACITY];
+    quote_text(quoted, sizeof quoted, options.draws_path, NAME_SHOWN);
+    const bool svg_file = options.svg_path != nullptr && !is_option(options.svg_path, "-");
+    if (svg_file && same_file(options.svg_path, options.draws_path)) {
+        std::fprintf(stderr,
+                     "lotto-stats: the chart would overwrite the draw history '%s'; "
+                     "give --svg another file\n",
+                     quoted);
+        return STATUS_USAGE;
+    }
+    if (standard_output_is(options.draws_path)) {
+        std::fprintf(stderr,
+                     "lotto-stats: standard output is the draw history '%s'; the report would "
+                     "overwrite it\n",
+                     quoted);
+        return STATUS_USAGE;
+    }
+    return -1;
+}
+
+int cannot_write(const char* path)
+{
+    const int reason = errno != 0 ? errno : EIO;
+    char quoted[QUOTE_CAPACITY];
+    quote_text(quoted, sizeof quoted, path, NAME_SHOWN);
+    std::fprintf(stderr, "lotto-stats: cannot write '%s': %s\n", quoted, std::strerror(reason));
+    return STATUS_FAILED;
 }
 
 void write_svg(std::FILE* out, bool with_back_test)
@@ -159,100 +231,92 @@ void write_svg(std::FILE* out, bool with_back_test)
     std::fprintf(out, "</svg>\n");
 }
 
+// One set: its lines, its place among the proposable sets and, with a history, its prizes.
+int run_set_report(const NumberSet& set, const DrawHistory* draws)
+{
+    count_totals(non_appearing_points(), set_totals);
+    write_set_report(stdout, set, set_totals, draws);
+    return finish_standard_output(PROGRAM);
+}
+
+// All sets: the report (or CSV), the chart if asked, and with a history its back-test.
+int run_distribution_report(const StatsOptions& options, const DrawHistory* draws)
+{
+    const bool svg_to_standard_output =
+        options.svg_path != nullptr && is_option(options.svg_path, "-");
+    ReplacedFile chart{};
+    // Opened now, so that a chart that cannot be written is known before the computation.
+    if (options.svg_path != nullptr && !svg_to_standard_output &&
+        !begin_replacement(options.svg_path, chart)) {
+        return cannot_write(options.svg_path);
+    }
+    tally_all_sets(MAX_NUMBER, distribution);
+    if (draws != nullptr) {
+        run_back_test(*draws, back_test);
+    }
+    if (svg_to_standard_output) {
+        write_svg(stdout, draws != nullptr);
+        return finish_standard_output(PROGRAM);
+    }
+    if (options.svg_path != nullptr) {
+        write_svg(chart.stream, draws != nullptr);
+        if (!commit_replacement(chart)) {
+            return cannot_write(options.svg_path);
+        }
+    }
+    if (options.csv) {
+        write_csv_report(stdout, distribution);
+        if (draws != nullptr) {
+            write_back_test_csv(stdout, back_test);
+        }
+        return finish_standard_output(PROGRAM);
+    }
+    if (draws != nullptr) {
+        char quoted[QUOTE_CAPACITY];
+        quote_text(quoted, sizeof quoted, options.draws_path, NAME_SHOWN);
+        std::printf("Scored with the lists of the draw history %s, as of round %d\n\n", quoted,
+                    draws->draws[draws->count - 1].round);
+    }
+    write_text_report(stdout, distribution);
+    if (draws != nullptr) {
+        write_history_report(stdout, *draws, back_test);
+    }
+    return finish_standard_output(PROGRAM);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    bool csv = false;
-    const char* svg_path = nullptr;
-    const char* set_list = nullptr;
-    const char* draws_path = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        const char* argument = argv[i];
-        if (is(argument, "--help") || is(argument, "-h")) {
-            std::fputs(USAGE, stdout);
-            return close_ok(stdout) ? 0 : output_failure("to standard output");
-        }
-        if (is(argument, "--version")) {
-            std::printf("lotto-stats %s\n", LOTTO_VERSION);
-            return close_ok(stdout) ? 0 : output_failure("to standard output");
-        }
-        if (is(argument, "--csv")) {
-            csv = true;
-        } else if (is(argument, "--svg") || is(argument, "--set") || is(argument, "--draws")) {
-            const char* value = option_value(argc, argv, i);
-            const bool file = !is(argument, "--set");
-            if (value == nullptr) {
-                return usage_error(file ? "a file name must follow" : "six numbers must follow",
-                                   argument);
-            }
-            (is(argument, "--svg") ? svg_path : file ? draws_path : set_list) = value;
-            ++i;
-        } else {
-            return usage_error("unknown argument", argument);
-        }
+    StatsOptions options{};
+    int status = parse_options(argc, argv, options);
+    if (status >= 0) {
+        return status;
     }
-    const bool svg_to_standard_output = svg_path != nullptr && is(svg_path, "-");
-    if (svg_to_standard_output && csv) {
-        return usage_error("the CSV and the histogram cannot both go to standard output:",
-                           "--svg -");
+    if (options.help) {
+        std::fputs(USAGE, stdout);
+        return finish_standard_output(PROGRAM);
     }
-    if (set_list != nullptr && (csv || svg_path != nullptr)) {
-        return usage_error("--csv and --svg describe all sets; they do not go with", "--set");
+    if (options.version) {
+        std::printf("lotto-stats %s\n", LOTTO_VERSION);
+        return finish_standard_output(PROGRAM);
+    }
+    status = refuse_overwriting_history(options);
+    if (status >= 0) {
+        return status;
     }
     NumberSet set{};
-    if (set_list != nullptr) {
-        const int status = parse_set(set_list, set);
-        if (status != 0) {
-            return status;
+    if (options.set_list != nullptr && (status = parse_set(options.set_list, set)) != 0) {
+        return status;
+    }
+    const DrawHistory* draws = nullptr;
+    if (options.draws_path != nullptr) {
+        if (!load_draw_history(PROGRAM, options.draws_path, history)) {
+            return STATUS_FAILED;
         }
+        use_non_appearing_points(latest_overdue_points(history));
+        draws = &history;
     }
-    if (draws_path != nullptr && !use_draw_history("lotto-stats", draws_path, history)) {
-        return STATUS_FAILED;
-    }
-    const DrawHistory* const draws = draws_path != nullptr ? &history : nullptr;
-
-    if (set_list != nullptr) {
-        count_totals(non_appearing_points(), set_totals);
-        write_set_report(stdout, set, set_totals, draws);
-        return close_ok(stdout) ? 0 : output_failure("to standard output");
-    }
-
-    tally_all_sets(MAX_NUMBER, distribution);
-    if (draws != nullptr) {
-        run_back_test(history, back_test);
-    }
-
-    if (svg_to_standard_output) {
-        write_svg(stdout, draws != nullptr);
-    } else {
-        if (svg_path != nullptr) {
-            std::FILE* svg = std::fopen(svg_path, "w");
-            if (svg == nullptr) {
-                std::fprintf(stderr, "lotto-stats: cannot open %s: %s\n", svg_path,
-                             std::strerror(errno));
-                return STATUS_FAILED;
-            }
-            write_svg(svg, draws != nullptr);
-            if (!close_ok(svg)) {
-                return output_failure(svg_path);
-            }
-        }
-        if (csv) {
-            write_csv_report(stdout, distribution);
-            if (draws != nullptr) {
-                write_back_test_csv(stdout, back_test);
-            }
-        } else {
-            if (draws != nullptr) {
-                std::printf("Scored with the lists of the draw history %s, as of round %d\n\n",
-                            draws_path, history.draws[history.count - 1].round);
-            }
-            write_text_report(stdout, distribution);
-            if (draws != nullptr) {
-                write_history_report(stdout, history, back_test);
-            }
-        }
-    }
-    return close_ok(stdout) ? 0 : output_failure("to standard output");
+    return options.set_list != nullptr ? run_set_report(set, draws)
+                                       : run_distribution_report(options, draws);
 }

@@ -163,7 +163,7 @@ int lotto_use_history(int length)
     if (!ok) {
         return 0;
     }
-    use_non_appearing_points(overdue_points(draws_since_drawn(history, history.count)));
+    use_non_appearing_points(latest_overdue_points(history));
     return 1;
 }
 

@@ -1,0 +1,66 @@
+#include "command_line/program_output.hpp"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "text/quoted_text.hpp"
+
+bool is_option(const char* argument, const char* name)
+{
+    return std::strcmp(argument, name) == 0;
+}
+
+const char* option_value(int argc, const char* const* argv, int at)
+{
+    const char* value = at + 1 < argc ? argv[at + 1] : nullptr;
+    if (value == nullptr || value[0] == '\0' || (value[0] == '-' && value[1] != '\0')) {
+        return nullptr;
+    }
+    return value;
+}
+
+int usage_error(const char* program, const char* problem, const char* argument,
+                const char* following)
+{
+    char quoted[QUOTE_CAPACITY];
+    quote_text(quoted, sizeof quoted, argument, NAME_SHOWN);
+    std::fprintf(stderr, "%s: %s '%s'\n", program, problem, quoted);
+    if (following != nullptr && following[0] == '-' && following[1] != '\0') {
+        std::fputs("A file whose name begins with '-' is given as ./-name.\n", stderr);
+    }
+    std::fprintf(stderr, "Try '%s --help'.\n", program);
+    return STATUS_USAGE;
+}
+
+int finish_standard_output(const char* program)
+{
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fprintf(stderr, "%s: cannot write to standard output: %s\n", program,
+                     std::strerror(errno != 0 ? errno : EIO));
+        return STATUS_FAILED;
+    }
+    return 0;
+}
+
+void report_history_error(const char* program, const char* path, const HistoryError& error)
+{
+    char quoted[QUOTE_CAPACITY];
+    quote_text(quoted, sizeof quoted, path, NAME_SHOWN);
+    if (error.line > 0) {
+        std::fprintf(stderr, "%s: %s:%d: %s\n", program, quoted, error.line, error.message);
+    } else {
+        std::fprintf(stderr, "%s: %s: %s\n", program, quoted, error.message);
+    }
+}
+
+bool load_draw_history(const char* program, const char* path, DrawHistory& history)
+{
+    HistoryError error{};
+    if (!read_draw_history(path, history, error)) {
+        report_history_error(program, path, error);
+        return false;
+    }
+    return true;
+}

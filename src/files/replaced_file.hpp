@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdio>
+
+// The longest path this program keeps; longer ones are refused as too long.
+inline constexpr int PATH_CAPACITY = 4096;
+
+// A file written whole or not at all: the text goes to a temporary file beside the target,
+// which is flushed to the disk and then renamed over the target, so that a full disk or a
+// crash leaves the old file as it was. A target that is no plain file (a terminal, a pipe,
+// /dev/null) is written straight.
+struct ReplacedFile {
+    std::FILE* stream;                  // where the text goes
+    char target[PATH_CAPACITY];         // the file replaced, links followed
+    char temporary[PATH_CAPACITY + 16]; // beside it; empty when writing straight
+};
+
+// Whether two names, or standard output and a name, are one file: the same device and
+// inode (volume and file index on Windows) once links are followed. False when either
+// cannot be looked at.
+bool same_file(const char* path, const char* other_path);
+bool standard_output_is(const char* path);
+
+// Opens the replacement for `path` before anything is computed, so that a place that
+// cannot be written (a missing or read-only folder, a folder as the name) is known at
+// once. False, with errno saying why, when it cannot be opened.
+bool begin_replacement(const char* path, ReplacedFile& file);
+
+// Puts everything written on the disk and the replacement in the target's place. False,
+// with errno saying why, when anything failed: the target is then as it was and the
+// temporary file gone.
+bool commit_replacement(ReplacedFile& file);
+
+// Gives up the replacement: the target stays as it was.
+void abandon_replacement(ReplacedFile& file);

@@ -1,0 +1,140 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "files/replaced_file.hpp"
+
+static_assert(PATH_MAX <= PATH_CAPACITY, "realpath writes up to PATH_MAX bytes");
+
+namespace {
+
+bool same_identity(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool copy_path(char* out, std::size_t size, const char* path)
+{
+    const int written = std::snprintf(out, size, "%s", path);
+    if (written < 0 || static_cast<std::size_t>(written) >= size) {
+        errno = ENAMETOOLONG;
+        return false;
+    }
+    return true;
+}
+
+// Who may read and write a new file: what the user's umask allows of rw-rw-rw-.
+mode_t new_file_mode()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+bool same_file(const char* path, const char* other_path)
+{
+    struct stat a {};
+    struct stat b {};
+    return stat(path, &a) == 0 && stat(other_path, &b) == 0 && same_identity(a, b);
+}
+
+bool standard_output_is(const char* path)
+{
+    struct stat out {};
+    struct stat file {};
+    return fstat(STDOUT_FILENO, &out) == 0 && stat(path, &file) == 0 && same_identity(out, file);
+}
+
+bool begin_replacement(const char* path, ReplacedFile& file)
+{
+    file.stream = nullptr;
+    file.temporary[0] = '\0';
+    struct stat link {};
+    // A link is followed, so that the file it names is replaced and the link stays.
+    const bool followed =
+        lstat(path, &link) == 0 && S_ISLNK(link.st_mode) && realpath(path, file.target) != nullptr;
+    if (!followed && !copy_path(file.target, sizeof file.target, path)) {
+        return false;
+    }
+    struct stat target {};
+    const bool exists = stat(file.target, &target) == 0;
+    if (exists && S_ISDIR(target.st_mode)) {
+        errno = EISDIR;
+        return false;
+    }
+    if (exists && !S_ISREG(target.st_mode)) {
+        file.stream = std::fopen(file.target, "wb");
+        return file.stream != nullptr;
+    }
+    const char* slash = std::strrchr(file.target, '/');
+    const char* name = slash != nullptr ? slash + 1 : file.target;
+    const int folder_length = static_cast<int>(name - file.target);
+    const int written = std::snprintf(file.temporary, sizeof file.temporary, "%.*s.%s.XXXXXX",
+                                      folder_length, file.target, name);
+    if (written < 0 || static_cast<std::size_t>(written) >= sizeof file.temporary) {
+        file.temporary[0] = '\0';
+        errno = ENAMETOOLONG;
+        return false;
+    }
+    const int descriptor = mkstemp(file.temporary);
+    if (descriptor < 0) {
+        file.temporary[0] = '\0';
+        return false;
+    }
+    // mkstemp makes the file for its owner only; the new file gets what the old one had.
+    if (fchmod(descriptor, exists ? target.st_mode & 07777 : new_file_mode()) != 0 ||
+        (file.stream = fdopen(descriptor, "wb")) == nullptr) {
+        const int reason = errno;
+        close(descriptor);
+        unlink(file.temporary);
+        file.temporary[0] = '\0';
+        errno = reason;
+        return false;
+    }
+    return true;
+}
+
+bool commit_replacement(ReplacedFile& file)
+{
+    errno = 0;
+    bool ok = std::fflush(file.stream) == 0 && std::ferror(file.stream) == 0;
+    if (ok && file.temporary[0] != '\0') {
+        ok = fsync(fileno(file.stream)) == 0;
+    }
+    int reason = errno;
+    if (std::fclose(file.stream) != 0 && ok) {
+        ok = false;
+        reason = errno;
+    }
+    file.stream = nullptr;
+    if (ok && file.temporary[0] != '\0' && std::rename(file.temporary, file.target) != 0) {
+        ok = false;
+        reason = errno;
+    }
+    if (!ok && file.temporary[0] != '\0') {
+        unlink(file.temporary);
+    }
+    file.temporary[0] = '\0';
+    errno = reason != 0 ? reason : EIO;
+    return ok;
+}
+
+void abandon_replacement(ReplacedFile& file)
+{
+    if (file.stream != nullptr) {
+        std::fclose(file.stream);
+        file.stream = nullptr;
+    }
+    if (file.temporary[0] != '\0') {
+        unlink(file.temporary);
+        file.temporary[0] = '\0';
+    }
+}
