@@ -162,6 +162,10 @@ TEST(DrawHistory, EveryRuleWithWhereItIsBroken)
         {twenty + "21,1,2,3,4,5,6,7,8\n", 21,
          "expected the round, a date if any, six numbers and a bonus if any, not 9 fields"},
         {twenty + "21,1,2,3,4,5,46\n", 21, "'46' is not a number from 1 to 45"},
+        {replace_all(twenty + "21,1,2,3,4,5,46\n", "\n", "\r\r\n"), 21,
+         "'46' is not a number from 1 to 45"},
+        {replace_all(twenty + "\n21,1,2,3,4,5,46\n", "\n", "\r"), 22,
+         "'46' is not a number from 1 to 45"},
         {twenty + "21,0,2,3,4,5,6\n", 21, "'0' is not a number from 1 to 45"},
         {twenty + "21,x,2,3,4,5,6\n", 21, "'x' is not a number from 1 to 45"},
         {twenty + "21,2024-01-01,-5,2,3,4,5,6\n", 21, "'-5' is not a number from 1 to 45"},
@@ -192,6 +196,7 @@ TEST(DrawHistory, EveryRuleWithWhereItIsBroken)
         {twenty + "21,\x1b]0;title\x07,2,3,4,5,6\n", 21,
          "'\\x1b]0;title\\x07' is not a number from 1 to 45"},
         {twenty + "21,\xff\xfe,2,3,4,5,6\n", 21, "'\\xff\\xfe' is not a number from 1 to 45"},
+        {twenty + "21,1\x7f,2,3,4,5,6\n", 21, "'1\\x7f' is not a number from 1 to 45"},
         {twenty + "7,1,2,3,4,5,6\n", 21, "round 7 is also on line 7, with other numbers"},
         {twenty + "7,8,9,10,11,12,13,45\n", 21,
          "round 7 is also on line 7, without a bonus; here its bonus is 45"},
@@ -253,6 +258,11 @@ TEST(DrawHistory, TheLimitsCountDistinctDrawsAndLines)
     EXPECT_TRUE(reading.ok) << reading.error.message;
     EXPECT_EQ(history.count, MAX_DRAWS);
     EXPECT_EQ(history.draws[MAX_DRAWS - 1].round, MAX_DRAWS);
+
+    // Newest first, past the reader's first sorting of what it has read.
+    reading = read_text(rounds(200, plain_line, true));
+    EXPECT_TRUE(reading.ok) << reading.error.message;
+    EXPECT_EQ(history.count, 200);
 
     reading = read_text(most + plain_line(MAX_DRAWS + 1) + "\n");
     EXPECT_FALSE(reading.ok);

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 // A folder of the test's own, emptied first.
 fs::path own_folder()
 {
-    const fs::path folder =
+    fs::path folder =
         fs::path(testing::TempDir()) /
         ("lotto-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(folder);
@@ -86,7 +86,7 @@ TEST(ReplacedFile, AFullDiskLeavesTheOldFile)
     small.rlim_cur = 4096;
     const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string half_a_chart(64 * 1024, 'x');
+    const std::string half_a_chart(std::size_t{64} * 1024, 'x');
     std::fputs(half_a_chart.c_str(), file.stream);
     const bool committed = commit_replacement(file);
     const int reason = errno;

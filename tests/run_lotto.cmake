@@ -83,7 +83,10 @@ foreach(case "--help|0|^Usage: lotto |" "--version|0|^lotto [0-9]+\\.[0-9]+\\.[0
         "--bogus|2||^lotto: unknown option '--bogus'\r?\nTry 'lotto --help'.\r?\n$"
         "extra|2||^lotto: unexpected argument 'extra'\r?\nTry 'lotto --help'.\r?\n$"
         "--version,x|2||^lotto: no other argument may come with '--version'\r?\n"
-        "--draws|2||^lotto: a file name must follow '--draws'\r?\n")
+        "--draws|2||^lotto: a file name must follow '--draws'\r?\n"
+        "--draws,-|2||^lotto: a file name must follow '--draws'\r?\n"
+        "--draws,-old.csv|2||^lotto: a file name must follow '--draws'\r?\nA file whose name begins with '-' is given as ./-name.\r?\nTry"
+        "--draws,a.csv,--draws,b.csv|2||^lotto: this option may be given only once: '--draws'\r?\n")
     string(REPLACE "|" ";" fields "${case}")
     list(GET fields 0 arguments)
     list(GET fields 1 expected_status)

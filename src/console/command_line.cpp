@@ -53,7 +53,7 @@ CommandLine parse_command_line(int argc, const char* const* argv)
                    is_option(argument, "--version")) {
             return refuse("no other argument may come with", argument);
         } else if (is_option(argument, "--draws")) {
-            return refuse("an option may be given only once, not a second", argument);
+            return refuse("this option may be given only once:", argument);
         } else {
             const bool option = argument[0] == '-' && argument[1] != '\0';
             return refuse(option ? "unknown option" : "unexpected argument", argument);

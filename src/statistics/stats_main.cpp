@@ -145,14 +145,12 @@ int parse_options(int argc, char** argv, StatsOptions& options)
             (is_option(argument, "--version") ? options.version : options.help) = true;
         } else if (is_option(argument, "--csv")) {
             if (options.csv) {
-                return usage_error(PROGRAM, "an option may be given only once, not a second",
-                                   argument);
+                return usage_error(PROGRAM, "this option may be given only once:", argument);
             }
             options.csv = true;
         } else if (value_of != nullptr) {
             if (*value_of != nullptr) {
-                return usage_error(PROGRAM, "an option may be given only once, not a second",
-                                   argument);
+                return usage_error(PROGRAM, "this option may be given only once:", argument);
             }
             *value_of = option_value(argc, argv, i);
             if (*value_of == nullptr) {
