@@ -1,4 +1,4 @@
-#include "scoring/text_columns.hpp"
+#include "text/text_columns.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "console/ansi_escape.hpp"
 
-#include "scoring/text_format.hpp"
+#include "text/text_format.hpp"
 
 namespace {
 

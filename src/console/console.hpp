@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "console/console_attribute.hpp"
-#include "scoring/text_format.hpp"
+#include "text/text_format.hpp"
 
 // How colours and clearing reach the user.
 enum class ConsoleMode {

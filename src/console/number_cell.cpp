@@ -11,26 +11,18 @@ constexpr ConsoleAttribute WHITE_ON_RED = 0xCF;
 constexpr ConsoleAttribute BLACK_ON_WHITE = 0xF0;
 constexpr ConsoleAttribute BLACK_ON_GREEN = 0xA0;
 
-struct BallBand {
-    std::int32_t highest; // the band's last number
-    ConsoleAttribute colour;
-};
-
-constexpr BallBand BALL_BANDS[] = {
-    {10, BLACK_ON_YELLOW}, {20, WHITE_ON_BLUE},          {30, WHITE_ON_RED},
-    {40, BLACK_ON_WHITE},  {MAX_NUMBER, BLACK_ON_GREEN},
+// The ball colours by colour group.
+constexpr ConsoleAttribute BALL_ATTRIBUTES[COLOR_GROUP_COUNT] = {
+    BLACK_ON_YELLOW, WHITE_ON_BLUE, WHITE_ON_RED, BLACK_ON_WHITE, BLACK_ON_GREEN,
 };
 
 } // namespace
 
 ConsoleAttribute ball_color(std::int32_t number)
 {
-    for (const BallBand& band : BALL_BANDS) {
-        if (number <= band.highest) {
-            return band.colour;
-        }
-    }
-    return BLACK_ON_GREEN;
+    // A number outside 1 to 45 takes the colour of the nearest group.
+    const int group = number < 1 ? 0 : number > MAX_NUMBER ? COLOR_GROUP_COUNT - 1 : color_group(number);
+    return BALL_ATTRIBUTES[group];
 }
 
 void print_number_cell(std::int32_t number)

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "console/console_attribute.hpp"
-#include "generation/prediction_table.hpp"
+#include "lottery/lottery.hpp"
 
 // The colour of a number's ball: yellow, blue, red, white, green for 1-10 ... 41-45.
 ConsoleAttribute ball_color(std::int32_t number);

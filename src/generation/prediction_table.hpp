@@ -3,26 +3,15 @@
 #include <array>
 #include <cstdint>
 
+#include "lottery/lottery.hpp"
+
 // Sizes of one prediction.
 inline constexpr int SET_COUNT = 5;
-inline constexpr int NUMBERS_PER_SET = 6;
-inline constexpr int MAX_NUMBER = 45;
 inline constexpr int LINE_SIZE = 200;
-inline constexpr int LINES_PER_SET = 4;
-
-// Six distinct numbers from 1 to MAX_NUMBER, ascending once stored.
-using NumberSet = std::array<std::int32_t, NUMBERS_PER_SET>;
+inline constexpr int LINES_PER_SET = CRITERION_COUNT;
 
 // One formatted criterion line, NUL-terminated.
 using DetailLine = std::array<char, LINE_SIZE>;
-
-// Where each criterion line of a set stands; also the order the detail screen prints them.
-enum DetailLineIndex : int {
-    ODD_EVEN_LINE = 0,
-    COLOR_RATIO_LINE = 1,
-    SUM_RANGE_LINE = 2,
-    NON_APPEARING_LINE = 3,
-};
 
 // The current prediction. Exactly one exists, for the whole run: the generator resets
 // and fills it, the scoring pass explains it, the screens only read it.
@@ -31,7 +20,7 @@ struct PredictionTable {
     std::array<NumberSet, SET_COUNT> sets;
     // Per set, the sum of the points its four criterion lines show.
     std::array<std::int32_t, SET_COUNT> total_score;
-    // Per set, the four criterion lines in DetailLineIndex order.
+    // Per set, the four criterion lines in Criterion order.
     std::array<std::array<DetailLine, LINES_PER_SET>, SET_COUNT> detail_lines;
     // Per set, the numbers that matched a non-appearing list in matching order; 0 is empty.
     std::array<std::array<std::int32_t, NUMBERS_PER_SET>, SET_COUNT> matched_numbers;

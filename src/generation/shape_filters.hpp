@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generation/prediction_table.hpp"
+#include "lottery/lottery.hpp"
 
 // The shapes the generator never proposes, checked on an ascending set.
 bool is_all_odd(const NumberSet& set);

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "scoring/text_format.hpp"
+#include "text/text_format.hpp"
 #include "text/quoted_text.hpp"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "generation/prediction_table.hpp"
+#include "lottery/lottery.hpp"
 
 // One draw of the lottery: its round, the six winning numbers ascending, and the bonus
 // number (0 when the history does not give it).

@@ -40,7 +40,7 @@ double prize_chance(int prize)
 {
     // Ways to match, out of C(45,6) = 8,145,060 equally likely draws of six: the other
     // numbers come from the 39 (or 38 besides the bonus) that the set does not hold.
-    constexpr double draws = 8'145'060.0;
+    constexpr auto draws = static_cast<double>(ALL_SET_COUNT);
     switch (prize) {
     case 1:
         return 1.0 / draws;

@@ -1,6 +1,6 @@
 #include "scoring/color_ratio.hpp"
 
-#include "scoring/text_format.hpp"
+#include "text/text_format.hpp"
 #include <utility>
 
 const ColorPatternPoints COLOR_PATTERNS[COLOR_PATTERN_COUNT] = {

@@ -4,14 +4,6 @@
 
 #include "generation/prediction_table.hpp"
 
-inline constexpr int COLOR_GROUP_COUNT = 5;
-
-// The ball-colour group of a number: 1-10, 11-20, 21-30, 31-40, 41-45 are 0 to 4.
-constexpr int color_group(std::int32_t number)
-{
-    return (number - 1) / 10;
-}
-
 // How a set spreads over the colour groups: the sizes of the non-empty groups as digits in
 // ascending order, e.g. "1122". At most one digit per group, plus the NUL.
 struct ColorPattern {

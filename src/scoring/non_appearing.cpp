@@ -3,8 +3,8 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "scoring/text_columns.hpp"
-#include "scoring/text_format.hpp"
+#include "text/text_columns.hpp"
+#include "text/text_format.hpp"
 
 // Built once from the lists, so a set is scored without searching them.
 constexpr NonAppearingPoints COMPILED_IN_POINTS = [] {
@@ -92,7 +92,7 @@ std::int32_t score_non_appearing(const NumberSet& set)
     char padded[TEXT_SIZE];
     pad_to_columns(padded, sizeof padded, text, TEXT_COLUMNS);
     const std::int32_t points = matches.points;
-    format_text(prediction_table.detail_lines[k][NON_APPEARING_LINE].data(), LINE_SIZE,
+    format_text(prediction_table.detail_lines[k][NON_APPEARING].data(), LINE_SIZE,
                 "%s ---> %2d점", padded, points);
     ++prediction_table.scored_set_counter;
     return points;

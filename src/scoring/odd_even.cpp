@@ -1,6 +1,6 @@
 #include "scoring/odd_even.hpp"
 
-#include "scoring/text_format.hpp"
+#include "text/text_format.hpp"
 
 const std::int32_t ODD_EVEN_POINTS[NUMBERS_PER_SET + 1] = {1, 7, 22, 35, 25, 8, 2};
 

@@ -11,14 +11,14 @@ void score_sets()
     PredictionTable& table = prediction_table;
     for (int k = 0; k < SET_COUNT; ++k) {
         table.total_score[k] +=
-            score_sum_range(table.sets[k], table.detail_lines[k][SUM_RANGE_LINE]);
+            score_sum_range(table.sets[k], table.detail_lines[k][SUM_RANGE]);
     }
     for (int k = 0; k < SET_COUNT; ++k) {
         table.total_score[k] +=
-            score_color_ratio(table.sets[k], table.detail_lines[k][COLOR_RATIO_LINE]);
+            score_color_ratio(table.sets[k], table.detail_lines[k][COLOR_RATIO]);
     }
     for (int k = 0; k < SET_COUNT; ++k) {
-        table.total_score[k] += score_odd_even(table.sets[k], table.detail_lines[k][ODD_EVEN_LINE]);
+        table.total_score[k] += score_odd_even(table.sets[k], table.detail_lines[k][ODD_EVEN]);
     }
     // score_non_appearing finds its set through scored_set_counter, which the reset zeroed.
     for (int k = 0; k < SET_COUNT; ++k) {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "generation/prediction_table.hpp"
+#include "lottery/lottery.hpp"
 
 // What the four criteria make of one set, without writing any line: the same points the
 // scoring pass adds up, for analyses that look at many sets.

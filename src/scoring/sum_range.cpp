@@ -1,6 +1,6 @@
 #include "scoring/sum_range.hpp"
 
-#include "scoring/text_format.hpp"
+#include "text/text_format.hpp"
 
 // The spacing inside the lines differs from band to band, and the 161~190 line has no
 // blank after "="; it is what users know.

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int ALL_SET_COUNT = 8'145'060;
 // Marks the sets lotto never proposes: above every real total, so their counts land in
 // slots that are then ignored. They are counted from a list of their own.
 constexpr std::uint8_t NOT_PROPOSABLE = 200;

@@ -62,19 +62,19 @@ void describe_points(const ScoreDistribution&, int points, OutcomeRow& row)
 
 } // namespace
 
-int outcome_rows(const ScoreDistribution& distribution, Criterion criterion,
+int outcome_rows(const ScoreDistribution& distribution, ReportedCriterion criterion,
                  OutcomeRow (&rows)[MAX_OUTCOME_ROWS])
 {
     switch (criterion) {
-    case Criterion::SumBand:
+    case ReportedCriterion::SumBand:
         return collect(distribution, distribution.sum_range, describe_sum_band, rows);
-    case Criterion::ColorPattern:
+    case ReportedCriterion::ColorPattern:
         return collect(distribution, distribution.color_row, describe_color_pattern, rows);
-    case Criterion::OddCount:
+    case ReportedCriterion::OddCount:
         return collect(distribution, distribution.odd_count, describe_odd_count, rows);
-    case Criterion::NonAppearing:
+    case ReportedCriterion::NonAppearing:
         return collect(distribution, distribution.non_appearing_points, describe_points, rows);
-    case Criterion::Total:
+    case ReportedCriterion::Total:
         return collect(distribution, distribution.total, describe_points, rows);
     }
     return 0;
@@ -83,20 +83,20 @@ int outcome_rows(const ScoreDistribution& distribution, Criterion criterion,
 namespace {
 
 struct CriterionNames {
-    Criterion criterion;
+    ReportedCriterion criterion;
     const char* title;
     const char* key;
 };
 
 constexpr CriterionNames CRITERION_NAMES[] = {
-    {Criterion::SumBand, "Sum band", "sum_band"},
-    {Criterion::ColorPattern, "Colour pattern", "color_pattern"},
-    {Criterion::OddCount, "Odd : even", "odd_count"},
-    {Criterion::NonAppearing, "Non-appearing", "non_appearing_points"},
-    {Criterion::Total, "Total", "total"},
+    {ReportedCriterion::SumBand, "Sum band", "sum_band"},
+    {ReportedCriterion::ColorPattern, "Colour pattern", "color_pattern"},
+    {ReportedCriterion::OddCount, "Odd : even", "odd_count"},
+    {ReportedCriterion::NonAppearing, "Non-appearing", "non_appearing_points"},
+    {ReportedCriterion::Total, "Total", "total"},
 };
 
-const CriterionNames& names_of(Criterion criterion)
+const CriterionNames& names_of(ReportedCriterion criterion)
 {
     for (const CriterionNames& names : CRITERION_NAMES) {
         if (names.criterion == criterion) {
@@ -108,12 +108,12 @@ const CriterionNames& names_of(Criterion criterion)
 
 } // namespace
 
-const char* criterion_title(Criterion criterion)
+const char* criterion_title(ReportedCriterion criterion)
 {
     return names_of(criterion).title;
 }
 
-const char* criterion_key(Criterion criterion)
+const char* criterion_key(ReportedCriterion criterion)
 {
     return names_of(criterion).key;
 }

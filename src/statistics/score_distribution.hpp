@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "generation/prediction_table.hpp"
+#include "lottery/lottery.hpp"
 #include "scoring/color_ratio.hpp"
 #include "scoring/sum_range.hpp"
 

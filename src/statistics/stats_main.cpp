@@ -11,7 +11,7 @@
 #include "history/draw_history.hpp"
 #include "history/overdue_numbers.hpp"
 #include "lotto_version.hpp"
-#include "scoring/text_format.hpp"
+#include "text/text_format.hpp"
 #include "statistics/back_test.hpp"
 #include "statistics/chart_layout.hpp"
 #include "statistics/history_reports.hpp"

@@ -31,7 +31,7 @@ void write_set_counts(std::FILE* out, const ScoreDistribution& d)
     std::fprintf(out, "    %-24s%12s\n", "more than one of these", with_thousands(several).text);
 }
 
-void write_criterion(std::FILE* out, const ScoreDistribution& d, Criterion criterion)
+void write_criterion(std::FILE* out, const ScoreDistribution& d, ReportedCriterion criterion)
 {
     static OutcomeRow rows[MAX_OUTCOME_ROWS];
     const int count = outcome_rows(d, criterion, rows);
@@ -76,8 +76,8 @@ void write_totals(std::FILE* out, const ScoreDistribution& d)
 void write_text_report(std::FILE* out, const ScoreDistribution& distribution)
 {
     write_set_counts(out, distribution);
-    for (Criterion criterion : {Criterion::SumBand, Criterion::ColorPattern, Criterion::OddCount,
-                                Criterion::NonAppearing}) {
+    for (ReportedCriterion criterion : {ReportedCriterion::SumBand, ReportedCriterion::ColorPattern, ReportedCriterion::OddCount,
+                                ReportedCriterion::NonAppearing}) {
         write_criterion(out, distribution, criterion);
     }
     if (distribution.sets[PROPOSABLE_SETS] > 0) {

@@ -12,7 +12,7 @@
 #include "scoring/odd_even.hpp"
 #include "scoring/set_score.hpp"
 #include "scoring/sum_range.hpp"
-#include "scoring/text_format.hpp"
+#include "text/text_format.hpp"
 
 namespace {
 

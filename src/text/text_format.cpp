@@ -1,4 +1,4 @@
-#include "scoring/text_format.hpp"
+#include "text/text_format.hpp"
 
 #include <cstdarg>
 
