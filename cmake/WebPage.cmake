@@ -6,7 +6,11 @@ add_executable(lotto_web web/page_interface.cpp)
 target_link_libraries(lotto_web PRIVATE lotto_history lotto_warnings)
 set(lotto_web_exports
     _lotto_generate _lotto_number _lotto_total _lotto_points _lotto_value
-    _lotto_history_buffer _lotto_history_capacity _lotto_use_history _lotto_history_error
+    _lotto_criterion_count _lotto_criterion_name _lotto_criterion_key
+    _lotto_color_group _lotto_ball_color_key _lotto_ball_color_name _lotto_ball_color_lowest
+    _lotto_ball_color_highest
+    _lotto_history_buffer _lotto_history_capacity _lotto_history_name_buffer
+    _lotto_history_name_capacity _lotto_use_history _lotto_history_error
     _lotto_history_round _lotto_use_built_in_lists)
 list(JOIN lotto_web_exports "," lotto_web_export_list)
 set_target_properties(lotto_web PROPERTIES
@@ -17,7 +21,7 @@ target_compile_options(lotto_web PRIVATE -Oz)
 target_link_options(lotto_web PRIVATE -Oz
     -sENVIRONMENT=web -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=LottoCore
     -sEXPORTED_FUNCTIONS=${lotto_web_export_list}
-    -sEXPORTED_RUNTIME_METHODS=UTF8ToString,HEAPU8
+    -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,HEAPU8
 )
 
 # The same core for Node, so the browser tests can ask it what a seed gives.
@@ -27,7 +31,7 @@ set_target_properties(lotto_web_node PROPERTIES OUTPUT_NAME core-node SUFFIX .cj
 target_link_options(lotto_web_node PRIVATE
     -sENVIRONMENT=node -sMODULARIZE=1 -sSINGLE_FILE=1
     -sEXPORTED_FUNCTIONS=${lotto_web_export_list}
-    -sEXPORTED_RUNTIME_METHODS=UTF8ToString,HEAPU8)
+    -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,HEAPU8)
 
 # The page's own files, copied beside the module; the service worker's cache is named
 # after the version, so a new release replaces the old files on every device.

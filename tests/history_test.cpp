@@ -366,7 +366,7 @@ TEST(BackTest, CountsEqualTheFullEnumerationAndRanksAreMidRanks)
     static ScoreDistribution distribution;
     static TotalCounts proposable;
     static TotalCounts all;
-    tally_all_sets(MAX_NUMBER, distribution);
+    tally_all_sets(MAX_NUMBER, COMPILED_IN_POINTS, distribution);
     count_totals(COMPILED_IN_POINTS, proposable, &all);
     for (int total = 0; total <= MAX_TOTAL_POINTS; ++total) {
         EXPECT_EQ(proposable[total], distribution.total[PROPOSABLE_SETS][total]) << total;

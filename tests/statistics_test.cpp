@@ -51,7 +51,7 @@ TEST(Statistics, TheCsvOfASliceAgreesWithTheProgramsOwnScoring)
 {
     constexpr int highest = 14; // C(14,6) = 3003 sets
     static ScoreDistribution slice;
-    tally_all_sets(highest, slice);
+    tally_all_sets(highest, COMPILED_IN_POINTS, slice);
     std::FILE* csv = std::tmpfile();
     ASSERT_NE(csv, nullptr);
     write_csv_report(csv, slice);

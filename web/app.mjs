@@ -4,23 +4,21 @@ import LottoCore from './core.mjs';
 
 const SET_COUNT = 5;
 const NUMBERS_PER_SET = 6;
-const CRITERIA = [
-  { key: 'odd-even', name: '홀수 : 짝수' },
-  { key: 'color-ratio', name: '공 색 구간별 비율' },
-  { key: 'sum-range', name: '숫자 총합' },
-  { key: 'non-appearing', name: '미출현 숫자' },
-];
-// The colours of the real draw balls, by the highest number of each band.
-const BALL_BANDS = [
-  { highest: 10, colour: 'yellow', name: '노란색', range: '1~10' },
-  { highest: 20, colour: 'blue', name: '파란색', range: '11~20' },
-  { highest: 30, colour: 'red', name: '빨간색', range: '21~30' },
-  { highest: 40, colour: 'grey', name: '회색', range: '31~40' },
-  { highest: 45, colour: 'green', name: '초록색', range: '41~45' },
-];
 const MAX_SEED = 4294967295;
 
 const core = await LottoCore();
+const text = (pointer) => core.UTF8ToString(pointer);
+// The criteria and the ball colours, as the core names them.
+const CRITERIA = Array.from({ length: core._lotto_criterion_count() }, (_, index) => ({
+  key: text(core._lotto_criterion_key(index)),
+  name: text(core._lotto_criterion_name(index)),
+}));
+const NON_APPEARING = CRITERIA.findIndex((criterion) => criterion.key === 'non-appearing');
+const BALL_COLORS = Array.from({ length: core._lotto_color_group(45) + 1 }, (_, group) => ({
+  key: text(core._lotto_ball_color_key(group)),
+  name: text(core._lotto_ball_color_name(group)),
+  range: `${core._lotto_ball_color_lowest(group)}~${core._lotto_ball_color_highest(group)}`,
+}));
 const $ = (id) => document.getElementById(id);
 const generateButton = $('generate');
 const detailsButton = $('details');
@@ -37,20 +35,20 @@ function element(tag, attributes = {}, text = '') {
 }
 
 function ball(number) {
-  const band = BALL_BANDS.find((b) => number <= b.highest);
-  return element('li', { class: `ball ball-${band.colour}`,
-    'aria-label': `${number}, ${band.name} 공 (${band.range})` }, String(number));
+  const color = BALL_COLORS[core._lotto_color_group(number)];
+  return element('li', { class: `ball ball-${color.key}`,
+    'aria-label': `${number}, ${color.name} 공 (${color.range})` }, String(number));
 }
 
 function criterionRow(set, index) {
   const criterion = CRITERIA[index];
   const points = core._lotto_points(set, index);
-  const value = core.UTF8ToString(core._lotto_value(set, index));
+  const value = text(core._lotto_value(set, index));
   const row = element('li', { class: 'criterion', 'data-criterion': criterion.key,
     'data-points': points });
   row.append(element('span', { class: 'criterion-name' }, criterion.name),
     element('span', { class: 'criterion-value' },
-      index === 3 ? (value === '' ? '미포함' : value) : value),
+      index === NON_APPEARING && value === '' ? '미포함' : value),
     element('span', { class: 'criterion-points' }, `${points}점`));
   return row;
 }
@@ -125,11 +123,13 @@ $('history-file').addEventListener('change', async (event) => {
     return;
   }
   core.HEAPU8.set(bytes, core._lotto_history_buffer());
+  core.stringToUTF8(file.name, core._lotto_history_name_buffer(),
+    core._lotto_history_name_capacity());
   if (core._lotto_use_history(bytes.length) === 1) {
     status.textContent = `${file.name}의 ${core._lotto_history_round()}회까지의 기록으로 미출현 숫자를 구합니다.`;
     $('built-in').hidden = false;
   } else {
-    status.textContent = `${file.name}: ${core.UTF8ToString(core._lotto_history_error())}`;
+    status.textContent = text(core._lotto_history_error());
   }
   if (currentSeed !== null) {
     show(currentSeed);

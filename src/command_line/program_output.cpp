@@ -33,12 +33,23 @@ int usage_error(const char* program, const char* problem, const char* argument,
     return STATUS_USAGE;
 }
 
+void report_output_error(const char* program, int error)
+{
+    std::fprintf(stderr, "%s: cannot write to standard output: %s\n", program,
+                 std::strerror(error != 0 ? error : EIO));
+}
+
+void report_input_error(const char* program, int error)
+{
+    std::fprintf(stderr, "%s: cannot read standard input: %s\n", program,
+                 std::strerror(error != 0 ? error : EIO));
+}
+
 int finish_standard_output(const char* program)
 {
     errno = 0;
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-        std::fprintf(stderr, "%s: cannot write to standard output: %s\n", program,
-                     std::strerror(errno != 0 ? errno : EIO));
+        report_output_error(program, errno);
         return STATUS_FAILED;
     }
     return 0;
@@ -46,13 +57,9 @@ int finish_standard_output(const char* program)
 
 void report_history_error(const char* program, const char* path, const HistoryError& error)
 {
-    char quoted[QUOTE_CAPACITY];
-    quote_text(quoted, sizeof quoted, path, NAME_SHOWN);
-    if (error.line > 0) {
-        std::fprintf(stderr, "%s: %s:%d: %s\n", program, quoted, error.line, error.message);
-    } else {
-        std::fprintf(stderr, "%s: %s: %s\n", program, quoted, error.message);
-    }
+    char message[QUOTE_CAPACITY + sizeof error.message + 16];
+    format_history_error(message, sizeof message, path, error);
+    std::fprintf(stderr, "%s: %s\n", program, message);
 }
 
 bool load_draw_history(const char* program, const char* path, DrawHistory& history)

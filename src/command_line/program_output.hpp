@@ -19,6 +19,11 @@ const char* option_value(int argc, const char* const* argv, int at);
 int usage_error(const char* program, const char* problem, const char* argument,
                 const char* following = nullptr);
 
+// "PROGRAM: cannot write to standard output: REASON" (or "cannot read standard input")
+// on the error stream, for the C library's error number `error` (EIO when 0).
+void report_output_error(const char* program, int error);
+void report_input_error(const char* program, int error);
+
 // Flushes standard output; on failure says so on the error stream. Returns the status.
 int finish_standard_output(const char* program);
 

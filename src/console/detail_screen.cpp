@@ -3,6 +3,7 @@
 #include "console/read_choice.hpp"
 #include "console/screens.hpp"
 #include "generation/prediction_table.hpp"
+#include "scoring/scoring_pass.hpp"
 
 namespace {
 
@@ -21,7 +22,9 @@ void print_details()
         for (const DetailLine& line : prediction_table.detail_lines[k]) {
             console_printf("%s \n", line.data());
         }
-        console_printf("==========> 총점 : %d점\n", prediction_table.total_score[k]);
+        char total_line[64];
+        format_total_line(total_line, sizeof total_line, prediction_table.total_score[k]);
+        console_printf("%s\n", total_line);
         console_print("\n");
     }
     console_print(RULE);

@@ -24,7 +24,7 @@ int main(int argc, char** argv)
         if (!load_draw_history("lotto", command_line.draws_file, history)) {
             return EXIT_FAILURE;
         }
-        use_non_appearing_points(latest_overdue_points(history));
+        use_history_lists(history);
     }
     console_open(open_platform_console());
     int status = run_menu_loop();

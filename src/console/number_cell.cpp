@@ -21,7 +21,9 @@ constexpr ConsoleAttribute BALL_ATTRIBUTES[COLOR_GROUP_COUNT] = {
 ConsoleAttribute ball_color(std::int32_t number)
 {
     // A number outside 1 to 45 takes the colour of the nearest group.
-    const int group = number < 1 ? 0 : number > MAX_NUMBER ? COLOR_GROUP_COUNT - 1 : color_group(number);
+    const int group = number < 1            ? 0
+                      : number > MAX_NUMBER ? COLOR_GROUP_COUNT - 1
+                                            : color_group(number);
     return BALL_ATTRIBUTES[group];
 }
 

@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "command_line/program_output.hpp"
 #include "console/ansi_escape.hpp"
 #include "console/platform.hpp"
 
@@ -165,12 +166,10 @@ ConsoleBackend open_platform_console()
 
 void report_output_failure()
 {
-    std::fprintf(stderr, "lotto: cannot write to standard output: %s\n",
-                 std::strerror(output_error != 0 ? output_error : EIO));
+    report_output_error("lotto", output_error);
 }
 
 void report_input_failure()
 {
-    std::fprintf(stderr, "lotto: cannot read standard input: %s\n",
-                 std::strerror(input_error != 0 ? input_error : EIO));
+    report_input_error("lotto", input_error);
 }

@@ -10,6 +10,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include "command_line/program_output.hpp"
 #include "console/platform.hpp"
 
 namespace {
@@ -125,13 +126,11 @@ void report_output_failure()
         std::fprintf(stderr, "lotto: cannot write to the console: Windows error %lu\n",
                      static_cast<unsigned long>(output_windows_error));
     } else {
-        std::fprintf(stderr, "lotto: cannot write to standard output: %s\n",
-                     std::strerror(output_errno != 0 ? output_errno : EIO));
+        report_output_error("lotto", output_errno);
     }
 }
 
 void report_input_failure()
 {
-    std::fprintf(stderr, "lotto: cannot read standard input: %s\n",
-                 std::strerror(input_errno != 0 ? input_errno : EIO));
+    report_input_error("lotto", input_errno);
 }

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "text/text_format.hpp"
 #include "text/quoted_text.hpp"
+#include "text/text_format.hpp"
 
 namespace {
 
@@ -397,6 +397,15 @@ struct LineReader {
 };
 
 } // namespace
+
+std::size_t format_history_error(char* out, std::size_t size, const char* name,
+                                 const HistoryError& error)
+{
+    char quoted[QUOTE_CAPACITY];
+    quote_text(quoted, sizeof quoted, name, NAME_SHOWN);
+    return error.line > 0 ? format_text(out, size, "%s:%d: %s", quoted, error.line, error.message)
+                          : format_text(out, size, "%s: %s", quoted, error.message);
+}
 
 bool read_draw_history(const char* path, DrawHistory& history, HistoryError& error)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
@@ -37,6 +38,11 @@ struct HistoryError {
     int line;
     char message[512];
 };
+
+// "NAME:LINE: what is wrong", or "NAME: what is wrong" for the file as a whole, the name
+// quoted safely. Returns the length.
+std::size_t format_history_error(char* out, std::size_t size, const char* name,
+                                 const HistoryError& error);
 
 // Reads the history in the file at `path`. On any fault fills `error` and returns false;
 // the history is then not to be used.

@@ -22,10 +22,11 @@ NonAppearingPoints overdue_points(const DrawsSinceDrawn& absences)
     NonAppearingPoints points{};
     for (int number = 1; number <= MAX_NUMBER; ++number) {
         const std::int32_t absence = absences[static_cast<std::size_t>(number)];
-        points.by_number[static_cast<std::size_t>(number)] = absence >= 15   ? 15
-                                                             : absence >= 10 ? 10
-                                                             : absence >= 5  ? 5
-                                                                             : 0;
+        for (std::int32_t list_points : LIST_POINTS) {
+            if (absence >= list_points) {
+                points.by_number[static_cast<std::size_t>(number)] = list_points;
+            }
+        }
     }
     return points;
 }
@@ -33,4 +34,9 @@ NonAppearingPoints overdue_points(const DrawsSinceDrawn& absences)
 NonAppearingPoints latest_overdue_points(const DrawHistory& history)
 {
     return overdue_points(draws_since_drawn(history, history.count));
+}
+
+void use_history_lists(const DrawHistory& history)
+{
+    use_non_appearing_points(latest_overdue_points(history));
 }

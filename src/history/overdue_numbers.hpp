@@ -14,9 +14,13 @@ using DrawsSinceDrawn = std::array<std::int32_t, MAX_NUMBER + 1>;
 // As of the latest of the first `count` draws of the history, oldest first.
 DrawsSinceDrawn draws_since_drawn(const DrawHistory& history, int count);
 
-// The non-appearing lists those absences make: 15 draws or more earn 15 points, 10 to 14
-// earn 10, 5 to 9 earn 5, fewer nothing.
+// The non-appearing lists those absences make: a number absent for at least as many draws
+// as a list's points earns them (15 or more earn 15, 10 to 14 earn 10, 5 to 9 earn 5),
+// fewer nothing.
 NonAppearingPoints overdue_points(const DrawsSinceDrawn& absences);
 
 // The lists as of the history's latest draw.
 NonAppearingPoints latest_overdue_points(const DrawHistory& history);
+
+// Puts the lists as of the history's latest draw in force for the scoring pass.
+void use_history_lists(const DrawHistory& history);

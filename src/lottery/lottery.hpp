@@ -20,6 +20,9 @@ enum Criterion : int {
     NON_APPEARING = 3,
 };
 inline constexpr int CRITERION_COUNT = 4;
+// Their names for machines: the page's data attributes, by Criterion.
+inline constexpr const char* CRITERION_KEYS[CRITERION_COUNT] = {"odd-even", "color-ratio",
+                                                                "sum-range", "non-appearing"};
 // What the criteria are called, in Korean, by Criterion.
 extern const char* const CRITERION_NAMES[CRITERION_COUNT];
 

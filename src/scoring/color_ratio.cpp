@@ -57,22 +57,25 @@ std::int32_t color_row_points(int row)
     return row >= 0 && row < COLOR_PATTERN_COUNT ? COLOR_PATTERNS[row].points : 0;
 }
 
+std::size_t join_color_ratio(const ColorPattern& pattern, char* out, std::size_t size)
+{
+    std::size_t length = 0;
+    out[0] = '\0';
+    for (const char* digit = pattern.digits; *digit != '\0'; ++digit) {
+        length += format_text(out + length, size - length, digit == pattern.digits ? "%c" : " : %c",
+                              *digit);
+    }
+    return length;
+}
+
 std::int32_t score_color_ratio(const NumberSet& set, DetailLine& line)
 {
     const ColorPattern pattern = color_pattern_of(set);
     const std::int32_t points = color_row_points(find_color_pattern(pattern));
 
-    // The digits joined by " : "; five digits make the longest, 17 characters.
+    // Five digits make the longest, 17 characters.
     char ratio[COLOR_GROUP_COUNT * 4] = {};
-    std::size_t length = 0;
-    for (const char* digit = pattern.digits; *digit != '\0'; ++digit) {
-        if (digit != pattern.digits) {
-            for (char c : {' ', ':', ' '}) {
-                ratio[length++] = c;
-            }
-        }
-        ratio[length++] = *digit;
-    }
+    join_color_ratio(pattern, ratio, sizeof ratio);
 
     // Every pattern gets its line, "6" included, so no set shows a line left from before.
     format_text(line.data(), line.size(), "공 색 구간별 비율 = %-17s   ---> %2d점", ratio, points);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "generation/prediction_table.hpp"
@@ -26,6 +27,9 @@ int find_color_pattern(const ColorPattern& pattern);
 
 // The points of a row found by find_color_pattern: 0 for COLOR_PATTERN_COUNT, no row.
 std::int32_t color_row_points(int row);
+
+// The pattern's digits joined by " : ", e.g. "1 : 1 : 2 : 2". Returns the length.
+std::size_t join_color_ratio(const ColorPattern& pattern, char* out, std::size_t size);
 
 // Writes the ball-colour ratio line for `set` and returns its points.
 std::int32_t score_color_ratio(const NumberSet& set, DetailLine& line);

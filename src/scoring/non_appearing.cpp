@@ -1,8 +1,5 @@
 #include "scoring/non_appearing.hpp"
 
-#include <cstring>
-#include <initializer_list>
-
 #include "text/text_columns.hpp"
 #include "text/text_format.hpp"
 
@@ -30,11 +27,10 @@ constexpr int TEXT_SIZE = LINE_SIZE / 2;
 
 NonAppearingPoints points_in_force = COMPILED_IN_POINTS;
 
-std::int32_t points_of(std::int32_t number)
+std::int32_t points_of(const NonAppearingPoints& lists, std::int32_t number)
 {
-    return number >= 1 && number <= MAX_NUMBER
-               ? points_in_force.by_number[static_cast<std::size_t>(number)]
-               : 0;
+    return number >= 1 && number <= MAX_NUMBER ? lists.by_number[static_cast<std::size_t>(number)]
+                                               : 0;
 }
 
 } // namespace
@@ -49,13 +45,13 @@ const NonAppearingPoints& non_appearing_points()
     return points_in_force;
 }
 
-NonAppearingMatches find_non_appearing(const NumberSet& set)
+NonAppearingMatches find_non_appearing(const NumberSet& set, const NonAppearingPoints& lists)
 {
     NonAppearingMatches matches{};
     int match_count = 0;
-    for (std::int32_t list_points : {5, 10, 15}) {
+    for (std::int32_t list_points : LIST_POINTS) {
         for (std::int32_t number : set) {
-            if (points_of(number) == list_points) {
+            if (points_of(lists, number) == list_points) {
                 matches.points += list_points;
                 matches.numbers[match_count++] = number;
             }
@@ -64,36 +60,41 @@ NonAppearingMatches find_non_appearing(const NumberSet& set)
     return matches;
 }
 
+std::size_t join_matches(const NonAppearingMatches& matches, char* out, std::size_t size)
+{
+    std::size_t length = 0;
+    out[0] = '\0';
+    for (std::int32_t number : matches.numbers) {
+        if (number > 0) {
+            length += format_text(out + length, size - length, length > 0 ? ", %d" : "%d", number);
+        }
+    }
+    return length;
+}
+
 std::int32_t score_non_appearing(const NumberSet& set)
 {
     const std::int32_t k = prediction_table.scored_set_counter;
     if (k < 0 || k >= SET_COUNT) {
         return 0; // every set of this prediction is scored already; there is no row to write
     }
-    const NonAppearingMatches matches = find_non_appearing(set);
+    const NonAppearingMatches matches = find_non_appearing(set, points_in_force);
     prediction_table.matched_numbers[k] = matches.numbers;
 
-    // The lead, the matches joined by ", " and the tail.
-    char text[TEXT_SIZE] = "미출현 숫자 ";
-    const std::size_t lead_length = std::strlen(text);
-    std::size_t length = lead_length;
-    for (std::int32_t number : matches.numbers) {
-        if (number > 0) {
-            length += format_text(text + length, sizeof text - length,
-                                  length > lead_length ? ", %d" : "%d", number);
-        }
-    }
-    if (length == lead_length) {
+    // The lead, the matches and the tail.
+    char joined[TEXT_SIZE];
+    char text[TEXT_SIZE];
+    if (join_matches(matches, joined, sizeof joined) == 0) {
         format_text(text, sizeof text, "미출현 숫자 미포함");
     } else {
-        format_text(text + length, sizeof text - length, " 포함");
+        format_text(text, sizeof text, "미출현 숫자 %s 포함", joined);
     }
 
     char padded[TEXT_SIZE];
     pad_to_columns(padded, sizeof padded, text, TEXT_COLUMNS);
     const std::int32_t points = matches.points;
-    format_text(prediction_table.detail_lines[k][NON_APPEARING].data(), LINE_SIZE,
-                "%s ---> %2d점", padded, points);
+    format_text(prediction_table.detail_lines[k][NON_APPEARING].data(), LINE_SIZE, "%s ---> %2d점",
+                padded, points);
     ++prediction_table.scored_set_counter;
     return points;
 }

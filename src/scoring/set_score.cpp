@@ -5,7 +5,7 @@
 #include "scoring/odd_even.hpp"
 #include "scoring/sum_range.hpp"
 
-SetScore score_of(const NumberSet& set)
+SetScore score_of(const NumberSet& set, const NonAppearingPoints& lists)
 {
     SetScore score{};
     const SumRange& range = find_sum_range(sum_of(set));
@@ -20,7 +20,7 @@ SetScore score_of(const NumberSet& set)
     score.odd_count = count_odd_numbers(set);
     score.odd_even_points = ODD_EVEN_POINTS[score.odd_count];
 
-    score.non_appearing_points = find_non_appearing(set).points;
+    score.non_appearing_points = find_non_appearing(set, lists).points;
     score.total = score.sum_range_points + score.color_points + score.odd_even_points +
                   score.non_appearing_points;
     return score;

@@ -3,9 +3,11 @@
 #include <cstdint>
 
 #include "lottery/lottery.hpp"
+#include "scoring/non_appearing.hpp"
 
 // What the four criteria make of one set, without writing any line: the same points the
-// scoring pass adds up, for analyses that look at many sets.
+// scoring pass adds up, for analyses that look at many sets. The non-appearing lists are
+// given, never taken from those in force.
 struct SetScore {
     int sum_range; // index into SUM_RANGES, or SUM_RANGE_COUNT for a sum outside them
     int color_row; // index into COLOR_PATTERNS, or COLOR_PATTERN_COUNT for a pattern without a row
@@ -17,4 +19,4 @@ struct SetScore {
     std::int32_t total;
 };
 
-SetScore score_of(const NumberSet& set);
+SetScore score_of(const NumberSet& set, const NonAppearingPoints& lists);

@@ -41,3 +41,11 @@ std::int32_t score_sum_range(const NumberSet& set, DetailLine& line)
     format_text(line.data(), line.size(), "%s%d%s", range.before_sum, sum, range.after_sum);
     return range.points;
 }
+
+std::size_t format_sum_band(const SumRange& range, char* out, std::size_t size)
+{
+    if (&range == &OUTSIDE_SUM_RANGES) {
+        return format_text(out, size, "구간 밖");
+    }
+    return format_text(out, size, "%d~%d", range.lowest, range.highest);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "generation/prediction_table.hpp"
@@ -23,6 +24,9 @@ std::int32_t sum_of(const NumberSet& set);
 
 // The first band that holds `sum`, or OUTSIDE_SUM_RANGES.
 const SumRange& find_sum_range(std::int32_t sum);
+
+// A band's sums, e.g. "101~130", or "구간 밖" for the sums no band holds. Returns the length.
+std::size_t format_sum_band(const SumRange& range, char* out, std::size_t size);
 
 // Writes the sum-range line for `set` and returns its points.
 std::int32_t score_sum_range(const NumberSet& set, DetailLine& line);

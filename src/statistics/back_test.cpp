@@ -37,9 +37,9 @@ void work_out_base_points()
                 for (set[3] = set[2] + 1; set[3] <= MAX_NUMBER - 2; ++set[3]) {
                     for (set[4] = set[3] + 1; set[4] <= MAX_NUMBER - 1; ++set[4]) {
                         for (set[5] = set[4] + 1; set[5] <= MAX_NUMBER; ++set[5]) {
-                            const SetScore score = score_of(set);
-                            const auto base =
-                                static_cast<std::uint8_t>(score.total - score.non_appearing_points);
+                            // No lists: the points that do not depend on them.
+                            const SetScore score = score_of(set, NonAppearingPoints{});
+                            const auto base = static_cast<std::uint8_t>(score.total);
                             const bool proposable = is_proposable(set);
                             base_points[index++] = proposable ? base : NOT_PROPOSABLE;
                             if (!proposable && rejected_count < REJECTED_SET_COUNT) {
@@ -117,24 +117,48 @@ void count_totals(const NonAppearingPoints& points, TotalCounts& proposable, Tot
     }
 }
 
+TotalPlace place_of(const TotalCounts& totals, int total)
+{
+    TotalPlace place{};
+    for (int t = 0; t <= MAX_TOTAL_POINTS; ++t) {
+        place.below += t < total ? totals[t] : 0;
+        place.above += t > total ? totals[t] : 0;
+        place.all += totals[t];
+    }
+    place.equal = place.all - place.below - place.above;
+    return place;
+}
+
 double mid_rank(const TotalCounts& totals, int total)
 {
-    std::int64_t below = 0;
-    std::int64_t all = 0;
-    for (int t = 0; t <= MAX_TOTAL_POINTS; ++t) {
-        below += t < total ? totals[t] : 0;
-        all += totals[t];
-    }
-    const std::int64_t equal = total >= 0 && total <= MAX_TOTAL_POINTS ? totals[total] : 0;
-    return all == 0 ? 0.0
-                    : (static_cast<double>(below) + 0.5 * static_cast<double>(equal)) /
-                          static_cast<double>(all);
+    const TotalPlace place = place_of(totals, total);
+    return place.all == 0
+               ? 0.0
+               : (static_cast<double>(place.below) + 0.5 * static_cast<double>(place.equal)) /
+                     static_cast<double>(place.all);
 }
+
+namespace {
+
+constexpr int FIRST_BAND_END = 50; // the first band holds every total below it
+constexpr int BAND_WIDTH = 10;
+
+} // namespace
 
 int score_band(int total)
 {
-    const int band = total < 50 ? 0 : (total - 40) / 10;
+    const int band = total < FIRST_BAND_END ? 0 : (total - FIRST_BAND_END) / BAND_WIDTH + 1;
     return band < SCORE_BAND_COUNT ? band : SCORE_BAND_COUNT - 1;
+}
+
+int score_band_lowest(int band)
+{
+    return band == 0 ? 0 : FIRST_BAND_END + (band - 1) * BAND_WIDTH;
+}
+
+int score_band_highest(int band)
+{
+    return band == SCORE_BAND_COUNT - 1 ? -1 : score_band_lowest(band + 1) - 1;
 }
 
 void test_score_bands(BackTest& result)
@@ -183,15 +207,13 @@ void run_back_test(const DrawHistory& history, BackTest& result)
     result = BackTest{};
     static TotalCounts totals;
     static TotalCounts all_totals;
-    const NonAppearingPoints in_force = non_appearing_points();
     double mid_rank_sum = 0.0;
     int in_top_tenth = 0;
     for (int index = MIN_DRAWS; index < history.count; ++index) {
         const Draw& draw = history.draws[index];
         const NonAppearingPoints points = overdue_points(draws_since_drawn(history, index));
         count_totals(points, totals, &all_totals);
-        use_non_appearing_points(points);
-        const std::int32_t total = score_of(draw.numbers).total;
+        const std::int32_t total = score_of(draw.numbers, points).total;
         // Under chance the winning set is any of all sets, each as likely.
         for (int t = 0; t <= MAX_TOTAL_POINTS; ++t) {
             if (all_totals[t] == 0) {
@@ -209,7 +231,6 @@ void run_back_test(const DrawHistory& history, BackTest& result)
         mid_rank_sum += rank;
         in_top_tenth += rank >= 0.9 ? 1 : 0;
     }
-    use_non_appearing_points(in_force);
     if (result.count > 0) {
         result.mean_mid_rank = mid_rank_sum / result.count;
         result.top_tenth_share = static_cast<double>(in_top_tenth) / result.count;

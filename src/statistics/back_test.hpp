@@ -16,6 +16,15 @@ using TotalCounts = std::int64_t[MAX_TOTAL_POINTS + 1];
 void count_totals(const NonAppearingPoints& points, TotalCounts& proposable,
                   TotalCounts* all_sets = nullptr);
 
+// How many sets have a lower, the same and a higher total than `total`, of how many.
+struct TotalPlace {
+    std::int64_t below;
+    std::int64_t equal;
+    std::int64_t above;
+    std::int64_t all;
+};
+TotalPlace place_of(const TotalCounts& totals, int total);
+
 // Where a total stands among the proposable sets: the share below it plus half the share
 // equal to it, from 0 to 1.
 double mid_rank(const TotalCounts& totals, int total);
@@ -24,6 +33,9 @@ double mid_rank(const TotalCounts& totals, int total);
 // above.
 inline constexpr int SCORE_BAND_COUNT = 11;
 int score_band(int total);
+// The lowest total of a band (0 for the first) and the highest (-1 for the last, open).
+int score_band_lowest(int band);
+int score_band_highest(int band);
 
 // One draw of the back-test: how the winning set scored under the lists as they stood
 // before that draw.

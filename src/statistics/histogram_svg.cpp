@@ -26,11 +26,7 @@ void write_histogram_svg(std::FILE* out, const ScoreDistribution& distribution)
         return PLOT_TOP + PLOT_HEIGHT - percent / tallest_percent * PLOT_HEIGHT;
     };
 
-    std::fprintf(out,
-                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
-                 "viewBox=\"0 0 %.0f %.0f\" font-family=\"sans-serif\" font-size=\"12\">\n",
-                 CHART_WIDTH, CHART_HEIGHT, CHART_WIDTH, CHART_HEIGHT);
-    std::fprintf(out, "<rect width=\"100%%\" height=\"100%%\" fill=\"#ffffff\"/>\n");
+    write_svg_open(out, CHART_WIDTH, CHART_HEIGHT);
     std::fprintf(out,
                  "<text x=\"%.0f\" y=\"24\" font-size=\"15\" font-weight=\"bold\">Total score of "
                  "the %s proposable sets</text>\n",

@@ -14,7 +14,8 @@ void write_lists(std::FILE* out, const DrawHistory& history)
                  "\nNumbers not drawn lately, as of round %d, with the draws since each was "
                  "last drawn\n",
                  history.draws[history.count - 1].round);
-    for (std::int32_t list : {15, 10, 5}) {
+    for (int i = 2; i >= 0; --i) {
+        const std::int32_t list = LIST_POINTS[i];
         std::fprintf(out, "  %2d points ", list);
         bool first = true;
         for (int number = 1; number <= MAX_NUMBER; ++number) {
@@ -89,11 +90,12 @@ void write_back_test(std::FILE* out, const BackTest& test)
     for (int band = 0; band < SCORE_BAND_COUNT; ++band) {
         char label[24];
         if (band == 0) {
-            std::snprintf(label, sizeof label, "below 50");
+            std::snprintf(label, sizeof label, "below %d", score_band_lowest(1));
         } else if (band == SCORE_BAND_COUNT - 1) {
-            std::snprintf(label, sizeof label, "%d and above", 40 + 10 * band);
+            std::snprintf(label, sizeof label, "%d and above", score_band_lowest(band));
         } else {
-            std::snprintf(label, sizeof label, "%d~%d", 40 + 10 * band, 49 + 10 * band);
+            std::snprintf(label, sizeof label, "%d~%d", score_band_lowest(band),
+                          score_band_highest(band));
         }
         std::fprintf(out, "  %-16s%14lld%12.2f\n", label,
                      static_cast<long long>(test.observed[band]), test.expected[band]);

@@ -6,9 +6,9 @@
 
 enum class ReportedCriterion { SumBand, ColorPattern, OddCount, NonAppearing, Total };
 
-inline constexpr ReportedCriterion ALL_CRITERIA[] = {ReportedCriterion::SumBand, ReportedCriterion::ColorPattern,
-                                             ReportedCriterion::OddCount, ReportedCriterion::NonAppearing,
-                                             ReportedCriterion::Total};
+inline constexpr ReportedCriterion ALL_CRITERIA[] = {
+    ReportedCriterion::SumBand, ReportedCriterion::ColorPattern, ReportedCriterion::OddCount,
+    ReportedCriterion::NonAppearing, ReportedCriterion::Total};
 
 // One outcome of a criterion: what the set shows, the points it earns, and how many sets
 // of each population have it.

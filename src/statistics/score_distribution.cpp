@@ -23,9 +23,9 @@ void count(ScoreDistribution& d, int population, const SetScore& score)
     ++d.total[population][score.total];
 }
 
-void tally(ScoreDistribution& d, const NumberSet& set)
+void tally(ScoreDistribution& d, const NumberSet& set, const NonAppearingPoints& lists)
 {
-    const SetScore score = score_of(set);
+    const SetScore score = score_of(set, lists);
     if (score.color_row == COLOR_PATTERN_COUNT) {
         d.unmatched_pattern = color_pattern_of(set);
     }
@@ -43,7 +43,8 @@ void tally(ScoreDistribution& d, const NumberSet& set)
 
 } // namespace
 
-void tally_all_sets(int highest_number, ScoreDistribution& distribution)
+void tally_all_sets(int highest_number, const NonAppearingPoints& lists,
+                    ScoreDistribution& distribution)
 {
     std::memset(&distribution, 0, sizeof distribution);
     distribution.highest_number = highest_number;
@@ -56,7 +57,7 @@ void tally_all_sets(int highest_number, ScoreDistribution& distribution)
         return;
     }
     for (;;) {
-        tally(distribution, set);
+        tally(distribution, set, lists);
         int slot = NUMBERS_PER_SET - 1;
         while (slot >= 0 && set[slot] == highest_number - (NUMBERS_PER_SET - 1 - slot)) {
             --slot;

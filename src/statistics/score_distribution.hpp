@@ -4,6 +4,7 @@
 
 #include "lottery/lottery.hpp"
 #include "scoring/color_ratio.hpp"
+#include "scoring/non_appearing.hpp"
 #include "scoring/sum_range.hpp"
 
 // Bounds of what the criteria can give one set; anything above is a fault, caught in tests.
@@ -39,6 +40,7 @@ struct ScoreDistribution {
     std::int32_t best_total;
 };
 
-// Scores every set of six distinct numbers from 1 to `highest_number` (6 to MAX_NUMBER),
-// in ascending order, without building a list of them.
-void tally_all_sets(int highest_number, ScoreDistribution& distribution);
+// Scores every set of six distinct numbers from 1 to `highest_number` (6 to MAX_NUMBER)
+// under the non-appearing `lists`, in ascending order, without building a list of them.
+void tally_all_sets(int highest_number, const NonAppearingPoints& lists,
+                    ScoreDistribution& distribution);

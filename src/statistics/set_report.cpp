@@ -19,7 +19,9 @@ void write_detail_lines(std::FILE* out, const NumberSet& set)
     for (const DetailLine& line : prediction_table.detail_lines[0]) {
         std::fprintf(out, "%s \n", line.data());
     }
-    std::fprintf(out, "==========> 총점 : %d점\n", prediction_table.total_score[0]);
+    char total_line[64];
+    format_total_line(total_line, sizeof total_line, prediction_table.total_score[0]);
+    std::fprintf(out, "%s\n", total_line);
 }
 
 void write_proposable(std::FILE* out, const NumberSet& set)
@@ -35,15 +37,7 @@ void write_proposable(std::FILE* out, const NumberSet& set)
 
 void write_place(std::FILE* out, const TotalCounts& totals, int total)
 {
-    std::int64_t below = 0;
-    std::int64_t above = 0;
-    std::int64_t all = 0;
-    for (int t = 0; t <= MAX_TOTAL_POINTS; ++t) {
-        below += t < total ? totals[t] : 0;
-        above += t > total ? totals[t] : 0;
-        all += totals[t];
-    }
-    const std::int64_t equal = all - below - above;
+    const auto [below, equal, above, all] = place_of(totals, total);
     std::fprintf(out, "\nAmong the %s proposable sets\n", with_thousands(all).text);
     std::fprintf(out, "  %-26s%12s  %9.5f %%\n", "a lower total", with_thousands(below).text,
                  percent_of(below, all));

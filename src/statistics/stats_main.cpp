@@ -11,13 +11,13 @@
 #include "history/draw_history.hpp"
 #include "history/overdue_numbers.hpp"
 #include "lotto_version.hpp"
-#include "text/text_format.hpp"
 #include "statistics/back_test.hpp"
 #include "statistics/chart_layout.hpp"
 #include "statistics/history_reports.hpp"
 #include "statistics/reports.hpp"
 #include "statistics/score_distribution.hpp"
 #include "text/quoted_text.hpp"
+#include "text/text_format.hpp"
 
 namespace {
 
@@ -219,26 +219,23 @@ void write_svg(std::FILE* out, bool with_back_test)
         return;
     }
     // The histogram, and the back-test below it.
-    std::fprintf(out,
-                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
-                 "viewBox=\"0 0 %.0f %.0f\" font-family=\"sans-serif\" font-size=\"12\">\n"
-                 "<rect width=\"100%%\" height=\"100%%\" fill=\"#ffffff\"/>\n",
-                 CHART_WIDTH, 2 * CHART_HEIGHT, CHART_WIDTH, 2 * CHART_HEIGHT);
+    write_svg_open(out, CHART_WIDTH, 2 * CHART_HEIGHT);
     write_histogram_svg(out, distribution);
     write_back_test_svg(out, back_test, static_cast<int>(CHART_HEIGHT));
     std::fprintf(out, "</svg>\n");
 }
 
 // One set: its lines, its place among the proposable sets and, with a history, its prizes.
-int run_set_report(const NumberSet& set, const DrawHistory* draws)
+int run_set_report(const NumberSet& set, const NonAppearingPoints& lists, const DrawHistory* draws)
 {
-    count_totals(non_appearing_points(), set_totals);
+    count_totals(lists, set_totals);
     write_set_report(stdout, set, set_totals, draws);
     return finish_standard_output(PROGRAM);
 }
 
 // All sets: the report (or CSV), the chart if asked, and with a history its back-test.
-int run_distribution_report(const StatsOptions& options, const DrawHistory* draws)
+int run_distribution_report(const StatsOptions& options, const NonAppearingPoints& lists,
+                            const DrawHistory* draws)
 {
     const bool svg_to_standard_output =
         options.svg_path != nullptr && is_option(options.svg_path, "-");
@@ -248,7 +245,7 @@ int run_distribution_report(const StatsOptions& options, const DrawHistory* draw
         !begin_replacement(options.svg_path, chart)) {
         return cannot_write(options.svg_path);
     }
-    tally_all_sets(MAX_NUMBER, distribution);
+    tally_all_sets(MAX_NUMBER, lists, distribution);
     if (draws != nullptr) {
         run_back_test(*draws, back_test);
     }
@@ -312,9 +309,12 @@ int main(int argc, char** argv)
         if (!load_draw_history(PROGRAM, options.draws_path, history)) {
             return STATUS_FAILED;
         }
-        use_non_appearing_points(latest_overdue_points(history));
         draws = &history;
     }
-    return options.set_list != nullptr ? run_set_report(set, draws)
-                                       : run_distribution_report(options, draws);
+    const NonAppearingPoints lists =
+        draws != nullptr ? latest_overdue_points(history) : COMPILED_IN_POINTS;
+    // The set's lines come from the scoring pass, which scores with the lists in force.
+    use_non_appearing_points(lists);
+    return options.set_list != nullptr ? run_set_report(set, lists, draws)
+                                       : run_distribution_report(options, lists, draws);
 }

@@ -76,8 +76,9 @@ void write_totals(std::FILE* out, const ScoreDistribution& d)
 void write_text_report(std::FILE* out, const ScoreDistribution& distribution)
 {
     write_set_counts(out, distribution);
-    for (ReportedCriterion criterion : {ReportedCriterion::SumBand, ReportedCriterion::ColorPattern, ReportedCriterion::OddCount,
-                                ReportedCriterion::NonAppearing}) {
+    for (ReportedCriterion criterion :
+         {ReportedCriterion::SumBand, ReportedCriterion::ColorPattern, ReportedCriterion::OddCount,
+          ReportedCriterion::NonAppearing}) {
         write_criterion(out, distribution, criterion);
     }
     if (distribution.sets[PROPOSABLE_SETS] > 0) {

@@ -1,50 +1,44 @@
 // The web page's way into the core: plain C functions over the prediction table, for a
-// page that calls them from JavaScript. Texts are UTF-8, in fixed buffers of this file.
+// page that calls them from JavaScript. Texts are UTF-8, in fixed buffers of this file;
+// the page takes every name and text from here rather than keeping copies of its own.
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 #include "generation/set_generator.hpp"
 #include "history/draw_history.hpp"
 #include "history/overdue_numbers.hpp"
+#include "lottery/lottery.hpp"
 #include "scoring/color_ratio.hpp"
 #include "scoring/non_appearing.hpp"
 #include "scoring/odd_even.hpp"
 #include "scoring/set_score.hpp"
 #include "scoring/sum_range.hpp"
+#include "text/quoted_text.hpp"
 #include "text/text_format.hpp"
 
 namespace {
 
-// The criteria in the order the detail screen shows them.
-enum PageCriterion : int { ODD_EVEN = 0, COLOR_RATIO = 1, SUM_RANGE = 2, NON_APPEARING = 3 };
-
 constexpr std::size_t HISTORY_CAPACITY = 1 << 20;
 char history_text[HISTORY_CAPACITY];
+char history_name[256];
 DrawHistory history;
 HistoryError history_error;
 char value[64];
-char error_text[sizeof history_error.message + 16];
+char error_text[QUOTE_CAPACITY + sizeof history_error.message + 16];
 
 bool valid(int set, int criterion)
 {
-    return set >= 0 && set < SET_COUNT && criterion >= ODD_EVEN && criterion <= NON_APPEARING;
+    return set >= 0 && set < SET_COUNT && criterion >= 0 && criterion < CRITERION_COUNT;
+}
+
+bool valid_group(int group)
+{
+    return group >= 0 && group < COLOR_GROUP_COUNT;
 }
 
 const NumberSet& set_at(int set)
 {
     return prediction_table.sets[static_cast<std::size_t>(set)];
-}
-
-const char* sum_band_label(std::int32_t sum)
-{
-    static char label[16];
-    const SumRange& range = find_sum_range(sum);
-    if (&range == &OUTSIDE_SUM_RANGES) {
-        return "구간 밖";
-    }
-    format_text(label, sizeof label, "%d~%d", range.lowest, range.highest);
-    return label;
 }
 
 } // namespace
@@ -70,13 +64,57 @@ int lotto_total(int set)
                                        : 0;
 }
 
+// The criteria in the order every front end shows them: how many, their Korean names and
+// their names for machines.
+int lotto_criterion_count()
+{
+    return CRITERION_COUNT;
+}
+
+const char* lotto_criterion_name(int criterion)
+{
+    return criterion >= 0 && criterion < CRITERION_COUNT ? CRITERION_NAMES[criterion] : "";
+}
+
+const char* lotto_criterion_key(int criterion)
+{
+    return criterion >= 0 && criterion < CRITERION_COUNT ? CRITERION_KEYS[criterion] : "";
+}
+
+// The ball colours: a number's colour group, and each group's colour, Korean name and
+// numbers.
+int lotto_color_group(int number)
+{
+    return number >= 1 && number <= MAX_NUMBER ? color_group(number) : -1;
+}
+
+const char* lotto_ball_color_key(int group)
+{
+    return valid_group(group) ? BALL_COLORS[group].key : "";
+}
+
+const char* lotto_ball_color_name(int group)
+{
+    return valid_group(group) ? BALL_COLOR_NAMES[group] : "";
+}
+
+int lotto_ball_color_lowest(int group)
+{
+    return valid_group(group) ? BALL_COLORS[group].lowest : 0;
+}
+
+int lotto_ball_color_highest(int group)
+{
+    return valid_group(group) ? BALL_COLORS[group].highest : 0;
+}
+
 // The points one criterion gives a set of the prediction, by the detail screen's order.
 int lotto_points(int set, int criterion)
 {
     if (!valid(set, criterion)) {
         return 0;
     }
-    const SetScore score = score_of(set_at(set));
+    const SetScore score = score_of(set_at(set), non_appearing_points());
     switch (criterion) {
     case ODD_EVEN:
         return score.odd_even_points;
@@ -104,35 +142,25 @@ const char* lotto_value(int set, int criterion)
         format_text(value, sizeof value, "%d : %d", odd, NUMBERS_PER_SET - odd);
         break;
     }
-    case COLOR_RATIO: {
-        const ColorPattern pattern = color_pattern_of(numbers);
-        std::size_t length = 0;
-        for (const char* digit = pattern.digits; *digit != '\0'; ++digit) {
-            length += format_text(value + length, sizeof value - length,
-                                  digit == pattern.digits ? "%c" : " : %c", *digit);
-        }
+    case COLOR_RATIO:
+        join_color_ratio(color_pattern_of(numbers), value, sizeof value);
         break;
-    }
     case SUM_RANGE: {
         const std::int32_t sum = sum_of(numbers);
-        format_text(value, sizeof value, "%d (%s)", sum, sum_band_label(sum));
+        char band[32];
+        format_sum_band(find_sum_range(sum), band, sizeof band);
+        format_text(value, sizeof value, "%d (%s)", sum, band);
         break;
     }
-    default: {
-        std::size_t length = 0;
-        for (std::int32_t number : find_non_appearing(numbers).numbers) {
-            if (number > 0) {
-                length += format_text(value + length, sizeof value - length,
-                                      length == 0 ? "%d" : ", %d", number);
-            }
-        }
+    default:
+        join_matches(find_non_appearing(numbers, non_appearing_points()), value, sizeof value);
         break;
-    }
     }
     return value;
 }
 
-// Where the page puts a draw history's text before lotto_use_history.
+// Where the page puts a draw history's text, and its file's name, before
+// lotto_use_history.
 char* lotto_history_buffer()
 {
     return history_text;
@@ -141,6 +169,16 @@ char* lotto_history_buffer()
 int lotto_history_capacity()
 {
     return static_cast<int>(HISTORY_CAPACITY);
+}
+
+char* lotto_history_name_buffer()
+{
+    return history_name;
+}
+
+int lotto_history_name_capacity()
+{
+    return static_cast<int>(sizeof history_name);
 }
 
 // Puts the lists of the history in the buffer in force, as lotto --draws does. Returns 1,
@@ -163,18 +201,15 @@ int lotto_use_history(int length)
     if (!ok) {
         return 0;
     }
-    use_non_appearing_points(latest_overdue_points(history));
+    use_history_lists(history);
     return 1;
 }
 
+// Why the history was refused, as lotto says it: "NAME:LINE: what is wrong".
 const char* lotto_history_error()
 {
-    if (history_error.line > 0) {
-        format_text(error_text, sizeof error_text, "%d: %s", history_error.line,
-                    history_error.message);
-    } else {
-        format_text(error_text, sizeof error_text, "%s", history_error.message);
-    }
+    history_name[sizeof history_name - 1] = '\0';
+    format_history_error(error_text, sizeof error_text, history_name, history_error);
     return error_text;
 }
 

@@ -1,0 +1,10 @@
+#include "statistics/chart_layout.hpp"
+
+void write_svg_open(std::FILE* out, double width, double height)
+{
+    std::fprintf(out,
+                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
+                 "viewBox=\"0 0 %.0f %.0f\" font-family=\"sans-serif\" font-size=\"12\">\n"
+                 "<rect width=\"100%%\" height=\"100%%\" fill=\"#ffffff\"/>\n",
+                 width, height, width, height);
+}
