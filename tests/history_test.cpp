@@ -352,13 +352,35 @@ TEST(Prizes, ByMatchesAndTheBonus)
     }
     // Without a bonus in the history, five numbers are the 3rd prize.
     EXPECT_EQ(prize_of({1, 2, 3, 4, 5, 7}, Draw{1, {1, 2, 3, 4, 5, 6}, 0, 1}), 3);
-    // Each draw has C(6,3) x C(39,3) = 182,780 ways to match three of 8,145,060.
-    EXPECT_NEAR(prize_chance(5), 182'780.0 / 8'145'060.0, 1e-15);
-    double any = 0.0;
-    for (int prize = 1; prize <= PRIZE_COUNT; ++prize) {
-        any += prize_chance(prize);
+}
+
+TEST(Prizes, EverySetAgainstOneDrawGivesTheKnownWinnersAndChances)
+{
+    // The oracle: of all C(45,6) sets, one draw with a bonus has 1, 6, 228, 11,115 and
+    // 182,780 winners of the five prizes.
+    const Draw draw{1, {3, 11, 19, 27, 35, 44}, 8, 1};
+    std::int64_t winners[PRIZE_COUNT + 1] = {};
+    NumberSet set{};
+    for (set[0] = 1; set[0] <= 40; ++set[0]) {
+        for (set[1] = set[0] + 1; set[1] <= 41; ++set[1]) {
+            for (set[2] = set[1] + 1; set[2] <= 42; ++set[2]) {
+                for (set[3] = set[2] + 1; set[3] <= 43; ++set[3]) {
+                    for (set[4] = set[3] + 1; set[4] <= 44; ++set[4]) {
+                        for (set[5] = set[4] + 1; set[5] <= 45; ++set[5]) {
+                            ++winners[prize_of(set, draw)];
+                        }
+                    }
+                }
+            }
+        }
     }
-    EXPECT_NEAR(any, (1 + 6 + 228 + 11'115 + 182'780) / 8'145'060.0, 1e-15);
+    const std::int64_t known[PRIZE_COUNT + 1] = {0, 1, 6, 228, 11'115, 182'780};
+    for (int prize = 1; prize <= PRIZE_COUNT; ++prize) {
+        EXPECT_EQ(winners[prize], known[prize]) << prize;
+        EXPECT_NEAR(prize_chance(prize),
+                    static_cast<double>(winners[prize]) / static_cast<double>(ALL_SET_COUNT), 1e-15)
+            << prize;
+    }
 }
 
 TEST(BackTest, CountsEqualTheFullEnumerationAndRanksAreMidRanks)

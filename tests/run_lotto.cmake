@@ -76,6 +76,12 @@ if(EXISTS /dev/full)
     if(NOT errors MATCHES "^lotto: cannot write to standard output: [^\n]+\n$")
         message(FATAL_ERROR "unexpected error text for /dev/full: ${errors}")
     endif()
+    # The help text fits the C library's buffer: only the final flush finds the full disk.
+    execute_process(COMMAND ${EMULATOR} "${LOTTO}" --help OUTPUT_FILE /dev/full
+        ERROR_VARIABLE errors RESULT_VARIABLE status)
+    if(NOT status EQUAL 1 OR NOT errors MATCHES "^lotto: cannot write to standard output: ")
+        message(FATAL_ERROR "lotto --help to /dev/full gave status ${status}: ${errors}")
+    endif()
 endif()
 
 # Options: help and version on standard output, anything else a usage error without a menu.
@@ -83,6 +89,7 @@ foreach(case "--help|0|^Usage: lotto |" "--version|0|^lotto [0-9]+\\.[0-9]+\\.[0
         "--bogus|2||^lotto: unknown option '--bogus'\r?\nTry 'lotto --help'.\r?\n$"
         "extra|2||^lotto: unexpected argument 'extra'\r?\nTry 'lotto --help'.\r?\n$"
         "--version,x|2||^lotto: no other argument may come with '--version'\r?\n"
+        "--draws,a.csv,--help|2||^lotto: no other argument may come with '--help'\r?\n"
         "--draws|2||^lotto: a file name must follow '--draws'\r?\n"
         "--draws,-|2||^lotto: a file name must follow '--draws'\r?\n"
         "--draws,-old.csv|2||^lotto: a file name must follow '--draws'\r?\nA file whose name begins with '-' is given as ./-name.\r?\nTry"

@@ -29,7 +29,7 @@ std::string terminal_cell(std::int32_t number)
     return script.output;
 }
 
-TEST(TerminalRendering, NumberCellsInTheirBallColours)
+TEST(TerminalRendering, NumberCellsInTheirBallColors)
 {
     const struct {
         std::int32_t number;
@@ -46,7 +46,7 @@ TEST(TerminalRendering, NumberCellsInTheirBallColours)
     }
 }
 
-TEST(TerminalRendering, ClearsBeforeEachScreenAndEndsInTheTerminalsOwnColours)
+TEST(TerminalRendering, ClearsBeforeEachScreenAndEndsInTheTerminalsOwnColors)
 {
     if (!screens_are_known_for_this_rand()) {
         GTEST_SKIP() << "no known screens for this platform's rand";

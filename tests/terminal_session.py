@@ -48,7 +48,9 @@ class Session:
             stdout=subprocess.PIPE if stdout_pipe else slave,
             stderr=slave,
             preexec_fn=own_terminal,
-            env={name: value for name, value in dict(os.environ, **(env or {})).items() if value},
+            # None unsets a variable; an empty value stays, as NO_COLOR="" must.
+            env={name: value for name, value in dict(os.environ, **(env or {})).items()
+                 if value is not None},
         )
         os.close(slave)
         self.shown = b""
@@ -116,7 +118,7 @@ def posix_checks(lotto):
 
     # NO_COLOR: no colour, but the screen is still cleared. TERM dumb or unset: no escape
     # sequence at all.
-    for env, clears in (({"NO_COLOR": "1"}, True), ({"TERM": "dumb"}, False), ({"TERM": ""}, False)):
+    for env, clears in (({"NO_COLOR": "1"}, True), ({"TERM": "dumb"}, False), ({"TERM": None}, False)):
         s = Session([lotto], env=env)
         s.read_until(PROMPT)
         s.type(b"2\n")
@@ -160,8 +162,12 @@ def job_control_checks(lotto):
     s.read_until(b"$ ")
     s.type(lotto.encode() + b"\n")
     check(s.read_until(PROMPT), "the menu appears under bash", s.shown)
+    s.type(b"2\n")
+    check(s.read_until(PROMPT, 2), "a prediction in colour under bash", s.shown)
+    before = len(s.shown)
     s.type(b"\x1a")
     check(s.read_until(b"$ ", 2), "Ctrl-Z gives the shell back", s.shown)
+    check(RESET in s.shown[before:], "Ctrl-Z gives the shell its colours back", s.shown[before:])
     s.type(b"fg\n")
     check(s.read_until(PROMPT, 2), "fg shows the question again", s.shown)
     s.type(b"1\n")

@@ -23,7 +23,7 @@ PALETTE = [
 SGR = re.compile(r"\x1b\[([0-9;]*)m")
 
 
-def palette_colour(offset):
+def palette_color(offset):
     """The colour of SGR code base + offset: 0-7 the normal eight, 60-67 the bright ones."""
     return PALETTE[offset - 60 + 8] if offset >= 60 else PALETTE[offset]
 
@@ -38,9 +38,9 @@ def apply_sgr(params, fg, bg):
         elif code == 49:
             bg = DEFAULT_BG
         elif 30 <= code <= 37 or 90 <= code <= 97:
-            fg = palette_colour(code - 30)
+            fg = palette_color(code - 30)
         elif 40 <= code <= 47 or 100 <= code <= 107:
-            bg = palette_colour(code - 40)
+            bg = palette_color(code - 40)
     return fg, bg
 
 

@@ -1,5 +1,7 @@
 // Keeps the page's files on the device, so it opens and works without a connection.
-const CACHE = 'lotto-@PROJECT_VERSION@';
+// Every cache of this page starts with PREFIX; other pages of the same origin keep theirs.
+const PREFIX = 'lotto-';
+const CACHE = `${PREFIX}@PROJECT_VERSION@`;
 const FILES = ['./', 'index.html', 'style.css', 'app.mjs', 'core.mjs', 'core.wasm',
   'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
 
@@ -10,7 +12,7 @@ self.addEventListener('install', (event) => {
 
 self.addEventListener('activate', (event) => {
   event.waitUntil(caches.keys()
-    .then((names) => Promise.all(names.filter((name) => name !== CACHE)
+    .then((names) => Promise.all(names.filter((name) => name.startsWith(PREFIX) && name !== CACHE)
       .map((name) => caches.delete(name))))
     .then(() => self.clients.claim()));
 });

@@ -6,7 +6,7 @@ namespace {
 
 // ANSI numbers its eight colours red = 1, green = 2, blue = 4; the console's bits are the
 // other way round.
-int ansi_colour_index(unsigned nibble)
+int ansi_color_index(unsigned nibble)
 {
     const unsigned blue = nibble & 1U;
     const unsigned green = (nibble >> 1) & 1U;
@@ -25,7 +25,7 @@ std::size_t format_ansi_attribute(ConsoleAttribute attribute, char (&out)[ANSI_E
 {
     const unsigned foreground = attribute & 0x0FU;
     const unsigned background = (attribute >> 4) & 0x0FU;
-    const int fg = (is_intense(foreground) ? 90 : 30) + ansi_colour_index(foreground);
-    const int bg = (is_intense(background) ? 100 : 40) + ansi_colour_index(background);
+    const int fg = (is_intense(foreground) ? 90 : 30) + ansi_color_index(foreground);
+    const int bg = (is_intense(background) ? 100 : 40) + ansi_color_index(background);
     return format_text(out, sizeof out, "\x1b[%d;%dm", fg, bg);
 }

@@ -12,9 +12,9 @@ namespace {
 // A detail screen is about 3 KiB, so a whole screen goes out in one write.
 constexpr std::size_t OUTPUT_CAPACITY = 8192;
 constexpr std::size_t INPUT_CAPACITY = 4096;
-// Twice a detail line: the longest piece the screens format.
 // The main menu's prompt line or the detail screen's rule and choices.
 constexpr std::size_t PROMPT_CAPACITY = 256;
+// Twice a detail line: the longest piece the screens format.
 constexpr std::size_t FORMATTED_CAPACITY = 2 * std::size_t{LINE_SIZE};
 
 // The one console of the process: where it reads and writes, and what is buffered.

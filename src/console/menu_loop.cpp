@@ -29,6 +29,8 @@ void print_menu(MenuState state)
 int run_menu_loop()
 {
     MenuState state = MenuState::NoPrediction;
+    // Two loops on purpose: the inner one is one menu cycle, asking again after an invalid
+    // choice until a choice completes it; the outer one starts the next cycle afresh.
     for (;;) {
         std::int32_t choice = 0;
         bool cycle_done = false;

@@ -193,6 +193,8 @@ void test_score_bands(BackTest& result)
     result.degrees_of_freedom = merged > 1 ? merged - 1 : 0;
     result.p_value = 1.0;
     if (result.degrees_of_freedom > 0) {
+        // The program uses no exceptions: a domain, overflow or evaluation error sets errno
+        // and gives a NaN or infinity, which the report then shows, instead of throwing.
         using namespace boost::math::policies;
         using quiet = policy<domain_error<errno_on_error>, overflow_error<errno_on_error>,
                              evaluation_error<errno_on_error>>;
