@@ -33,3 +33,8 @@ bool commit_replacement(ReplacedFile& file);
 
 // Gives up the replacement: the target stays as it was.
 void abandon_replacement(ReplacedFile& file);
+
+// What the platform's part gives the rest: everything written put on the disk, and a
+// file renamed over another that may exist. False, with errno saying why, on failure.
+bool flush_to_disk(std::FILE* stream);
+bool move_over(const char* from, const char* to);

@@ -102,39 +102,12 @@ bool begin_replacement(const char* path, ReplacedFile& file)
     return true;
 }
 
-bool commit_replacement(ReplacedFile& file)
+bool flush_to_disk(std::FILE* stream)
 {
-    errno = 0;
-    bool ok = std::fflush(file.stream) == 0 && std::ferror(file.stream) == 0;
-    if (ok && file.temporary[0] != '\0') {
-        ok = fsync(fileno(file.stream)) == 0;
-    }
-    int reason = errno;
-    if (std::fclose(file.stream) != 0 && ok) {
-        ok = false;
-        reason = errno;
-    }
-    file.stream = nullptr;
-    if (ok && file.temporary[0] != '\0' && std::rename(file.temporary, file.target) != 0) {
-        ok = false;
-        reason = errno;
-    }
-    if (!ok && file.temporary[0] != '\0') {
-        unlink(file.temporary);
-    }
-    file.temporary[0] = '\0';
-    errno = reason != 0 ? reason : EIO;
-    return ok;
+    return fsync(fileno(stream)) == 0;
 }
 
-void abandon_replacement(ReplacedFile& file)
+bool move_over(const char* from, const char* to)
 {
-    if (file.stream != nullptr) {
-        std::fclose(file.stream);
-        file.stream = nullptr;
-    }
-    if (file.temporary[0] != '\0') {
-        unlink(file.temporary);
-        file.temporary[0] = '\0';
-    }
+    return std::rename(from, to) == 0;
 }

@@ -92,41 +92,16 @@ bool begin_replacement(const char* path, ReplacedFile& file)
     return true;
 }
 
-bool commit_replacement(ReplacedFile& file)
+bool flush_to_disk(std::FILE* stream)
 {
-    errno = 0;
-    bool ok = std::fflush(file.stream) == 0 && std::ferror(file.stream) == 0;
-    if (ok && file.temporary[0] != '\0') {
-        ok = _commit(_fileno(file.stream)) == 0;
-    }
-    int reason = errno;
-    if (std::fclose(file.stream) != 0 && ok) {
-        ok = false;
-        reason = errno;
-    }
-    file.stream = nullptr;
-    if (ok && file.temporary[0] != '\0' &&
-        MoveFileExA(file.temporary, file.target,
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
-        ok = false;
-        reason = EACCES;
-    }
-    if (!ok && file.temporary[0] != '\0') {
-        DeleteFileA(file.temporary);
-    }
-    file.temporary[0] = '\0';
-    errno = reason != 0 ? reason : EIO;
-    return ok;
+    return _commit(_fileno(stream)) == 0;
 }
 
-void abandon_replacement(ReplacedFile& file)
+bool move_over(const char* from, const char* to)
 {
-    if (file.stream != nullptr) {
-        std::fclose(file.stream);
-        file.stream = nullptr;
+    if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
+        errno = EACCES;
+        return false;
     }
-    if (file.temporary[0] != '\0') {
-        DeleteFileA(file.temporary);
-        file.temporary[0] = '\0';
-    }
+    return true;
 }
