@@ -428,6 +428,22 @@ TEST(BackTest, TheSixteenthDrawOfAMadeUpHistory)
     EXPECT_EQ(non_appearing_points().by_number, COMPILED_IN_POINTS.by_number);
 }
 
+TEST(BackTest, ScoreBandsAtTheirEdges)
+{
+    const struct {
+        int total;
+        int band;
+    } edges[] = {{0, 0}, {49, 0}, {50, 1}, {59, 1}, {60, 2}, {139, 9}, {140, 10}, {300, 10}};
+    for (const auto& edge : edges) {
+        EXPECT_EQ(score_band(edge.total), edge.band) << edge.total;
+    }
+    for (int band = 1; band < SCORE_BAND_COUNT; ++band) {
+        EXPECT_EQ(score_band(score_band_lowest(band)), band);
+        EXPECT_EQ(score_band(score_band_lowest(band) - 1), band - 1);
+    }
+    EXPECT_EQ(score_band_highest(SCORE_BAND_COUNT - 1), -1);
+}
+
 TEST(BackTest, ChiSquareOverMergedBands)
 {
     static BackTest test;
