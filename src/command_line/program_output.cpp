@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "text/error_text.hpp"
 #include "text/quoted_text.hpp"
+#include "text/translation.hpp"
 
 bool is_option(const char* argument, const char* name)
 {
@@ -25,24 +27,24 @@ int usage_error(const char* program, const char* problem, const char* argument,
 {
     char quoted[QUOTE_CAPACITY];
     quote_text(quoted, sizeof quoted, argument, NAME_SHOWN);
-    std::fprintf(stderr, "%s: %s '%s'\n", program, problem, quoted);
+    std::fprintf(stderr, "%s: %s '%s'\n", program, translate(problem), quoted);
     if (following != nullptr && following[0] == '-' && following[1] != '\0') {
-        std::fputs("A file whose name begins with '-' is given as ./-name.\n", stderr);
+        std::fputs(translate("A file whose name begins with '-' is given as ./-name.\n"), stderr);
     }
-    std::fprintf(stderr, "Try '%s --help'.\n", program);
+    std::fprintf(stderr, translate("Try '%s --help'.\n"), program);
     return STATUS_USAGE;
 }
 
 void report_output_error(const char* program, int error)
 {
-    std::fprintf(stderr, "%s: cannot write to standard output: %s\n", program,
-                 std::strerror(error != 0 ? error : EIO));
+    std::fprintf(stderr, translate("%s: cannot write to standard output: %s\n"), program,
+                 error_text(error != 0 ? error : EIO));
 }
 
 void report_input_error(const char* program, int error)
 {
-    std::fprintf(stderr, "%s: cannot read standard input: %s\n", program,
-                 std::strerror(error != 0 ? error : EIO));
+    std::fprintf(stderr, translate("%s: cannot read standard input: %s\n"), program,
+                 error_text(error != 0 ? error : EIO));
 }
 
 int finish_standard_output(const char* program)

@@ -4,25 +4,32 @@
 
 #include "command_line/program_output.hpp"
 #include "lotto_version.hpp"
+#include "text/translation.hpp"
 
 namespace {
 
-constexpr char USAGE[] =
-    "Usage: lotto [--draws FILE]\n"
-    "   or: lotto --help | --version\n"
-    "\n"
-    "Proposes five sets of six numbers from 1 to 45 for the Korean 6/45 lottery, scores\n"
-    "every set on four criteria (sum band, ball-colour spread, odd/even ratio and\n"
-    "numbers that have not come up lately) and explains every score. Interactive: type\n"
-    "the number of a menu entry and Enter; the end of input (Ctrl-D) ends it.\n"
-    "\n"
-    "      --draws FILE  score the numbers that have not come up lately from the draw\n"
-    "                    history in FILE instead of the built-in lists\n"
-    "  -h, --help        show this help and exit\n"
-    "      --version     show the version and exit\n"
-    "\n"
-    "NO_COLOR set to anything turns the colours off; on a terminal whose TERM is dumb\n"
-    "or unset, no escape sequences are written. See lotto(1).\n";
+const char* usage_text()
+{
+    return translate(
+        "Usage: lotto [--draws FILE]\n"
+        "   or: lotto --help | --version\n"
+        "\n"
+        "Proposes five sets of six numbers from 1 to 45 for the Korean 6/45 lottery, scores\n"
+        "every set on four criteria (sum band, ball-colour spread, odd/even ratio and\n"
+        "numbers that have not come up lately) and explains every score. Interactive: type\n"
+        "the number of a menu entry and Enter; the end of input (Ctrl-D) ends it.\n"
+        "\n"
+        "Every set of six numbers has the same chance: 1 in 8,145,060 for the 1st prize.\n"
+        "The scores describe a set's shape; they do not change its chance.\n"
+        "\n"
+        "      --draws FILE  score the numbers that have not come up lately from the draw\n"
+        "                    history in FILE instead of the built-in lists\n"
+        "  -h, --help        show this help and exit\n"
+        "      --version     show the version and exit\n"
+        "\n"
+        "NO_COLOR set to anything turns the colours off; on a terminal whose TERM is dumb\n"
+        "or unset, no escape sequences are written. See lotto(1).\n");
+}
 
 } // namespace
 
@@ -44,19 +51,21 @@ CommandLine parse_command_line(int argc, const char* const* argv)
             // Standard input is the menu's, so "-" is no history here.
             const char* file = option_value(argc, argv, i);
             if (file == nullptr || is_option(file, "-")) {
-                return refuse("a file name must follow", argument,
+                return refuse(translatable("a file name must follow"), argument,
                               i + 1 < argc ? argv[i + 1] : nullptr);
             }
             command_line.draws_file = file;
             ++i;
         } else if (is_option(argument, "--help") || is_option(argument, "-h") ||
                    is_option(argument, "--version")) {
-            return refuse("no other argument may come with", argument);
+            return refuse(translatable("no other argument may come with"), argument);
         } else if (is_option(argument, "--draws")) {
-            return refuse("this option may be given only once:", argument);
+            return refuse(translatable("this option may be given only once:"), argument);
         } else {
             const bool option = argument[0] == '-' && argument[1] != '\0';
-            return refuse(option ? "unknown option" : "unexpected argument", argument);
+            return refuse(option ? translatable("unknown option")
+                                 : translatable("unexpected argument"),
+                          argument);
         }
     }
     return command_line;
@@ -66,7 +75,7 @@ int answer_command_line(const CommandLine& command_line)
 {
     switch (command_line.action) {
     case CommandAction::ShowHelp:
-        std::fputs(USAGE, stdout);
+        std::fputs(usage_text(), stdout);
         return finish_standard_output("lotto");
     case CommandAction::ShowVersion:
         std::printf("lotto %s\n", LOTTO_VERSION);

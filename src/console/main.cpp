@@ -7,6 +7,7 @@
 #include "console/platform.hpp"
 #include "history/draw_history.hpp"
 #include "history/overdue_numbers.hpp"
+#include "text/translation.hpp"
 
 namespace {
 
@@ -16,6 +17,7 @@ DrawHistory history;
 
 int main(int argc, char** argv)
 {
+    use_language(user_language());
     const CommandLine command_line = parse_command_line(argc, argv);
     if (command_line.action != CommandAction::RunMenu) {
         return answer_command_line(command_line);

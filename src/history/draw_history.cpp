@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "text/error_text.hpp"
 #include "text/quoted_text.hpp"
 #include "text/text_format.hpp"
+#include "text/translation.hpp"
 
 namespace {
 
@@ -114,19 +116,22 @@ bool looks_like_date(const Field& field)
     return parts >= 2 && holds_digit(field);
 }
 
-// A message that quotes the field it is about, safely and cut to fit, between two texts.
-LineKind invalid(HistoryError& error, const char* before, const Field& field, const char* after)
+// A field of the file as a message may quote it: safely, and cut to fit.
+struct QuotedField {
+    char text[QUOTE_CAPACITY];
+};
+
+QuotedField quoted(const Field& field)
 {
-    char quoted[QUOTE_CAPACITY];
-    quote_text(quoted, sizeof quoted, field.text, static_cast<std::size_t>(field.length),
+    QuotedField quote{};
+    quote_text(quote.text, sizeof quote.text, field.text, static_cast<std::size_t>(field.length),
                QUOTE_SHOWN);
-    format_text(error.message, sizeof error.message, "%s'%s'%s", before, quoted, after);
-    return LineKind::Invalid;
+    return quote;
 }
 
 LineKind empty_field(HistoryError& error, int place)
 {
-    format_text(error.message, sizeof error.message, "field %d is empty", place);
+    format_text(error.message, sizeof error.message, translate("field %d is empty"), place);
     return LineKind::Invalid;
 }
 
@@ -161,11 +166,15 @@ LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, Histo
         return empty_field(error, fields.empty_place);
     }
     if (!whole_number(round, draw.round) || draw.round < 1) {
-        return invalid(error, "the round ", round, " is not a positive whole number");
+        format_text(error.message, sizeof error.message,
+                    translate("the round '%s' is not a positive whole number"), quoted(round).text);
+        return LineKind::Invalid;
     }
     if (dated && !is_date(fields.field[1])) {
-        return invalid(error, "the date ", fields.field[1],
-                       " is neither YYYY-MM-DD nor YYYY.MM.DD");
+        format_text(error.message, sizeof error.message,
+                    translate("the date '%s' is neither YYYY-MM-DD nor YYYY.MM.DD"),
+                    quoted(fields.field[1]).text);
+        return LineKind::Invalid;
     }
     const int first_number = dated ? 2 : 1;
     const int numbers = fields.count - first_number;
@@ -175,16 +184,18 @@ LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, Histo
     }
     if (numbers != NUMBERS_PER_SET && numbers != NUMBERS_PER_SET + 1) {
         format_text(error.message, sizeof error.message,
-                    "expected the round, a date if any, six numbers and a bonus if any, "
-                    "not %d fields",
+                    translate("expected the round, a date if any, six numbers and a bonus if "
+                              "any, not %d fields"),
                     fields.count);
         return LineKind::Invalid;
     }
     for (int i = 0; i < numbers; ++i) {
         std::int32_t number = 0;
         if (!lottery_number(fields.field[first_number + i], number)) {
-            return invalid(error, "", fields.field[first_number + i],
-                           " is not a number from 1 to 45");
+            format_text(error.message, sizeof error.message,
+                        translate("'%s' is not a number from 1 to 45"),
+                        quoted(fields.field[first_number + i]).text);
+            return LineKind::Invalid;
         }
         if (i < NUMBERS_PER_SET) {
             draw.numbers[i] = number;
@@ -195,12 +206,12 @@ LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, Histo
     std::sort(draw.numbers.begin(), draw.numbers.end());
     const auto repeated = std::adjacent_find(draw.numbers.begin(), draw.numbers.end());
     if (repeated != draw.numbers.end()) {
-        format_text(error.message, sizeof error.message, "%d is drawn twice", *repeated);
+        format_text(error.message, sizeof error.message, translate("%d is drawn twice"), *repeated);
         return LineKind::Invalid;
     }
     if (std::find(draw.numbers.begin(), draw.numbers.end(), draw.bonus) != draw.numbers.end()) {
-        format_text(error.message, sizeof error.message, "the bonus %d is also a winning number",
-                    draw.bonus);
+        format_text(error.message, sizeof error.message,
+                    translate("the bonus %d is also a winning number"), draw.bonus);
         return LineKind::Invalid;
     }
     return LineKind::Draw;
@@ -256,15 +267,16 @@ bool same_draw(const Draw& earlier, const Draw& draw, HistoryError& error)
     error.line = draw.line;
     if (earlier.numbers == draw.numbers && earlier.bonus == 0) {
         format_text(error.message, sizeof error.message,
-                    "round %d is also on line %d, without a bonus; here its bonus is %d",
+                    translate("round %d is also on line %d, without a bonus; here its bonus is %d"),
                     draw.round, earlier.line, draw.bonus);
     } else if (earlier.numbers == draw.numbers && draw.bonus == 0) {
         format_text(error.message, sizeof error.message,
-                    "round %d is also on line %d, with the bonus %d; here it has none", draw.round,
-                    earlier.line, earlier.bonus);
+                    translate("round %d is also on line %d, with the bonus %d; here it has none"),
+                    draw.round, earlier.line, earlier.bonus);
     } else {
         format_text(error.message, sizeof error.message,
-                    "round %d is also on line %d, with other numbers", draw.round, earlier.line);
+                    translate("round %d is also on line %d, with other numbers"), draw.round,
+                    earlier.line);
     }
     return false;
 }
@@ -278,8 +290,8 @@ bool keep_draw(DrawStore& store, const Draw& draw, HistoryError& error)
     DrawHistory& history = store.history;
     if (history.count == MAX_DRAWS) {
         format_text(error.message, sizeof error.message,
-                    "more than %d different draws; this program keeps at most %d", MAX_DRAWS,
-                    MAX_DRAWS);
+                    translate("more than %d different draws; this program keeps at most %d"),
+                    MAX_DRAWS, MAX_DRAWS);
         error.line = draw.line;
         return false;
     }
@@ -296,15 +308,15 @@ bool check_rounds(const DrawHistory& history, HistoryError& error)
     for (int i = 1; i < history.count; ++i) {
         if (history.draws[i].round != history.draws[i - 1].round + 1) {
             error.line = 0;
-            format_text(error.message, sizeof error.message, "round %d is missing",
+            format_text(error.message, sizeof error.message, translate("round %d is missing"),
                         history.draws[i - 1].round + 1);
             return false;
         }
     }
     if (history.count < MIN_DRAWS) {
         error.line = 0;
-        format_text(error.message, sizeof error.message, "%d draws; at least %d are needed",
-                    history.count, MIN_DRAWS);
+        format_text(error.message, sizeof error.message,
+                    translate("%d draws; at least %d are needed"), history.count, MIN_DRAWS);
         return false;
     }
     return true;
@@ -412,7 +424,7 @@ bool read_draw_history(const char* path, DrawHistory& history, HistoryError& err
     history.count = 0;
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
-        return refuse(error, 0, std::strerror(errno));
+        return refuse(error, 0, error_text(errno));
     }
     const bool ok = read_draw_stream(file, history, error);
     std::fclose(file);
@@ -429,21 +441,23 @@ bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error
     bool first_content = true;
     for (LineRead read = reader.next(text); read != LineRead::End; read = reader.next(text)) {
         if (line == MAX_HISTORY_LINES) {
-            return refuse(error, 0, "more than 1,000,000 lines; no draw history is that long");
+            return refuse(error, 0,
+                          translate("more than 1,000,000 lines; no draw history is that long"));
         }
         ++line;
         switch (read) {
         case LineRead::TooLong:
             error.line = line;
-            format_text(error.message, sizeof error.message, "the line is longer than %d bytes",
-                        MAX_LINE_BYTES);
+            format_text(error.message, sizeof error.message,
+                        translate("the line is longer than %d bytes"), MAX_LINE_BYTES);
             return false;
         case LineRead::HoldsNul:
-            return refuse(error, line, "the line holds a NUL byte; is this a text file?");
+            return refuse(error, line,
+                          translate("the line holds a NUL byte; is this a text file?"));
         case LineRead::Utf16:
             return refuse(error, 0,
-                          "the file is UTF-16 text; save it as UTF-8 (a spreadsheet calls "
-                          "it CSV UTF-8)");
+                          translate("the file is UTF-16 text; save it as UTF-8 (a spreadsheet "
+                                    "calls it CSV UTF-8)"));
         case LineRead::Line:
         case LineRead::End:
             break;
@@ -468,7 +482,7 @@ bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error
         }
     }
     if (std::ferror(file) != 0) {
-        return refuse(error, 0, std::strerror(errno != 0 ? errno : EIO));
+        return refuse(error, 0, error_text(errno != 0 ? errno : EIO));
     }
     store.sort_all();
     return check_rounds(history, error);

@@ -13,3 +13,7 @@ inline constexpr double PLOT_HEIGHT = CHART_HEIGHT - PLOT_TOP - 52;
 
 // Opens an SVG image (or an image inside one) of the given size, on white.
 void write_svg_open(std::FILE* out, double width, double height);
+
+// What an SVG file must say before its first element: in a build whose texts are code
+// page 949, that a Korean chart is in that encoding (which the web calls EUC-KR).
+void write_svg_prologue(std::FILE* out);

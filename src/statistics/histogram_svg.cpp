@@ -1,6 +1,9 @@
+#include <cstdio>
+
 #include "statistics/chart_layout.hpp"
 #include "statistics/reports.hpp"
 #include "statistics/total_summary.hpp"
+#include "text/translation.hpp"
 
 namespace {
 
@@ -27,10 +30,11 @@ void write_histogram_svg(std::FILE* out, const ScoreDistribution& distribution)
     };
 
     write_svg_open(out, CHART_WIDTH, CHART_HEIGHT);
-    std::fprintf(out,
-                 "<text x=\"%.0f\" y=\"24\" font-size=\"15\" font-weight=\"bold\">Total score of "
-                 "the %s proposable sets</text>\n",
-                 PLOT_LEFT, with_thousands(summary.sets).text);
+    char text[256];
+    std::snprintf(text, sizeof text, translate("Total score of the %s proposable sets"),
+                  with_thousands(summary.sets).text);
+    std::fprintf(out, "<text x=\"%.0f\" y=\"24\" font-size=\"15\" font-weight=\"bold\">%s</text>\n",
+                 PLOT_LEFT, text);
 
     for (int line = 0; line <= GRID_LINES; ++line) {
         const double percent = tallest_percent * line / GRID_LINES;
@@ -47,11 +51,12 @@ void write_histogram_svg(std::FILE* out, const ScoreDistribution& distribution)
             continue;
         }
         const double y = y_of(percent_of(totals[total], summary.sets));
+        std::snprintf(text, sizeof text, translate("%d: %lld sets"), total,
+                      static_cast<long long>(totals[total]));
         std::fprintf(out,
                      "<rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" height=\"%.2f\">"
-                     "<title>%d: %lld sets</title></rect>\n",
-                     x_of(total), y, bar * 0.9, PLOT_TOP + PLOT_HEIGHT - y, total,
-                     static_cast<long long>(totals[total]));
+                     "<title>%s</title></rect>\n",
+                     x_of(total), y, bar * 0.9, PLOT_TOP + PLOT_HEIGHT - y, text);
     }
     std::fprintf(out, "</g>\n");
 
@@ -60,11 +65,10 @@ void write_histogram_svg(std::FILE* out, const ScoreDistribution& distribution)
         std::fprintf(out, "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">%d</text>\n",
                      x_of(tick + 0.5), PLOT_TOP + PLOT_HEIGHT + 18, tick);
     }
-    std::fprintf(out,
-                 "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">total score (median %d, "
-                 "mean %.1f, highest %d)</text>\n",
-                 PLOT_LEFT + PLOT_WIDTH / 2, CHART_HEIGHT - 10, summary.median, summary.mean,
-                 summary.highest);
+    std::snprintf(text, sizeof text, translate("total score (median %d, mean %.1f, highest %d)"),
+                  summary.median, summary.mean, summary.highest);
+    std::fprintf(out, "<text x=\"%.1f\" y=\"%.1f\" text-anchor=\"middle\">%s</text>\n",
+                 PLOT_LEFT + PLOT_WIDTH / 2, CHART_HEIGHT - 10, text);
     std::fprintf(out,
                  "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#c0392b\" "
                  "stroke-dasharray=\"4 3\"/>\n",

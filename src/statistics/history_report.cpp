@@ -1,5 +1,7 @@
 #include "history/overdue_numbers.hpp"
 #include "statistics/history_reports.hpp"
+#include "text/text_columns.hpp"
+#include "text/translation.hpp"
 
 namespace {
 
@@ -11,12 +13,12 @@ void write_lists(std::FILE* out, const DrawHistory& history)
     const DrawsSinceDrawn absences = draws_since_drawn(history, history.count);
     const NonAppearingPoints points = overdue_points(absences);
     std::fprintf(out,
-                 "\nNumbers not drawn lately, as of round %d, with the draws since each was "
-                 "last drawn\n",
+                 translate("\nNumbers not drawn lately, as of round %d, with the draws since "
+                           "each was last drawn\n"),
                  history.draws[history.count - 1].round);
     for (int i = 2; i >= 0; --i) {
         const std::int32_t list = LIST_POINTS[i];
-        std::fprintf(out, "  %2d points ", list);
+        std::fprintf(out, translate("  %2d points "), list);
         bool first = true;
         for (int number = 1; number <= MAX_NUMBER; ++number) {
             if (points.by_number[static_cast<std::size_t>(number)] == list) {
@@ -25,7 +27,7 @@ void write_lists(std::FILE* out, const DrawHistory& history)
                 first = false;
             }
         }
-        std::fprintf(out, "%s\n", first ? " none" : "");
+        std::fprintf(out, "%s\n", first ? translate(" none") : "");
     }
 }
 
@@ -43,13 +45,15 @@ void write_frequencies(std::FILE* out, const DrawHistory& history)
     // Six of 45 numbers are drawn each time.
     const double chance_all = history.count * 6.0 / MAX_NUMBER;
     const double chance_recent = recent * 6.0 / MAX_NUMBER;
-    std::fprintf(out,
-                 "\nHow often each number was drawn, and (in brackets) what chance alone gives\n");
-    char all_title[32];
-    char recent_title[32];
-    std::snprintf(all_title, sizeof all_title, "all %d draws", history.count);
-    std::snprintf(recent_title, sizeof recent_title, "latest %d", recent);
-    std::fprintf(out, "  %6s  %16s  %16s\n", "number", all_title, recent_title);
+    std::fprintf(out, "%s",
+                 translate("\nHow often each number was drawn, and (in brackets) what "
+                           "chance alone gives\n"));
+    char all_title[48];
+    char recent_title[48];
+    std::snprintf(all_title, sizeof all_title, translate("all %d draws"), history.count);
+    std::snprintf(recent_title, sizeof recent_title, translate("latest %d"), recent);
+    std::fprintf(out, "  %s  %s  %s\n", align_right(translate("number"), 6).text,
+                 align_right(all_title, 16).text, align_right(recent_title, 16).text);
     for (int number = 1; number <= MAX_NUMBER; ++number) {
         std::fprintf(out, "  %6d  %6d (%7.2f)  %6d (%7.2f)\n", number, all_times[number],
                      chance_all, recent_times[number], chance_recent);
@@ -59,51 +63,55 @@ void write_frequencies(std::FILE* out, const DrawHistory& history)
 const char* verdict(const BackTest& test)
 {
     if (test.degrees_of_freedom == 0) {
-        return "Too few draws for a chi-square test: the shares above are all there is.";
+        return translate("Too few draws for a chi-square test: the shares above are all there "
+                         "is.");
     }
     if (test.p_value >= 0.05) {
-        return "The winning sets' totals are spread as chance spreads them: in this history a "
-               "higher total did not mean a better chance.";
+        return translate("The winning sets' totals are spread as chance spreads them: in this "
+                         "history a higher total did not mean a better chance.");
     }
-    return "The winning sets' totals are not spread as chance would spread them; the mean "
-           "mid-rank says whether they scored higher or lower. One history in twenty shows "
-           "this by luck alone.";
+    return translate("The winning sets' totals are not spread as chance would spread them; the "
+                     "mean mid-rank says whether they scored higher or lower. One history in "
+                     "twenty shows this by luck alone.");
 }
 
 void write_back_test(std::FILE* out, const BackTest& test)
 {
     std::fprintf(out,
-                 "\nBack-test: %d draws with at least %d draws before them. Each winning set is "
-                 "scored\nwith the lists as they stood before its draw and placed among all "
-                 "proposable sets;\nchance is a draw of any of all sets. Exact: every set is "
-                 "scored for every draw.\n",
+                 translate("\nBack-test: %d draws with at least %d draws before them. Each "
+                           "winning set is scored\nwith the lists as they stood before its draw "
+                           "and placed among all proposable sets;\nchance is a draw of any of "
+                           "all sets. Exact: every set is scored for every draw.\n"),
                  test.count, MIN_DRAWS);
     if (test.count == 0) {
         return;
     }
-    std::fprintf(out, "  %-36s%8.2f %%   %.2f %% if a score means nothing\n", "mean mid-rank",
-                 100.0 * test.mean_mid_rank, 100.0 * test.chance_mean_mid_rank);
-    std::fprintf(out, "  %-36s%8.2f %%   %.2f %% by chance\n",
-                 "in the top tenth (mid-rank >= 90 %)", 100.0 * test.top_tenth_share,
-                 100.0 * test.chance_top_tenth_share);
-    std::fprintf(out, "\n  %-16s%14s%12s\n", "total", "winning sets", "expected");
+    std::fprintf(out, translate("  %s%8.2f %%   %.2f %% if a score means nothing\n"),
+                 align_left(translate("mean mid-rank"), 36).text, 100.0 * test.mean_mid_rank,
+                 100.0 * test.chance_mean_mid_rank);
+    std::fprintf(out, translate("  %s%8.2f %%   %.2f %% by chance\n"),
+                 align_left(translate("in the top tenth (mid-rank >= 90 %)"), 36).text,
+                 100.0 * test.top_tenth_share, 100.0 * test.chance_top_tenth_share);
+    std::fprintf(out, "\n  %s%s%s\n", align_left(translate("total"), 16).text,
+                 align_right(translate("winning sets"), 14).text,
+                 align_right(translate("expected"), 12).text);
     for (int band = 0; band < SCORE_BAND_COUNT; ++band) {
-        char label[24];
+        char label[48];
         if (band == 0) {
-            std::snprintf(label, sizeof label, "below %d", score_band_lowest(1));
+            std::snprintf(label, sizeof label, translate("below %d"), score_band_lowest(1));
         } else if (band == SCORE_BAND_COUNT - 1) {
-            std::snprintf(label, sizeof label, "%d and above", score_band_lowest(band));
+            std::snprintf(label, sizeof label, translate("%d and above"), score_band_lowest(band));
         } else {
             std::snprintf(label, sizeof label, "%d~%d", score_band_lowest(band),
                           score_band_highest(band));
         }
-        std::fprintf(out, "  %-16s%14lld%12.2f\n", label,
+        std::fprintf(out, "  %s%14lld%12.2f\n", align_left(label, 16).text,
                      static_cast<long long>(test.observed[band]), test.expected[band]);
     }
     if (test.degrees_of_freedom > 0) {
         std::fprintf(out,
-                     "  chi-square %.3f, %d degrees of freedom (bands merged to expect at "
-                     "least 5), p = %.4f\n",
+                     translate("  chi-square %.3f, %d degrees of freedom (bands merged to "
+                               "expect at least 5), p = %.4f\n"),
                      test.chi_square, test.degrees_of_freedom, test.p_value);
     }
     std::fprintf(out, "  %s\n", verdict(test));
@@ -113,7 +121,7 @@ void write_back_test(std::FILE* out, const BackTest& test)
 
 void write_history_report(std::FILE* out, const DrawHistory& history, const BackTest& test)
 {
-    std::fprintf(out, "\nDraw history: %d draws, rounds %d to %d\n", history.count,
+    std::fprintf(out, translate("\nDraw history: %d draws, rounds %d to %d\n"), history.count,
                  history.draws[0].round, history.draws[history.count - 1].round);
     write_lists(out, history);
     write_frequencies(out, history);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "scoring/odd_even.hpp"
+#include "text/translation.hpp"
 
 namespace {
 
@@ -34,7 +35,7 @@ void describe_sum_band(const ScoreDistribution&, int band, OutcomeRow& row)
                       SUM_RANGES[band].highest);
         row.points = SUM_RANGES[band].points;
     } else {
-        std::snprintf(row.label, sizeof row.label, "other");
+        std::snprintf(row.label, sizeof row.label, "%s", translate("other"));
         row.points = OUTSIDE_SUM_RANGES.points;
     }
 }
@@ -89,11 +90,11 @@ struct CriterionNames {
 };
 
 constexpr CriterionNames CRITERION_NAMES[] = {
-    {ReportedCriterion::SumBand, "Sum band", "sum_band"},
-    {ReportedCriterion::ColorPattern, "Colour pattern", "color_pattern"},
-    {ReportedCriterion::OddCount, "Odd : even", "odd_count"},
-    {ReportedCriterion::NonAppearing, "Non-appearing", "non_appearing_points"},
-    {ReportedCriterion::Total, "Total", "total"},
+    {ReportedCriterion::SumBand, translatable("Sum band"), "sum_band"},
+    {ReportedCriterion::ColorPattern, translatable("Colour pattern"), "color_pattern"},
+    {ReportedCriterion::OddCount, translatable("Odd : even"), "odd_count"},
+    {ReportedCriterion::NonAppearing, translatable("Non-appearing"), "non_appearing_points"},
+    {ReportedCriterion::Total, translatable("Total"), "total"},
 };
 
 const CriterionNames& names_of(ReportedCriterion criterion)
@@ -110,7 +111,7 @@ const CriterionNames& names_of(ReportedCriterion criterion)
 
 const char* criterion_title(ReportedCriterion criterion)
 {
-    return names_of(criterion).title;
+    return translate(names_of(criterion).title);
 }
 
 const char* criterion_key(ReportedCriterion criterion)

@@ -13,7 +13,7 @@ inline constexpr ReportedCriterion ALL_CRITERIA[] = {
 // One outcome of a criterion: what the set shows, the points it earns, and how many sets
 // of each population have it.
 struct OutcomeRow {
-    char label[16];
+    char label[32];
     std::int32_t points;
     std::int64_t sets[POPULATION_COUNT];
 };

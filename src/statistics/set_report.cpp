@@ -6,6 +6,8 @@
 #include "scoring/scoring_pass.hpp"
 #include "statistics/history_reports.hpp"
 #include "statistics/total_summary.hpp"
+#include "text/text_columns.hpp"
+#include "text/translation.hpp"
 
 namespace {
 
@@ -27,46 +29,52 @@ void write_detail_lines(std::FILE* out, const NumberSet& set)
 void write_proposable(std::FILE* out, const NumberSet& set)
 {
     if (is_proposable(set)) {
-        std::fprintf(out, "\nlotto can propose this set.\n");
+        std::fprintf(out, "%s", translate("\nlotto can propose this set.\n"));
         return;
     }
-    std::fprintf(out, "\nlotto never proposes this set:%s%s%s.\n",
-                 is_all_odd(set) ? " all odd" : "", is_all_even(set) ? " all even" : "",
-                 has_four_in_a_row(set) ? " four in a row" : "");
+    std::fprintf(out, translate("\nlotto never proposes this set:%s%s%s.\n"),
+                 is_all_odd(set) ? translate(" all odd") : "",
+                 is_all_even(set) ? translate(" all even") : "",
+                 has_four_in_a_row(set) ? translate(" four in a row") : "");
 }
 
 void write_place(std::FILE* out, const TotalCounts& totals, int total)
 {
     const auto [below, equal, above, all] = place_of(totals, total);
-    std::fprintf(out, "\nAmong the %s proposable sets\n", with_thousands(all).text);
-    std::fprintf(out, "  %-26s%12s  %9.5f %%\n", "a lower total", with_thousands(below).text,
-                 percent_of(below, all));
-    std::fprintf(out, "  %-26s%12s  %9.5f %%\n", "the same total", with_thousands(equal).text,
-                 percent_of(equal, all));
-    std::fprintf(out, "  %-26s%12s  %9.5f %%\n", "a higher total", with_thousands(above).text,
-                 percent_of(above, all));
+    std::fprintf(out, translate("\nAmong the %s proposable sets\n"), with_thousands(all).text);
+    std::fprintf(out, "  %s%12s  %9.5f %%\n", align_left(translate("a lower total"), 26).text,
+                 with_thousands(below).text, percent_of(below, all));
+    std::fprintf(out, "  %s%12s  %9.5f %%\n", align_left(translate("the same total"), 26).text,
+                 with_thousands(equal).text, percent_of(equal, all));
+    std::fprintf(out, "  %s%12s  %9.5f %%\n", align_left(translate("a higher total"), 26).text,
+                 with_thousands(above).text, percent_of(above, all));
 }
 
 void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& history)
 {
-    static const char* const PRIZE_NAMES[PRIZE_COUNT + 1] = {"",
-                                                             "1st: 6 numbers",
-                                                             "2nd: 5 and the bonus",
-                                                             "3rd: 5 numbers",
-                                                             "4th: 4 numbers",
-                                                             "5th: 3 numbers"};
+    static const char* const PRIZE_NAMES[PRIZE_COUNT + 1] = {
+        "",
+        translatable("1st: 6 numbers"),
+        translatable("2nd: 5 and the bonus"),
+        translatable("3rd: 5 numbers"),
+        translatable("4th: 4 numbers"),
+        translatable("5th: 3 numbers"),
+    };
     const PrizeRecord record = prizes_over_history(set, history);
-    std::fprintf(out, "\nIn the %d draws of the history (rounds %d to %d)\n", history.count,
-                 history.draws[0].round, history.draws[history.count - 1].round);
-    std::fprintf(out, "  %-26s%12s%12s\n", "prize", "won", "by chance");
+    std::fprintf(out, translate("\nIn the %d draws of the history (rounds %d to %d)\n"),
+                 history.count, history.draws[0].round, history.draws[history.count - 1].round);
+    std::fprintf(out, "  %s%s%s\n", align_left(translate("prize"), 26).text,
+                 align_right(translate("won"), 12).text,
+                 align_right(translate("by chance"), 12).text);
     for (int prize = 1; prize <= PRIZE_COUNT; ++prize) {
-        std::fprintf(out, "  %-26s%12" PRId64 "%12.3f\n", PRIZE_NAMES[prize], record.won[prize],
+        std::fprintf(out, "  %s%12" PRId64 "%12.3f\n",
+                     align_left(translate(PRIZE_NAMES[prize]), 26).text, record.won[prize],
                      prize_chance(prize) * history.count);
     }
     const Draw& best = history.draws[record.best_draw];
-    std::fprintf(out, "  best draw: round %d, %d of its six numbers%s\n", best.round,
+    std::fprintf(out, translate("  best draw: round %d, %d of its six numbers%s\n"), best.round,
                  record.best_matches,
-                 best.bonus != 0 && prize_of(set, best) == 2 ? " and the bonus" : "");
+                 best.bonus != 0 && prize_of(set, best) == 2 ? translate(" and the bonus") : "");
 }
 
 } // namespace
@@ -74,12 +82,13 @@ void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& histo
 void write_set_report(std::FILE* out, const NumberSet& set, const TotalCounts& totals,
                       const DrawHistory* history)
 {
-    std::fprintf(out, "Set");
+    std::fprintf(out, "%s", translate("Set"));
     for (std::int32_t number : set) {
         std::fprintf(out, " %d", number);
     }
-    std::fprintf(out, history != nullptr ? ", scored with the lists of the draw history\n"
-                                         : ", scored with lotto's own lists\n");
+    std::fprintf(out, "%s",
+                 history != nullptr ? translate(", scored with the lists of the draw history\n")
+                                    : translate(", scored with lotto's own lists\n"));
     write_detail_lines(out, set);
     write_proposable(out, set);
     write_place(out, totals, prediction_table.total_score[0]);

@@ -16,35 +16,44 @@
 #include "statistics/history_reports.hpp"
 #include "statistics/reports.hpp"
 #include "statistics/score_distribution.hpp"
+#include "text/error_text.hpp"
 #include "text/quoted_text.hpp"
 #include "text/text_format.hpp"
+#include "text/translation.hpp"
 
 namespace {
 
 constexpr char PROGRAM[] = "lotto-stats";
 
-constexpr char USAGE[] =
-    "Usage: lotto-stats [--draws FILE] [--csv] [--svg FILE]\n"
-    "   or: lotto-stats [--draws FILE] --set a,b,c,d,e,f\n"
-    "\n"
-    "Scores all 8,145,060 sets of six numbers from 1 to 45 the way lotto does and reports\n"
-    "how many sets get each outcome of each criterion, over all sets and over the sets\n"
-    "that lotto can propose (not all odd, not all even, no four numbers in a row), then\n"
-    "where the totals of the proposable sets lie.\n"
-    "\n"
-    "  --csv          the raw distribution as CSV instead of the report\n"
-    "  --svg FILE     also write a histogram of the totals as an SVG image to FILE;\n"
-    "                 with - as FILE, write only the histogram, to standard output\n"
-    "  --set LIST     one set instead (six numbers, commas between them): its lines as\n"
-    "                 lotto shows them, its total and where that total stands\n"
-    "  --draws FILE   score with the numbers that have not come up lately in the draw\n"
-    "                 history in FILE, and add the history: the lists, how often each\n"
-    "                 number was drawn, and a back-test of the score over every draw\n"
-    "                 (with --csv its rows round,total,mid_rank follow the distribution;\n"
-    "                 with --svg the image shows it too); with --set, the prizes the\n"
-    "                 set would have won in the history\n"
-    "  -h, --help     show this help and exit\n"
-    "  --version      show the version and exit\n";
+const char* usage_text()
+{
+    return translate(
+        "Usage: lotto-stats [--draws FILE] [--csv] [--svg FILE]\n"
+        "   or: lotto-stats [--draws FILE] --set a,b,c,d,e,f\n"
+        "\n"
+        "Scores all 8,145,060 sets of six numbers from 1 to 45 the way lotto does and reports\n"
+        "how many sets get each outcome of each criterion, over all sets and over the sets\n"
+        "that lotto can propose (not all odd, not all even, no four numbers in a row), then\n"
+        "where the totals of the proposable sets lie.\n"
+        "\n"
+        "Every set of six numbers has the same chance: 1 in 8,145,060 for the 1st prize.\n"
+        "The scores describe a set's shape; they do not change its chance (--draws shows\n"
+        "this on your own history).\n"
+        "\n"
+        "  --csv          the raw distribution as CSV instead of the report\n"
+        "  --svg FILE     also write a histogram of the totals as an SVG image to FILE;\n"
+        "                 with - as FILE, write only the histogram, to standard output\n"
+        "  --set LIST     one set instead (six numbers, commas between them): its lines as\n"
+        "                 lotto shows them, its total and where that total stands\n"
+        "  --draws FILE   score with the numbers that have not come up lately in the draw\n"
+        "                 history in FILE, and add the history: the lists, how often each\n"
+        "                 number was drawn, and a back-test of the score over every draw\n"
+        "                 (with --csv its rows round,total,mid_rank follow the distribution;\n"
+        "                 with --svg the image shows it too); with --set, the prizes the\n"
+        "                 set would have won in the history\n"
+        "  -h, --help     show this help and exit\n"
+        "  --version      show the version and exit\n");
+}
 
 // What the command line asks for.
 struct StatsOptions {
@@ -71,7 +80,8 @@ int set_error(const char* list, const char* format, ...)
     va_end(arguments);
     char quoted[QUOTE_CAPACITY];
     quote_text(quoted, sizeof quoted, list, NAME_SHOWN);
-    std::fprintf(stderr, "lotto-stats: --set %s: %s\nTry 'lotto-stats --help'.\n", quoted, problem);
+    std::fprintf(stderr, "lotto-stats: --set %s: %s\n", quoted, problem);
+    std::fprintf(stderr, translate("Try '%s --help'.\n"), PROGRAM);
     return STATUS_USAGE;
 }
 
@@ -90,17 +100,18 @@ int parse_set(const char* list, NumberSet& set)
         }
         const int digits = static_cast<int>(at - start);
         if (digits == 0 || (*at != ',' && *at != '\0')) {
-            return set_error(list, "six numbers from 1 to 45 with commas between them");
+            return set_error(list, "%s",
+                             translate("six numbers from 1 to 45 with commas between them"));
         }
         if (number < 1 || number > MAX_NUMBER) {
-            return set_error(list, "%.*s is not a number from 1 to 45", digits, start);
+            return set_error(list, translate("%.*s is not a number from 1 to 45"), digits, start);
         }
         if (count == NUMBERS_PER_SET) {
-            return set_error(list, "more than %d numbers", NUMBERS_PER_SET);
+            return set_error(list, translate("more than %d numbers"), NUMBERS_PER_SET);
         }
         for (int i = 0; i < count; ++i) {
             if (set[i] == number) {
-                return set_error(list, "%d is given twice", number);
+                return set_error(list, translate("%d is given twice"), number);
             }
         }
         set[count++] = number;
@@ -110,7 +121,7 @@ int parse_set(const char* list, NumberSet& set)
         ++at;
     }
     if (count < NUMBERS_PER_SET) {
-        return set_error(list, "six numbers are needed, not %d", count);
+        return set_error(list, translate("six numbers are needed, not %d"), count);
     }
     std::sort(set.begin(), set.end());
     return 0;
@@ -121,7 +132,9 @@ int parse_set(const char* list, NumberSet& set)
 int missing_value(const char* option, const char* next)
 {
     const bool file = !is_option(option, "--set");
-    return usage_error(PROGRAM, file ? "a file name must follow" : "six numbers must follow",
+    return usage_error(PROGRAM,
+                       file ? translatable("a file name must follow")
+                            : translatable("six numbers must follow"),
                        option, file ? next : nullptr);
 }
 
@@ -140,17 +153,20 @@ int parse_options(int argc, char** argv, StatsOptions& options)
         if (is_option(argument, "--help") || is_option(argument, "-h") ||
             is_option(argument, "--version")) {
             if (!alone) {
-                return usage_error(PROGRAM, "no other argument may come with", argument);
+                return usage_error(PROGRAM, translatable("no other argument may come with"),
+                                   argument);
             }
             (is_option(argument, "--version") ? options.version : options.help) = true;
         } else if (is_option(argument, "--csv")) {
             if (options.csv) {
-                return usage_error(PROGRAM, "this option may be given only once:", argument);
+                return usage_error(PROGRAM, translatable("this option may be given only once:"),
+                                   argument);
             }
             options.csv = true;
         } else if (value_of != nullptr) {
             if (*value_of != nullptr) {
-                return usage_error(PROGRAM, "this option may be given only once:", argument);
+                return usage_error(PROGRAM, translatable("this option may be given only once:"),
+                                   argument);
             }
             *value_of = option_value(argc, argv, i);
             if (*value_of == nullptr) {
@@ -159,7 +175,9 @@ int parse_options(int argc, char** argv, StatsOptions& options)
             ++i;
         } else {
             const bool option = argument[0] == '-' && argument[1] != '\0';
-            return usage_error(PROGRAM, option ? "unknown option" : "unexpected argument",
+            return usage_error(PROGRAM,
+                               option ? translatable("unknown option")
+                                      : translatable("unexpected argument"),
                                argument);
         }
     }
@@ -170,7 +188,8 @@ int parse_options(int argc, char** argv, StatsOptions& options)
             PROGRAM, "the CSV and the histogram cannot both go to standard output:", "--svg -");
     }
     if (options.set_list != nullptr && (options.csv || options.svg_path != nullptr)) {
-        return usage_error(PROGRAM, "--csv and --svg describe all sets; they do not go with",
+        return usage_error(PROGRAM,
+                           translatable("--csv and --svg describe all sets; they do not go with"),
                            "--set");
     }
     return -1;
@@ -188,15 +207,15 @@ int refuse_overwriting_history(const StatsOptions& options)
     const bool svg_file = options.svg_path != nullptr && !is_option(options.svg_path, "-");
     if (svg_file && same_file(options.svg_path, options.draws_path)) {
         std::fprintf(stderr,
-                     "lotto-stats: the chart would overwrite the draw history '%s'; "
-                     "give --svg another file\n",
+                     translate("lotto-stats: the chart would overwrite the draw history '%s'; "
+                               "give --svg another file\n"),
                      quoted);
         return STATUS_USAGE;
     }
     if (standard_output_is(options.draws_path)) {
         std::fprintf(stderr,
-                     "lotto-stats: standard output is the draw history '%s'; the report would "
-                     "overwrite it\n",
+                     translate("lotto-stats: standard output is the draw history '%s'; the "
+                               "report would overwrite it\n"),
                      quoted);
         return STATUS_USAGE;
     }
@@ -208,12 +227,14 @@ int cannot_write(const char* path)
     const int reason = errno != 0 ? errno : EIO;
     char quoted[QUOTE_CAPACITY];
     quote_text(quoted, sizeof quoted, path, NAME_SHOWN);
-    std::fprintf(stderr, "lotto-stats: cannot write '%s': %s\n", quoted, std::strerror(reason));
+    std::fprintf(stderr, translate("lotto-stats: cannot write '%s': %s\n"), quoted,
+                 error_text(reason));
     return STATUS_FAILED;
 }
 
 void write_svg(std::FILE* out, bool with_back_test)
 {
+    write_svg_prologue(out);
     if (!with_back_test) {
         write_histogram_svg(out, distribution);
         return;
@@ -269,8 +290,8 @@ int run_distribution_report(const StatsOptions& options, const NonAppearingPoint
     if (draws != nullptr) {
         char quoted[QUOTE_CAPACITY];
         quote_text(quoted, sizeof quoted, options.draws_path, NAME_SHOWN);
-        std::printf("Scored with the lists of the draw history %s, as of round %d\n\n", quoted,
-                    draws->draws[draws->count - 1].round);
+        std::printf(translate("Scored with the lists of the draw history %s, as of round %d\n\n"),
+                    quoted, draws->draws[draws->count - 1].round);
     }
     write_text_report(stdout, distribution);
     if (draws != nullptr) {
@@ -283,13 +304,14 @@ int run_distribution_report(const StatsOptions& options, const NonAppearingPoint
 
 int main(int argc, char** argv)
 {
+    use_language(user_language());
     StatsOptions options{};
     int status = parse_options(argc, argv, options);
     if (status >= 0) {
         return status;
     }
     if (options.help) {
-        std::fputs(USAGE, stdout);
+        std::fputs(usage_text(), stdout);
         return finish_standard_output(PROGRAM);
     }
     if (options.version) {

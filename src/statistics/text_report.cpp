@@ -1,6 +1,8 @@
 #include "statistics/outcome_rows.hpp"
 #include "statistics/reports.hpp"
 #include "statistics/total_summary.hpp"
+#include "text/text_columns.hpp"
+#include "text/translation.hpp"
 
 namespace {
 
@@ -15,31 +17,35 @@ void write_set_counts(std::FILE* out, const ScoreDistribution& d)
         d.rejected_by[REJECTED_ALL_EVEN | REJECTED_FOUR_IN_A_ROW] +
         d.rejected_by[REJECTED_ALL_ODD | REJECTED_ALL_EVEN] +
         d.rejected_by[REJECTED_ALL_ODD | REJECTED_ALL_EVEN | REJECTED_FOUR_IN_A_ROW];
-    std::fprintf(out, "Sets of six numbers from 1 to %d\n", d.highest_number);
-    std::fprintf(out, "  %-26s%12s\n", "all sets", with_thousands(d.sets[ALL_SETS]).text);
-    std::fprintf(out, "  %-26s%12s  %6.2f %%\n", "proposable",
+    std::fprintf(out, translate("Sets of six numbers from 1 to %d\n"), d.highest_number);
+    std::fprintf(out, "  %s%12s\n", align_left(translate("all sets"), 26).text,
+                 with_thousands(d.sets[ALL_SETS]).text);
+    std::fprintf(out, "  %s%12s  %6.2f %%\n", align_left(translate("proposable"), 26).text,
                  with_thousands(d.sets[PROPOSABLE_SETS]).text,
                  percent_of(d.sets[PROPOSABLE_SETS], d.sets[ALL_SETS]));
-    std::fprintf(out, "  %-26s%12s  %6.2f %%\n", "rejected", with_thousands(rejected).text,
-                 percent_of(rejected, d.sets[ALL_SETS]));
-    std::fprintf(out, "    %-24s%12s\n", "all odd",
+    std::fprintf(out, "  %s%12s  %6.2f %%\n", align_left(translate("rejected"), 26).text,
+                 with_thousands(rejected).text, percent_of(rejected, d.sets[ALL_SETS]));
+    std::fprintf(out, "    %s%12s\n", align_left(translate("all odd"), 24).text,
                  with_thousands(d.rejected_by[REJECTED_ALL_ODD]).text);
-    std::fprintf(out, "    %-24s%12s\n", "all even",
+    std::fprintf(out, "    %s%12s\n", align_left(translate("all even"), 24).text,
                  with_thousands(d.rejected_by[REJECTED_ALL_EVEN]).text);
-    std::fprintf(out, "    %-24s%12s\n", "four in a row",
+    std::fprintf(out, "    %s%12s\n", align_left(translate("four in a row"), 24).text,
                  with_thousands(d.rejected_by[REJECTED_FOUR_IN_A_ROW]).text);
-    std::fprintf(out, "    %-24s%12s\n", "more than one of these", with_thousands(several).text);
+    std::fprintf(out, "    %s%12s\n", align_left(translate("more than one of these"), 24).text,
+                 with_thousands(several).text);
 }
 
 void write_criterion(std::FILE* out, const ScoreDistribution& d, ReportedCriterion criterion)
 {
     static OutcomeRow rows[MAX_OUTCOME_ROWS];
     const int count = outcome_rows(d, criterion, rows);
-    std::fprintf(out, "\n%-16s%7s%14s%9s%14s%9s\n", criterion_title(criterion), "points",
-                 "all sets", "%", "proposable", "%");
+    std::fprintf(out, "\n%s%s%s%9s%s%9s\n", align_left(criterion_title(criterion), 16).text,
+                 align_right(translate("points"), 7).text,
+                 align_right(translate("all sets"), 14).text, "%",
+                 align_right(translate("proposable"), 14).text, "%");
     for (int i = 0; i < count; ++i) {
         const OutcomeRow& row = rows[i];
-        std::fprintf(out, "  %-14s%7d%14s%9.3f%14s%9.3f\n", row.label, row.points,
+        std::fprintf(out, "  %s%7d%14s%9.3f%14s%9.3f\n", align_left(row.label, 14).text, row.points,
                      with_thousands(row.sets[ALL_SETS]).text,
                      percent_of(row.sets[ALL_SETS], d.sets[ALL_SETS]),
                      with_thousands(row.sets[PROPOSABLE_SETS]).text,
@@ -51,15 +57,18 @@ void write_totals(std::FILE* out, const ScoreDistribution& d)
 {
     const auto& totals = d.total[PROPOSABLE_SETS];
     const TotalSummary summary = summarize_totals(totals);
-    std::fprintf(out, "\nTotal of the proposable sets\n");
-    std::fprintf(out, "  %-26s%12.2f\n", "mean", summary.mean);
-    std::fprintf(out, "  %-26s%12d\n", "median", summary.median);
-    std::fprintf(out, "  %-26s%12d\n", "lowest", summary.lowest);
-    std::fprintf(out, "  %-26s%12d  e.g.", "highest", summary.highest);
+    std::fprintf(out, "\n%s\n", translate("Total of the proposable sets"));
+    std::fprintf(out, "  %s%12.2f\n", align_left(translate("mean"), 26).text, summary.mean);
+    std::fprintf(out, "  %s%12d\n", align_left(translate("median"), 26).text, summary.median);
+    std::fprintf(out, "  %s%12d\n", align_left(translate("lowest"), 26).text, summary.lowest);
+    std::fprintf(out, "  %s%12d  %s", align_left(translate("highest"), 26).text, summary.highest,
+                 translate("e.g."));
     for (std::int32_t number : d.best_set) {
         std::fprintf(out, " %d", number);
     }
-    std::fprintf(out, "\n\n  %-26s%12s%12s\n", "a total of at least", "sets", "% of them");
+    std::fprintf(out, "\n\n  %s%s%s\n", align_left(translate("a total of at least"), 26).text,
+                 align_right(translate("sets"), 12).text,
+                 align_right(translate("% of them"), 12).text);
     const int first = summary.lowest - summary.lowest % THRESHOLD_STEP;
     for (int threshold = first; threshold <= summary.highest; threshold += THRESHOLD_STEP) {
         const std::int64_t sets = sets_scoring_at_least(totals, threshold);

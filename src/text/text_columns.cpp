@@ -74,3 +74,23 @@ void pad_to_columns(char* out, std::size_t out_size, const char* text, int colum
     }
     out[length] = '\0';
 }
+
+PaddedText align_left(const char* text, int columns)
+{
+    PaddedText padded{};
+    pad_to_columns(padded.text, sizeof padded.text, text, columns);
+    return padded;
+}
+
+PaddedText align_right(const char* text, int columns)
+{
+    PaddedText padded{};
+    const int blanks = columns - text_columns(text);
+    int length = 0;
+    while (length < blanks && length + 1 < static_cast<int>(sizeof padded.text)) {
+        padded.text[length++] = ' ';
+    }
+    const std::size_t room = sizeof padded.text - static_cast<std::size_t>(length) - 1;
+    std::strncat(padded.text + length, text, room);
+    return padded;
+}

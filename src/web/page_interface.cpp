@@ -15,6 +15,7 @@
 #include "scoring/sum_range.hpp"
 #include "text/quoted_text.hpp"
 #include "text/text_format.hpp"
+#include "text/translation.hpp"
 
 namespace {
 
@@ -188,11 +189,13 @@ int lotto_use_history(int length)
     if (length < 0 || static_cast<std::size_t>(length) > HISTORY_CAPACITY) {
         length = 0;
     }
+    use_language(Language::Korean); // the page is Korean, its messages too
     history_error = HistoryError{};
     std::FILE* file =
         length > 0 ? fmemopen(history_text, static_cast<std::size_t>(length), "rb") : nullptr;
     if (file == nullptr) {
-        format_text(history_error.message, sizeof history_error.message, "the file is empty");
+        format_text(history_error.message, sizeof history_error.message, "%s",
+                    translate("the file is empty"));
     }
     const bool ok = file != nullptr && read_draw_stream(file, history, history_error);
     if (file != nullptr) {
