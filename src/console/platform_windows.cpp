@@ -12,6 +12,7 @@
 
 #include "command_line/program_output.hpp"
 #include "console/platform.hpp"
+#include "text/translation.hpp"
 
 namespace {
 
@@ -123,7 +124,7 @@ ConsoleBackend open_platform_console()
 void report_output_failure()
 {
     if (output_windows_error != 0) {
-        std::fprintf(stderr, "lotto: cannot write to the console: Windows error %lu\n",
+        std::fprintf(stderr, translate("lotto: cannot write to the console: Windows error %lu\n"),
                      static_cast<unsigned long>(output_windows_error));
     } else {
         report_output_error("lotto", output_errno);

@@ -184,8 +184,10 @@ int parse_options(int argc, char** argv, StatsOptions& options)
     const bool svg_to_standard_output =
         options.svg_path != nullptr && is_option(options.svg_path, "-");
     if (svg_to_standard_output && options.csv) {
-        return usage_error(
-            PROGRAM, "the CSV and the histogram cannot both go to standard output:", "--svg -");
+        return usage_error(PROGRAM,
+                           translatable("the CSV and the histogram cannot both go to standard "
+                                        "output:"),
+                           "--svg -");
     }
     if (options.set_list != nullptr && (options.csv || options.svg_path != nullptr)) {
         return usage_error(PROGRAM,

@@ -68,6 +68,7 @@ void write_totals(std::FILE* out, const ScoreDistribution& d)
     }
     std::fprintf(out, "\n\n  %s%s%s\n", align_left(translate("a total of at least"), 26).text,
                  align_right(translate("sets"), 12).text,
+                 // xgettext:no-c-format
                  align_right(translate("% of them"), 12).text);
     const int first = summary.lowest - summary.lowest % THRESHOLD_STEP;
     for (int threshold = first; threshold <= summary.highest; threshold += THRESHOLD_STEP) {
