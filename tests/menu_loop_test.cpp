@@ -3,6 +3,7 @@
 
 #include "known_screens.hpp"
 #include "scripted_console.hpp"
+#include "text/translation.hpp"
 
 namespace {
 
@@ -99,6 +100,16 @@ TEST_F(MenuLoop, AFloodOfJunkEndsWithTheInputAndIsWrittenInBlocks)
     EXPECT_EQ(script.output, expected + "\n");
     EXPECT_EQ(script.reads_after_end, 0);
     EXPECT_LE(script.writes, static_cast<int>(script.output_bytes / 4096) + 2);
+}
+
+TEST_F(MenuLoop, TheScreensDoNotChangeWithTheLanguage)
+{
+    use_language(Language::Korean);
+    const std::string korean = session("x\n2\n3\n2\n1\n");
+    use_language(Language::English);
+    EXPECT_EQ(korean, session("x\n2\n3\n2\n1\n"));
+    EXPECT_EQ(korean, FIRST_MENU + INVALID + FIRST_MENU + PREDICTIONS + SHOWN_MENU + DETAILS +
+                          "\n" + PREDICTIONS + SHOWN_MENU + FAREWELL);
 }
 
 TEST(ConsoleOutput, AFailedWriteEndsTheSessionWithoutReadingOn)

@@ -7,6 +7,25 @@ cmake_minimum_required(VERSION 3.20)
 
 set(work "${CMAKE_CURRENT_BINARY_DIR}/run_lotto")
 file(MAKE_DIRECTORY "${work}")
+# The texts around the screens follow the locale: English here, whatever the machine's, and
+# Korean where a test asks for it.
+set(ENV{LC_ALL} C)
+set(korean ${CMAKE_COMMAND} -E env --unset=LC_ALL --unset=LC_MESSAGES LANG=ko_KR.UTF-8)
+
+# Text as the program wrote it, in UTF-8 with LF line ends: Windows builds write code
+# page 949 and CRLF.
+function(as_utf8 text variable)
+    if(TEXT_CHARSET STREQUAL "CP949")
+        file(WRITE "${work}/cp949.txt" "${text}")
+        execute_process(COMMAND iconv -f CP949 -t UTF-8 "${work}/cp949.txt"
+            OUTPUT_VARIABLE text RESULT_VARIABLE status)
+        if(NOT status EQUAL 0)
+            message(FATAL_ERROR "not code page 949 text: ${text}")
+        endif()
+    endif()
+    string(REPLACE "\r\n" "\n" text "${text}")
+    set(${variable} "${text}" PARENT_SCOPE)
+endfunction()
 
 # Retry once, generate, open the details, go back, leave.
 file(WRITE "${work}/input.txt" "x\n2\n3\n2\n1\n")
@@ -132,4 +151,38 @@ string(REGEX MATCHALL "==========> " detail_totals "${output}")
 list(LENGTH detail_totals detail_count)
 if(NOT status EQUAL 0 OR NOT errors STREQUAL "" OR NOT detail_count EQUAL 5)
     message(FATAL_ERROR "lotto --draws gave status ${status}, errors: ${errors}")
+endif()
+
+# Korean: help, a usage error and a refused history in the user's language; the screens
+# exactly as in English but for the numbers the clock draws.
+execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO}" --help OUTPUT_VARIABLE help
+    RESULT_VARIABLE status)
+as_utf8("${help}" help)
+if(NOT status EQUAL 0 OR NOT help MATCHES "^사용법: lotto \\[--draws 파일\\]\n"
+   OR NOT help MATCHES "1등은 8,145,060분의 1입니다")
+    message(FATAL_ERROR "lotto --help in Korean gave status ${status}:\n${help}")
+endif()
+execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO}" --bogus ERROR_VARIABLE errors
+    RESULT_VARIABLE status)
+as_utf8("${errors}" errors)
+if(NOT status EQUAL 2
+   OR NOT errors STREQUAL "lotto: 알 수 없는 옵션 '--bogus'\n자세한 내용은 'lotto --help'를 보세요.\n")
+    message(FATAL_ERROR "a Korean usage error gave status ${status}: ${errors}")
+endif()
+execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO}" --draws "${work}/bad-draws.txt"
+    INPUT_FILE "${work}/input.txt" ERROR_VARIABLE errors RESULT_VARIABLE status)
+as_utf8("${errors}" errors)
+if(NOT status EQUAL 1 OR NOT errors MATCHES "^lotto: [^\n]*bad-draws.txt: 21회가 빠져 있습니다\n$")
+    message(FATAL_ERROR "a Korean history error gave status ${status}: ${errors}")
+endif()
+execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO}" INPUT_FILE "${work}/input.txt"
+    OUTPUT_FILE "${work}/output-korean.txt" RESULT_VARIABLE status)
+file(READ "${work}/output.txt" english)
+file(READ "${work}/output-korean.txt" korean_screens)
+foreach(screens english korean_screens)
+    string(REGEX REPLACE "[0-9]+" "#" ${screens} "${${screens}}")
+    string(REGEX REPLACE " +" " " ${screens} "${${screens}}")
+endforeach()
+if(NOT status EQUAL 0 OR NOT english STREQUAL korean_screens)
+    message(FATAL_ERROR "the screens differ under LANG=ko_KR.UTF-8 (status ${status})")
 endif()

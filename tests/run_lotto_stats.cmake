@@ -7,6 +7,9 @@ cmake_minimum_required(VERSION 3.20)
 
 set(work "${CMAKE_CURRENT_BINARY_DIR}/run_lotto_stats")
 file(MAKE_DIRECTORY "${work}")
+# English here, whatever the machine's locale; Korean where a test asks for it.
+set(ENV{LC_ALL} C)
+set(korean ${CMAKE_COMMAND} -E env --unset=LC_ALL --unset=LC_MESSAGES LANG=ko_KR.UTF-8)
 
 execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --svg "${work}/totals.svg"
     OUTPUT_VARIABLE report ERROR_VARIABLE errors RESULT_VARIABLE status)
@@ -22,6 +25,7 @@ if(NOT report STREQUAL CMAKE_MATCH_1)
     file(WRITE "${work}/report.txt" "${report}")
     message(FATAL_ERROR "the report differs from README.md's: diff ${work}/expected.txt ${work}/report.txt")
 endif()
+set(english_report "${report}")
 file(READ "${work}/totals.svg" svg)
 string(REPLACE "\r\n" "\n" svg "${svg}")
 file(READ "${SOURCE_DIR}/docs/images/score-histogram.svg" committed_svg)
@@ -192,4 +196,50 @@ if(NOT EMULATOR)
     if(NOT errors MATCHES "\\\\x1b]0;title\\\\x07.csv: No such file")
         message(FATAL_ERROR "a file name went out raw: ${errors}")
     endif()
+endif()
+
+# Korean: the report and the chart exactly as committed, with the same figures as the
+# English ones; a usage error and a refused history in Korean.
+execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO_STATS}" --svg "${work}/totals.ko.svg"
+    OUTPUT_FILE "${work}/report.ko.txt" ERROR_VARIABLE errors RESULT_VARIABLE status)
+file(READ "${work}/totals.ko.svg" korean_svg)
+if(TEXT_CHARSET STREQUAL "CP949")
+    # Code page 949 throughout, and the chart says so in its first line.
+    foreach(file report.ko.txt totals.ko.svg)
+        execute_process(COMMAND iconv -f CP949 -t UTF-8 "${work}/${file}"
+            OUTPUT_FILE "${work}/utf8-${file}" RESULT_VARIABLE converted)
+        file(RENAME "${work}/utf8-${file}" "${work}/${file}")
+    endforeach()
+    file(READ "${work}/totals.ko.svg" korean_svg)
+    string(REPLACE "<?xml version=\"1.0\" encoding=\"EUC-KR\"?>\n" "" korean_svg "${korean_svg}")
+endif()
+file(READ "${work}/report.ko.txt" korean_report)
+string(REPLACE "\r\n" "\n" korean_report "${korean_report}")
+string(REPLACE "\r\n" "\n" korean_svg "${korean_svg}")
+file(READ "${SOURCE_DIR}/tests/expected/stats-report.ko.txt" expected_korean)
+file(READ "${SOURCE_DIR}/docs/images/score-histogram.ko.svg" expected_korean_svg)
+if(NOT status EQUAL 0 OR NOT korean_report STREQUAL expected_korean
+   OR NOT korean_svg STREQUAL expected_korean_svg)
+    message(FATAL_ERROR "the Korean report or chart differs from tests/expected/stats-report.ko.txt "
+        "or docs/images/score-histogram.ko.svg (status ${status}): ${work}/report.ko.txt")
+endif()
+string(REGEX MATCHALL "[0-9][0-9.,]*" english_figures "${english_report}")
+string(REGEX MATCHALL "[0-9][0-9.,]*" korean_figures "${korean_report}")
+if(NOT english_figures STREQUAL korean_figures)
+    message(FATAL_ERROR "the Korean report's figures differ from the English report's")
+endif()
+execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO_STATS}" --set 1,2,3,4,5,46
+    OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
+execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO_STATS}" --draws "${work}/bad-draws.csv"
+    ERROR_VARIABLE history_errors RESULT_VARIABLE history_status)
+if(TEXT_CHARSET STREQUAL "CP949")
+    file(WRITE "${work}/errors.txt" "${errors}${history_errors}")
+    execute_process(COMMAND iconv -f CP949 -t UTF-8 "${work}/errors.txt" OUTPUT_VARIABLE both)
+else()
+    set(both "${errors}${history_errors}")
+endif()
+string(REPLACE "\r\n" "\n" both "${both}")
+if(NOT status EQUAL 2 OR NOT history_status EQUAL 1 OR NOT both MATCHES
+   "^lotto-stats: --set 1,2,3,4,5,46: 1부터 45까지의 수가 아닙니다: 46\n자세한 내용은 'lotto-stats --help'를 보세요.\nlotto-stats: [^\n]*bad-draws.csv:22: 1부터 45까지의 수가 아닙니다: '46'\n$")
+    message(FATAL_ERROR "Korean errors gave status ${status} and ${history_status}:\n${both}")
 endif()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Rebuilds lotto-stats and puts its current report and histogram into README.md and
-# docs/images/score-histogram.svg, and the history part of its report on a made-up history
-# into README.md.
+# docs/images/score-histogram.svg, the same in Korean into tests/expected/stats-report.ko.txt
+# and docs/images/score-histogram.ko.svg, and the history part of its report on a made-up
+# history into README.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,7 +11,9 @@ cmake --build --preset default --target lotto-stats >/dev/null
 
 report=$(mktemp)
 trap 'rm -f "$report"' EXIT
-./build/default/lotto-stats --svg docs/images/score-histogram.svg > "$report"
+LC_ALL=C ./build/default/lotto-stats --svg docs/images/score-histogram.svg > "$report"
+LC_ALL=ko_KR.UTF-8 ./build/default/lotto-stats --svg docs/images/score-histogram.ko.svg \
+    > tests/expected/stats-report.ko.txt
 
 # Puts the file $2 between README's markers "<!-- $1:begin -->" and "<!-- $1:end -->".
 replace_block() {
@@ -26,8 +29,8 @@ replace_block stats-report "$report"
 
 # The history part of the report on a made-up history (tools/made_up_history.py).
 tools/made_up_history.py 200 > "$report.csv"
-./build/default/lotto-stats --draws "$report.csv" | sed -n '/^Draw history:/,$p' \
+LC_ALL=C ./build/default/lotto-stats --draws "$report.csv" | sed -n '/^Draw history:/,$p' \
     | sed "s|$report.csv|made-up-draws.csv|" > "$report"
 replace_block history-report "$report"
 rm -f "$report.csv"
-echo "README.md and docs/images/score-histogram.svg refreshed"
+echo "README.md, tests/expected and docs/images refreshed"

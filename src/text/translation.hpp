@@ -32,4 +32,5 @@ constexpr const char* translatable(const char* english)
 #if defined(__GNUC__)
 __attribute__((format_arg(1)))
 #endif
-const char* translate(const char* english);
+const char*
+translate(const char* english);
