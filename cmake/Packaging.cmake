@@ -6,10 +6,11 @@ set(LOTTO_MAINTAINER "lotto developers <dev@lotto.invalid>")
 find_program(SCDOC scdoc)
 if(SCDOC)
     # Manual pages from their scdoc sources, dated by the release, not the build, and
-    # compressed as Debian installs them.
-    foreach(page lotto.1 lotto-stats.1)
+    # compressed as Debian installs them: English in man/, Korean in man/ko/.
+    foreach(page lotto.1 lotto-stats.1 ko/lotto.1 ko/lotto-stats.1)
+        get_filename_component(folder man/${page} DIRECTORY)
         add_custom_command(OUTPUT man/${page} man/${page}.gz
-            COMMAND ${CMAKE_COMMAND} -E make_directory man
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
             COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${LOTTO_RELEASE_EPOCH}
                     sh -c "\"$0\" < \"$1\" > \"$2\"" ${SCDOC}
                     ${PROJECT_SOURCE_DIR}/docs/man/${page}.scd man/${page}
@@ -17,9 +18,13 @@ if(SCDOC)
             DEPENDS docs/man/${page}.scd
             COMMENT "Writing the manual page ${page}"
             VERBATIM)
-        list(APPEND lotto_man_pages ${PROJECT_BINARY_DIR}/man/${page}.gz)
+        if(page MATCHES "^ko/")
+            list(APPEND lotto_korean_man_pages ${PROJECT_BINARY_DIR}/man/${page}.gz)
+        else()
+            list(APPEND lotto_man_pages ${PROJECT_BINARY_DIR}/man/${page}.gz)
+        endif()
     endforeach()
-    add_custom_target(man_pages ALL DEPENDS ${lotto_man_pages})
+    add_custom_target(man_pages ALL DEPENDS ${lotto_man_pages} ${lotto_korean_man_pages})
 else()
     message(STATUS "scdoc not found: no manual pages (sudo apt-get install scdoc)")
 endif()
@@ -27,16 +32,17 @@ endif()
 if(WIN32)
     # Everything side by side in the ZIP's folder, where a user finds lotto.exe at once.
     install(TARGETS lotto lotto-stats RUNTIME DESTINATION .)
-    install(FILES README.md LICENSE CHANGELOG.md DESTINATION .)
+    install(FILES README.md README.ko.md LICENSE CHANGELOG.md DESTINATION .)
     install(DIRECTORY docs/images DESTINATION docs)
 else()
     include(GNUInstallDirs)
     install(TARGETS lotto lotto-stats RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    install(FILES README.md CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    install(FILES README.md README.ko.md CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
     # README's pictures beside it, so its links work where it is installed.
     install(DIRECTORY docs/images DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
     if(SCDOC)
         install(FILES ${lotto_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        install(FILES ${lotto_korean_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/ko/man1)
     endif()
 
     # Debian's own files: the licence in its machine-readable form, and a changelog.

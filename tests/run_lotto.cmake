@@ -10,7 +10,7 @@ file(MAKE_DIRECTORY "${work}")
 # The texts around the screens follow the locale: English here, whatever the machine's, and
 # Korean where a test asks for it.
 set(ENV{LC_ALL} C)
-set(korean ${CMAKE_COMMAND} -E env --unset=LC_ALL --unset=LC_MESSAGES LANG=ko_KR.UTF-8)
+set(korean ${CMAKE_COMMAND} -E env LC_ALL=ko_KR.UTF-8)
 
 # Text as the program wrote it, in UTF-8 with LF line ends: Windows builds write code
 # page 949 and CRLF.
@@ -154,7 +154,8 @@ if(NOT status EQUAL 0 OR NOT errors STREQUAL "" OR NOT detail_count EQUAL 5)
 endif()
 
 # Korean: help, a usage error and a refused history in the user's language; the screens
-# exactly as in English but for the numbers the clock draws.
+# exactly as in English but for the numbers the clock draws. (Wine takes the Windows
+# display language from LC_ALL.)
 execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO}" --help OUTPUT_VARIABLE help
     RESULT_VARIABLE status)
 as_utf8("${help}" help)

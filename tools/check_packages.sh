@@ -46,12 +46,14 @@ deb)
     expect_files "$listing" usr/bin/lotto usr/bin/lotto-stats usr/share/doc/lotto/README.md \
         usr/share/doc/lotto/copyright usr/share/doc/lotto/changelog.gz \
         usr/share/doc/lotto/docs/images/prediction-screen.svg \
-        usr/share/man/man1/lotto.1.gz usr/share/man/man1/lotto-stats.1.gz
+        usr/share/man/man1/lotto.1.gz usr/share/man/man1/lotto-stats.1.gz \
+        usr/share/man/ko/man1/lotto.1.gz usr/share/man/ko/man1/lotto-stats.1.gz \
+        usr/share/doc/lotto/README.ko.md
     dpkg-deb -x "$package" "$scratch/root"
-    for page in lotto lotto-stats; do
-        man -l "$scratch/root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null | grep . &&
+    for page in man1/lotto man1/lotto-stats ko/man1/lotto ko/man1/lotto-stats; do
+        man -l "$scratch/root/usr/share/man/$page.1.gz" 2>&1 >/dev/null | grep . &&
             fail "man finds fault with $page(1)"
-        man -l "$scratch/root/usr/share/man/man1/$page.1.gz" | grep -q "^NAME" ||
+        man -l "$scratch/root/usr/share/man/$page.1.gz" | grep -qE "^(NAME|이름)" ||
             fail "$page(1) does not render"
     done
     charset=UTF-8

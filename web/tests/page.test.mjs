@@ -198,7 +198,9 @@ test('a draw history from the device scores as lotto --draws does', async () => 
   const broken = join(folder, 'broken.csv');
   writeFileSync(broken, `${lines.join('\n')}\n31,1,2,3,4,5,46\n`);
   await input.uploadFile(broken);
-  await page.waitForFunction(() => document.querySelector('#history-status').textContent.includes('32:'));
-  assert.match(await page.$eval('#history-status', (s) => s.textContent), /32: '46' is not a number from 1 to 45/);
+  await page.waitForFunction(() => document.querySelector('#history-status').textContent.includes(':32:'));
+  // In Korean, as the page is, from the same catalogue as the programs.
+  assert.match(await page.$eval('#history-status', (s) => s.textContent),
+    /\.csv:32: 1부터 45까지의 수가 아닙니다: '46'$/);
   await page.close();
 });
