@@ -34,19 +34,25 @@ target_link_options(lotto_web_node PRIVATE
     -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,HEAPU8)
 
 # The page's own files, copied beside the module; the service worker's cache is named
-# after the version, so a new release replaces the old files on every device.
+# after the content of the site's files, so any change replaces the old files on every
+# device. Stamped on every build, after the core: it is quick and writes only a change.
 set(lotto_page_files index.html style.css app.mjs manifest.webmanifest icon.svg icon-192.png
     icon-512.png)
 foreach(file ${lotto_page_files})
     configure_file(${PROJECT_SOURCE_DIR}/web/${file} ${lotto_site}/${file} COPYONLY)
 endforeach()
-configure_file(${PROJECT_SOURCE_DIR}/web/sw.js ${lotto_site}/sw.js @ONLY)
+add_custom_target(web_site ALL
+    COMMAND ${CMAKE_COMMAND} -DSITE=${lotto_site} -DTEMPLATE=${PROJECT_SOURCE_DIR}/web/sw.js
+            -P ${PROJECT_SOURCE_DIR}/cmake/stamp_service_worker.cmake
+    DEPENDS lotto_web
+    COMMENT "Naming the service worker's cache after the site's content"
+    VERBATIM)
 
 # The site as one ZIP for a static host: lotto-web-<version>.zip beside the site folder.
 add_custom_target(web_package
     COMMAND ${CMAKE_COMMAND} -E tar cf ${PROJECT_BINARY_DIR}/lotto-web-${PROJECT_VERSION}.zip
             --format=zip .
     WORKING_DIRECTORY ${lotto_site}
-    DEPENDS lotto_web
+    DEPENDS web_site
     COMMENT "Packing the site as lotto-web-${PROJECT_VERSION}.zip"
     VERBATIM)

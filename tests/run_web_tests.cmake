@@ -1,5 +1,5 @@
-# Builds the web preset and runs the page's tests in headless Chromium, against the native
-# lotto-stats of this build.
+# Builds the web preset and runs the page's tests in every browser engine installed
+# (web/tests/engines.mjs says which it skips), against the native lotto-stats of this build.
 # Usage: cmake -DSOURCE_DIR=<top> -DLOTTO_STATS=<path> -P run_web_tests.cmake
 cmake_minimum_required(VERSION 3.20)
 
@@ -14,7 +14,8 @@ endfunction()
 
 run(${CMAKE_COMMAND} --preset web)
 run(${CMAKE_COMMAND} --build --preset web --target all web_package)
-if(NOT EXISTS "${SOURCE_DIR}/web/node_modules/puppeteer-core")
+if(NOT EXISTS "${SOURCE_DIR}/web/node_modules/puppeteer-core"
+   OR NOT EXISTS "${SOURCE_DIR}/web/node_modules/axe-core")
     run(npm --prefix web ci --no-audit --no-fund)
 endif()
 run(npm --prefix web test)

@@ -1,12 +1,40 @@
 // The page: the five sets of a prediction made by the program's own core, compiled to
 // WebAssembly, with their totals and the four criteria behind each total.
-import LottoCore from './core.mjs';
-
 const SET_COUNT = 5;
 const NUMBERS_PER_SET = 6;
 const MAX_SEED = 4294967295;
 
-const core = await LottoCore();
+const $ = (id) => document.getElementById(id);
+const generateButton = $('generate');
+const detailsButton = $('details');
+const historyInput = $('history-file');
+const setsList = $('sets');
+const status = $('status');
+document.documentElement.classList.add('scripted');
+
+// The core, or why it could not start: a page that cannot work says so and what to try,
+// and never offers a button that does nothing.
+async function loadCore() {
+  if (typeof WebAssembly !== 'object') {
+    throw new Error('no WebAssembly');
+  }
+  const { default: LottoCore } = await import('./core.mjs');
+  return LottoCore();
+}
+
+let core;
+try {
+  core = await loadCore();
+} catch (error) {
+  generateButton.textContent = '사용할 수 없음';
+  document.documentElement.classList.remove('replaying');
+  status.textContent = typeof WebAssembly !== 'object'
+    ? '이 브라우저에서는 WebAssembly를 쓸 수 없어 번호를 만들 수 없습니다. '
+      + 'WebAssembly를 막는 설정(예: Safari의 잠금 모드나 회사 정책)을 끄거나 다른 브라우저로 열어 주세요.'
+    : '번호를 만드는 엔진을 불러오지 못했습니다. 인터넷 연결을 확인하고 페이지를 새로 고쳐 주세요.';
+  throw error;
+}
+
 const text = (pointer) => core.UTF8ToString(pointer);
 // The criteria and the ball colours, as the core names them.
 const CRITERIA = Array.from({ length: core._lotto_criterion_count() }, (_, index) => ({
@@ -19,18 +47,14 @@ const BALL_COLORS = Array.from({ length: core._lotto_color_group(45) + 1 }, (_, 
   name: text(core._lotto_ball_color_name(group)),
   range: `${core._lotto_ball_color_lowest(group)}~${core._lotto_ball_color_highest(group)}`,
 }));
-const $ = (id) => document.getElementById(id);
-const generateButton = $('generate');
-const detailsButton = $('details');
-const setsList = $('sets');
 let currentSeed = null;
 
-function element(tag, attributes = {}, text = '') {
+function element(tag, attributes = {}, content = '') {
   const node = document.createElement(tag);
   for (const [name, value] of Object.entries(attributes)) {
     node.setAttribute(name, String(value));
   }
-  node.textContent = text;
+  node.textContent = content;
   return node;
 }
 
@@ -91,7 +115,7 @@ function show(seed) {
   $('replay-link').href = link.href;
   $('replay-link').textContent = link.href;
   $('replay').hidden = false;
-  $('status').textContent = `다섯 세트를 만들었습니다 (시드 ${seed}).`;
+  status.textContent = `다섯 세트를 만들었습니다 (시드 ${seed}).`;
 }
 
 function toggleDetails() {
@@ -103,33 +127,34 @@ function toggleDetails() {
   }
 }
 
-// The seed the program takes: the clock in whole seconds, its low 32 bits.
+// Every tap a new prediction: a random seed, not the clock, so two taps in one second
+// differ. The console program keeps its clock; the replay link replays a seed exactly.
 generateButton.addEventListener('click', () => {
-  const seed = Math.floor(Date.now() / 1000) >>> 0;
+  const seed = crypto.getRandomValues(new Uint32Array(1))[0];
   window.history.replaceState(null, '', `?seed=${seed}`);
   show(seed);
 });
 detailsButton.addEventListener('click', toggleDetails);
 
-$('history-file').addEventListener('change', async (event) => {
+historyInput.addEventListener('change', async (event) => {
   const file = event.target.files[0];
   if (!file) {
     return;
   }
   const bytes = new Uint8Array(await file.arrayBuffer());
-  const status = $('history-status');
+  const historyStatus = $('history-status');
   if (bytes.length > core._lotto_history_capacity()) {
-    status.textContent = `${file.name}: 파일이 너무 큽니다.`;
+    historyStatus.textContent = `${file.name}: 파일이 너무 큽니다.`;
     return;
   }
   core.HEAPU8.set(bytes, core._lotto_history_buffer());
   core.stringToUTF8(file.name, core._lotto_history_name_buffer(),
     core._lotto_history_name_capacity());
   if (core._lotto_use_history(bytes.length) === 1) {
-    status.textContent = `${file.name}의 ${core._lotto_history_round()}회까지의 기록으로 미출현 숫자를 구합니다.`;
+    historyStatus.textContent = `${file.name}의 ${core._lotto_history_round()}회까지의 기록으로 미출현 숫자를 구합니다.`;
     $('built-in').hidden = false;
   } else {
-    status.textContent = text(core._lotto_history_error());
+    historyStatus.textContent = text(core._lotto_history_error());
   }
   if (currentSeed !== null) {
     show(currentSeed);
@@ -137,7 +162,7 @@ $('history-file').addEventListener('change', async (event) => {
 });
 $('built-in').addEventListener('click', () => {
   core._lotto_use_built_in_lists();
-  $('history-file').value = '';
+  historyInput.value = '';
   $('history-status').textContent = '기본 목록을 씁니다.';
   $('built-in').hidden = true;
   if (currentSeed !== null) {
@@ -145,10 +170,14 @@ $('built-in').addEventListener('click', () => {
   }
 });
 
+generateButton.textContent = '로또 번호 생성';
+generateButton.disabled = false;
+historyInput.disabled = false;
 const requested = new URLSearchParams(window.location.search).get('seed');
 if (requested !== null && /^\d{1,10}$/.test(requested) && Number(requested) <= MAX_SEED) {
   show(Number(requested));
 }
+document.documentElement.classList.remove('replaying');
 document.body.dataset.ready = 'true';
 
 if ('serviceWorker' in navigator) {

@@ -1,15 +1,19 @@
 // Keeps the page's files on the device, so it opens and works without a connection.
-// Every cache of this page starts with PREFIX; other pages of the same origin keep theirs.
+// The build names the cache after the content of the site's files: any change, even
+// without a new version, is a new cache that reaches every returning visitor.
 const PREFIX = 'lotto-';
-const CACHE = `${PREFIX}@PROJECT_VERSION@`;
+const CACHE = `${PREFIX}@SITE_HASH@`;
 const FILES = ['./', 'index.html', 'style.css', 'app.mjs', 'core.mjs', 'core.wasm',
   'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
 
+// Install: the new files, past the browser's HTTP cache, then take over at once.
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES))
+  event.waitUntil(caches.open(CACHE)
+    .then((cache) => cache.addAll(FILES.map((file) => new Request(file, { cache: 'reload' }))))
     .then(() => self.skipWaiting()));
 });
 
+// Activate: delete this page's older caches only; other pages of the origin keep theirs.
 self.addEventListener('activate', (event) => {
   event.waitUntil(caches.keys()
     .then((names) => Promise.all(names.filter((name) => name.startsWith(PREFIX) && name !== CACHE)
@@ -17,7 +21,7 @@ self.addEventListener('activate', (event) => {
     .then(() => self.clients.claim()));
 });
 
-// The site's own files from the cache first; a replay link's ?seed= is the same page.
+// Fetch: the site's own files from the cache first; a replay link's ?seed= is the same page.
 self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') {
     return;
