@@ -9,6 +9,7 @@
 // - WebKitGTK's window will not go below about 450 px: a page narrower than that is
 //   opened in an iframe of that width, on a wrapper page from another loopback origin,
 //   and scripts run inside the frame. It has no headless mode: it needs a display.
+// - Only Chromium's protocol can turn JavaScript off for a page.
 import { spawn } from 'node:child_process';
 import { existsSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
@@ -100,9 +101,13 @@ class PuppeteerBrowser {
 
   // A fresh page of `width` px, with reduced motion so that pictures never catch a
   // ball half drawn.
-  async open(url, { width = 1280, height = 900 } = {}) {
+  // `javascript: false` turns scripts off, which only Chromium's protocol offers.
+  async open(url, { width = 1280, height = 900, javascript = true } = {}) {
     const page = await this.browser.newPage();
     await page.setViewport({ width, height });
+    if (!javascript) {
+      await page.setJavaScriptEnabled(false);
+    }
     if (this.engine.name === 'chromium') {
       await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'reduce' }]);
     }

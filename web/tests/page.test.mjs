@@ -173,6 +173,18 @@ for (const engine of installedEngines()) {
       }
     });
 
+    test('without JavaScript the explanation stands at the top, no dead controls', {
+      skip: engine.name !== 'chromium' && 'only Chromium can turn scripts off from a test',
+    }, async () => {
+      const page = await browser.open(`${server.origin}/`, { javascript: false });
+      const shown = await page.evaluate(() => [...document.querySelectorAll(
+        'header > :not(h1):not(noscript), header noscript > *, main *')]
+        .filter((node) => node.offsetParent !== null).map((node) => node.className || node.tagName));
+      assert.equal(shown[0], 'notice');
+      assert.ok(!shown.includes('actions needs-script') && !shown.includes('file'), shown.join(' '));
+      await page.close();
+    });
+
     test('axe-core finds no WCAG 2.2 A or AA fault: first view, a prediction, details open', async () => {
       const page = await open('/');
       assert.deepEqual(await accessibilityViolations(page), [], 'first view');
