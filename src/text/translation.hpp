@@ -12,7 +12,7 @@ Language language_of_locale(const char* lc_all, const char* lc_messages, const c
 Language user_language();
 
 // The language texts are translated to from now on; English until it is set.
-void use_language(Language language);
+void use_language(Language chosen);
 Language language_in_use();
 
 // One message of a catalogue: the English text the code holds and its translation.
