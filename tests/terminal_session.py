@@ -169,7 +169,7 @@ def job_control_checks(lotto):
     check(s.read_until(b"$ ", 2), "Ctrl-Z gives the shell back", s.shown)
     check(RESET in s.shown[before:], "Ctrl-Z gives the shell its colours back", s.shown[before:])
     s.type(b"fg\n")
-    check(s.read_until(PROMPT, 2), "fg shows the question again", s.shown)
+    check(s.read_until(PROMPT, 3), "fg shows the question again", s.shown)
     s.type(b"1\n")
     check(s.read_until(b"$ ", 3), "the program ends after fg", s.shown)
     s.type(b"exit\n")
