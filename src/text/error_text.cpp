@@ -5,30 +5,35 @@
 
 #include "text/translation.hpp"
 
+namespace {
+
+struct ErrorText {
+    int error;
+    const char* text;
+};
+
+// The errors a user meets with files and streams, in words of the catalogue.
+constexpr ErrorText ERROR_TEXTS[] = {
+    {ENOENT, translatable("No such file or directory")},
+    {EACCES, translatable("Permission denied")},
+    {EISDIR, translatable("Is a directory")},
+    {ENOTDIR, translatable("Not a directory")},
+    {ENOSPC, translatable("No space left on device")},
+    {EFBIG, translatable("File too large")},
+    {EROFS, translatable("Read-only file system")},
+    {ENAMETOOLONG, translatable("File name too long")},
+    {EPIPE, translatable("Broken pipe")},
+    {EIO, translatable("Input/output error")},
+};
+
+} // namespace
+
 const char* error_text(int error)
 {
-    switch (error) {
-    case ENOENT:
-        return translate("No such file or directory");
-    case EACCES:
-        return translate("Permission denied");
-    case EISDIR:
-        return translate("Is a directory");
-    case ENOTDIR:
-        return translate("Not a directory");
-    case ENOSPC:
-        return translate("No space left on device");
-    case EFBIG:
-        return translate("File too large");
-    case EROFS:
-        return translate("Read-only file system");
-    case ENAMETOOLONG:
-        return translate("File name too long");
-    case EPIPE:
-        return translate("Broken pipe");
-    case EIO:
-        return translate("Input/output error");
-    default:
-        return std::strerror(error);
+    for (const ErrorText& known : ERROR_TEXTS) {
+        if (known.error == error) {
+            return translate(known.text);
+        }
     }
+    return std::strerror(error);
 }
