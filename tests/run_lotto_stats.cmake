@@ -136,12 +136,25 @@ if(NOT status EQUAL 0 OR NOT prizes MATCHES "\n  4th: 4 numbers +2 +[0-9.]+\n  5
    OR NOT prizes MATCHES "best draw: round 1, 4 of its six numbers")
     message(FATAL_ERROR "--draws --set gave status ${status}:\n${prizes}")
 endif()
+# "-" reads the history from standard input.
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws - --set 1,2,3,40,41,42
+    INPUT_FILE "${work}/draws.csv" OUTPUT_VARIABLE from_input RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" from_input "${from_input}")
+if(NOT status EQUAL 0 OR NOT from_input STREQUAL prizes)
+    message(FATAL_ERROR "--draws - gave status ${status}:\n${from_input}")
+endif()
 file(WRITE "${work}/bad-draws.csv" "${history}21,1,2,3,4,5,46\n")
 execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${work}/bad-draws.csv"
     OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
 if(NOT status EQUAL 1 OR NOT output STREQUAL ""
    OR NOT errors MATCHES "^lotto-stats: [^\n]*bad-draws.csv:22: '46' is not a number from 1 to 45\r?\n$")
     message(FATAL_ERROR "a bad history gave status ${status}: ${errors}")
+endif()
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws - INPUT_FILE "${work}/bad-draws.csv"
+    ERROR_VARIABLE errors RESULT_VARIABLE status)
+if(NOT status EQUAL 1
+   OR NOT errors MATCHES "^lotto-stats: standard input:22: '46' is not a number from 1 to 45\r?\n$")
+    message(FATAL_ERROR "a bad history on standard input gave status ${status}: ${errors}")
 endif()
 
 # The user's history is never written over, whatever name the output is given, and nothing

@@ -67,8 +67,11 @@ void report_history_error(const char* program, const char* path, const HistoryEr
 bool load_draw_history(const char* program, const char* path, DrawHistory& history)
 {
     HistoryError error{};
-    if (!read_draw_history(path, history, error)) {
-        report_history_error(program, path, error);
+    const bool standard_input = is_option(path, "-");
+    const bool read = standard_input ? read_draw_stream(stdin, history, error)
+                                     : read_draw_history(path, history, error);
+    if (!read) {
+        report_history_error(program, standard_input ? translate("standard input") : path, error);
         return false;
     }
     return true;

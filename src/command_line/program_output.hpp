@@ -31,5 +31,6 @@ int finish_standard_output(const char* program);
 // name quoted safely, on the error stream.
 void report_history_error(const char* program, const char* path, const HistoryError& error);
 
-// Reads the history at `path`; a refused one is reported as above and gives false.
+// Reads the history at `path` ("-": standard input, which only lotto-stats offers, since
+// lotto's is the menu); a refused one is reported as above and gives false.
 bool load_draw_history(const char* program, const char* path, DrawHistory& history);

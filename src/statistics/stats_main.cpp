@@ -46,11 +46,11 @@ const char* usage_text()
         "  --set LIST     one set instead (six numbers, commas between them): its lines as\n"
         "                 lotto shows them, its total and where that total stands\n"
         "  --draws FILE   score with the numbers that have not come up lately in the draw\n"
-        "                 history in FILE, and add the history: the lists, how often each\n"
-        "                 number was drawn, and a back-test of the score over every draw\n"
-        "                 (with --csv its rows round,total,mid_rank follow the distribution;\n"
-        "                 with --svg the image shows it too); with --set, the prizes the\n"
-        "                 set would have won in the history\n"
+        "                 history in FILE (- for standard input), and add the history: the\n"
+        "                 lists, how often each number was drawn, and a back-test of the\n"
+        "                 score over every draw (with --csv its rows round,total,mid_rank\n"
+        "                 follow the distribution; with --svg the image shows it too); with\n"
+        "                 --set, the prizes the set would have won in the history\n"
         "  -h, --help     show this help and exit\n"
         "  --version      show the version and exit\n");
 }
