@@ -12,6 +12,15 @@ const setsList = $('sets');
 const status = $('status');
 document.documentElement.classList.add('scripted');
 
+// Any other failure at start is said too, not left as a button that waits for ever.
+function failedToStart() {
+  if (document.body.dataset.ready !== 'true' && status.textContent === '') {
+    status.textContent = '페이지를 시작하지 못했습니다. 페이지를 새로 고치거나 최신 브라우저로 열어 주세요.';
+  }
+}
+window.addEventListener('error', failedToStart);
+window.addEventListener('unhandledrejection', failedToStart);
+
 // The core, or why it could not start: a page that cannot work says so and what to try,
 // and never offers a button that does nothing.
 async function loadCore() {
