@@ -55,6 +55,14 @@ foreach(arguments "--bogus" "--svg" "--csv;extra" "--svg;--csv" "--svg;-;--csv" 
     endif()
 endforeach()
 
+# A chart given by a bare name goes to the current folder.
+file(REMOVE "${work}/bare.svg")
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --svg bare.svg WORKING_DIRECTORY "${work}"
+    OUTPUT_QUIET ERROR_VARIABLE errors RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT EXISTS "${work}/bare.svg")
+    message(FATAL_ERROR "--svg bare.svg gave status ${status}: ${errors}")
+endif()
+
 # What the user typed is quoted as typed; a file name that looks like an option is explained.
 execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --set 1,2,3,4,5,0100 ERROR_VARIABLE errors)
 if(NOT errors MATCHES "^lotto-stats: --set 1,2,3,4,5,0100: 0100 is not a number from 1 to 45\r?\n")

@@ -76,8 +76,12 @@ bool begin_replacement(const char* path, ReplacedFile& file)
             name = at + 1;
         }
     }
-    std::snprintf(folder, sizeof folder, "%.*s", static_cast<int>(name - path),
-                  name == path ? "." : path);
+    // A bare name is in the current folder.
+    if (name == path) {
+        std::snprintf(folder, sizeof folder, ".");
+    } else {
+        std::snprintf(folder, sizeof folder, "%.*s", static_cast<int>(name - path), path);
+    }
     if (GetTempFileNameA(folder, "lot", 0, file.temporary) == 0) {
         file.temporary[0] = '\0';
         errno = EACCES;
