@@ -10,6 +10,7 @@
 #include <string>
 
 #include "history/draw_history.hpp"
+#include "visible_text.hpp"
 
 namespace {
 
@@ -34,27 +35,6 @@ Reading read_bytes(const std::string& bytes, DrawHistory& history)
     reading.ok = read_draw_stream(file, history, reading.error);
     std::fclose(file);
     return reading;
-}
-
-bool safe_to_show(const char* text)
-{
-    const auto* at = reinterpret_cast<const unsigned char*>(text);
-    while (*at != 0) {
-        if (*at < 0x20 || *at == 0x7F) {
-            return false;
-        }
-        const int length = *at < 0x80 ? 1 : *at >= 0xF0 ? 4 : *at >= 0xE0 ? 3 : *at >= 0xC2 ? 2 : 0;
-        if (length == 0) {
-            return false;
-        }
-        for (int i = 1; i < length; ++i) {
-            if ((at[i] & 0xC0U) != 0x80U) {
-                return false;
-            }
-        }
-        at += length;
-    }
-    return true;
 }
 
 void require_keepable(const DrawHistory& history)
@@ -120,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (reading.ok) {
         require_keepable(first);
     } else {
-        require(safe_to_show(reading.error.message), "messages are safe to show");
+        require(is_visible_text(reading.error.message), "messages are safe to show");
         require(reading.error.line >= 0, "a line number, or 0 for the whole file");
     }
 

@@ -12,6 +12,7 @@
 #include "scripted_console.hpp"
 #include "statistics/back_test.hpp"
 #include "statistics/score_distribution.hpp"
+#include "visible_text.hpp"
 
 namespace {
 
@@ -52,26 +53,6 @@ Reading read_text(const std::string& text)
     reading.ok = read_draw_history(path.c_str(), history, reading.error);
     std::remove(path.c_str());
     return reading;
-}
-
-// What a terminal may be shown: valid UTF-8 without a control byte.
-bool safe_to_show(const std::string& text)
-{
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const auto byte = static_cast<unsigned char>(text[at]);
-        if (byte < 0x20 || byte == 0x7F) {
-            return false;
-        }
-        const std::size_t length = byte < 0x80 ? 1 : byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
-        for (std::size_t i = 1; i < length; ++i) {
-            if (at + i >= text.size() ||
-                (static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        at += length - 1;
-    }
-    return true;
 }
 
 std::string replace_all(std::string text, const std::string& from, const std::string& to)
@@ -116,7 +97,10 @@ TEST(DrawHistory, EveryAcceptedShape)
         {"quoted fields, an empty quoted bonus",
          rounds(20,
                 [](int r) {
-                    return "\"" + std::to_string(r) + "\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"\"";
+                    std::string line = "\"";
+                    line += std::to_string(r);
+                    line += "\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"\"";
+                    return line;
                 }),
          0},
         {"an empty bonus field", rounds(20, [](int r) { return plain_line(r) + ","; }), 0},
@@ -238,7 +222,7 @@ TEST(DrawHistory, LongQuotesAreCutAtACharacterAndKeepTheReason)
     for (const std::string& quoted : {field, hangul + hangul + hangul + hangul + hangul}) {
         const Reading reading = read_text(rounds(20, plain_line) + "21," + quoted + ",2,3,4,5,6\n");
         const std::string message = reading.error.message;
-        EXPECT_TRUE(safe_to_show(message)) << message;
+        EXPECT_TRUE(is_visible_text(message)) << message;
         EXPECT_NE(message.find("...' is not a number from 1 to 45"), std::string::npos) << message;
         EXPECT_LT(message.size(), 120U) << message;
     }

@@ -65,6 +65,17 @@ struct StatsOptions {
     bool version;           // --version alone
 };
 
+// Whether the chart goes to standard output ("--svg -") or to a file of its name.
+bool chart_to_standard_output(const StatsOptions& options)
+{
+    return options.svg_path != nullptr && is_option(options.svg_path, "-");
+}
+
+bool chart_to_file(const StatsOptions& options)
+{
+    return options.svg_path != nullptr && !chart_to_standard_output(options);
+}
+
 ScoreDistribution distribution;
 DrawHistory history;
 BackTest back_test;
@@ -181,9 +192,7 @@ int parse_options(int argc, char** argv, StatsOptions& options)
                                argument);
         }
     }
-    const bool svg_to_standard_output =
-        options.svg_path != nullptr && is_option(options.svg_path, "-");
-    if (svg_to_standard_output && options.csv) {
+    if (chart_to_standard_output(options) && options.csv) {
         return usage_error(PROGRAM,
                            translatable("the CSV and the histogram cannot both go to standard "
                                         "output:"),
@@ -206,8 +215,7 @@ int refuse_overwriting_history(const StatsOptions& options)
     }
     char quoted[QUOTE_CAPACITY];
     quote_text(quoted, sizeof quoted, options.draws_path, NAME_SHOWN);
-    const bool svg_file = options.svg_path != nullptr && !is_option(options.svg_path, "-");
-    if (svg_file && same_file(options.svg_path, options.draws_path)) {
+    if (chart_to_file(options) && same_file(options.svg_path, options.draws_path)) {
         std::fprintf(stderr,
                      translate("lotto-stats: the chart would overwrite the draw history '%s'; "
                                "give --svg another file\n"),
@@ -260,23 +268,20 @@ int run_set_report(const NumberSet& set, const NonAppearingPoints& lists, const 
 int run_distribution_report(const StatsOptions& options, const NonAppearingPoints& lists,
                             const DrawHistory* draws)
 {
-    const bool svg_to_standard_output =
-        options.svg_path != nullptr && is_option(options.svg_path, "-");
     ReplacedFile chart{};
     // Opened now, so that a chart that cannot be written is known before the computation.
-    if (options.svg_path != nullptr && !svg_to_standard_output &&
-        !begin_replacement(options.svg_path, chart)) {
+    if (chart_to_file(options) && !begin_replacement(options.svg_path, chart)) {
         return cannot_write(options.svg_path);
     }
     tally_all_sets(MAX_NUMBER, lists, distribution);
     if (draws != nullptr) {
         run_back_test(*draws, back_test);
     }
-    if (svg_to_standard_output) {
+    if (chart_to_standard_output(options)) {
         write_svg(stdout, draws != nullptr);
         return finish_standard_output(PROGRAM);
     }
-    if (options.svg_path != nullptr) {
+    if (chart_to_file(options)) {
         write_svg(chart.stream, draws != nullptr);
         if (!commit_replacement(chart)) {
             return cannot_write(options.svg_path);
