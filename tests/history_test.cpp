@@ -28,6 +28,20 @@ std::string rounds(int count, std::string (*line_of)(int round), bool newest_fir
     return text;
 }
 
+// Saturdays from 2024-01-06 on; `separator` parts year, month and day.
+std::string saturday(int round, char separator = '-')
+{
+    static constexpr int DAYS[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int month = 0;
+    int day = 6 + 7 * (round - 1);
+    while (day > DAYS[month]) {
+        day -= DAYS[month++];
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "2024%c%02d%c%02d", separator, month + 1, separator, day);
+    return text;
+}
+
 std::string plain_line(int round)
 {
     const int a = round % 40 + 1;
@@ -77,15 +91,16 @@ TEST(DrawHistory, EveryAcceptedShape)
          "round,date,n1,n2,n3,n4,n5,n6,bonus\n" + rounds(
                                                       20,
                                                       [](int r) {
-                                                          return std::to_string(r) + ",2024-01-0" +
-                                                                 std::to_string(r % 9 + 1) +
-                                                                 ",45,1,7,3,9,2,44";
+                                                          return std::to_string(r) + "," +
+                                                                 saturday(r) + ",45,1,7,3,9,2,44";
                                                       },
                                                       true),
          44},
         {"a Korean header", "회차,추첨일,당첨번호,,,,,,보너스\n" + twenty, 0},
         {"dotted dates, tabs and runs of blanks",
-         rounds(20, [](int r) { return std::to_string(r) + "\t2024.12.31   1  2\t3 4 5 6"; }), 0},
+         rounds(20,
+                [](int r) { return std::to_string(r) + "\t" + saturday(r, '.') + "   1  2\t3 4 5 6"; }),
+         0},
         {"tabs between fields, an empty bonus cell",
          rounds(20, [](int r) { return std::to_string(r) + "\t1\t2\t3\t4\t5\t6\t"; }), 0},
         {"CRLF, a byte-order mark, blank and comment lines",
@@ -124,7 +139,8 @@ TEST(DrawHistory, EveryAcceptedShape)
         EXPECT_EQ(history.draws[4].bonus, shape.bonus_of_round_5) << shape.what;
     }
     read_text("round,date,a,b,c,d,e,f,bonus\n" +
-              rounds(20, [](int r) { return std::to_string(r) + ",2024-01-01,45,1,7,3,9,2,44"; }));
+              rounds(20, [](int r) { return std::to_string(r) + "," + saturday(r) + ",45,1,7,3,9,2,44"; }));
+    EXPECT_EQ(history.draws[4].date, 20240203);
     EXPECT_EQ(history.draws[4].numbers, (NumberSet{1, 2, 3, 7, 9, 45}));
     EXPECT_EQ(history.draws[4].bonus, 44);
 }
@@ -132,6 +148,9 @@ TEST(DrawHistory, EveryAcceptedShape)
 TEST(DrawHistory, EveryRuleWithWhereItIsBroken)
 {
     const std::string twenty = rounds(20, plain_line);
+    const std::string dated_twenty =
+        rounds(20, [](int r) { return std::to_string(r) + "," + saturday(r) + "," +
+                                      plain_line(r).substr(plain_line(r).find(',') + 1) + ",45"; });
     const std::string newest_first = rounds(20, plain_line, true);
     const auto after_first = [&](const std::string& first_line) {
         return first_line + "\n" + newest_first.substr(newest_first.find('\n') + 1);
@@ -157,7 +176,29 @@ TEST(DrawHistory, EveryRuleWithWhereItIsBroken)
         {twenty + "21,1,2,3,4,5,5\n", 21, "5 is drawn twice"},
         {twenty + "21,1,2,3,4,5,6,6\n", 21, "the bonus 6 is also a winning number"},
         {twenty + "21,2024-13-01,1,2,3,4,5,6\n", 21,
-         "the date '2024-13-01' is neither YYYY-MM-DD nor YYYY.MM.DD"},
+         "the date '2024-13-01' is no day of the calendar"},
+        {twenty + "21,2026-02-29,1,2,3,4,5,6\n", 21,
+         "the date '2026-02-29' is no day of the calendar"},
+        {twenty + "21,2026.04.31,1,2,3,4,5,6\n", 21,
+         "the date '2026.04.31' is no day of the calendar"},
+        {twenty + "21,2026-00-10,1,2,3,4,5,6\n", 21,
+         "the date '2026-00-10' is no day of the calendar"},
+        // Dates grow with the round, wherever the lines stand in the file.
+        {dated_twenty + "21," + saturday(20) + ",1,2,3,4,5,6,7\n", 21,
+         "round 21 is dated 2024-05-18, not after round 20 (2024-05-18, line 20)"},
+        {"21," + saturday(3) + ",1,2,3,4,5,6,7\n" + dated_twenty, 1,
+         "round 21 is dated 2024-01-20, not after round 20 (2024-05-18, line 21)"},
+        {dated_twenty + "21,2024-05-17,1,2,3,4,5,6,7\n", 21,
+         "round 21 is dated 2024-05-17, not after round 20 (2024-05-18, line 20)"},
+        // Where the other draws have a bonus, six numbers mean one was left out.
+        {dated_twenty + "21,2024-05-25,3,11,19,27,35,7\n", 21,
+         "round 21 has six numbers where the other draws have seven: a winning number or the "
+         "bonus is missing"},
+        {"21,2024-05-25,3,11,19,27,35,40,7\n" + dated_twenty + "22,3,11,19,27,35,7\n", 22,
+         "round 22 has six numbers where the other draws have seven: a winning number or the "
+         "bonus is missing"},
+        {dated_twenty + "7," + saturday(8) + "," + plain_line(7).substr(2) + ",45\n",
+         21, "round 7 is also on line 7, with another date"},
         {twenty + "21,2024/12/14,1,2,3,4,5,6\n", 21,
          "the date '2024/12/14' is neither YYYY-MM-DD nor YYYY.MM.DD"},
         // A field left empty never lets the bonus pass for a winning number.
@@ -269,7 +310,7 @@ std::int32_t points_after_absence(int number, int absent, int count = 20)
     history.count = count;
     for (int i = 0; i < count; ++i) {
         const bool holds = count - 1 - i == absent;
-        history.draws[i] = Draw{i + 1, {holds ? number : 39, 40, 41, 42, 43, 44}, 0, i + 1};
+        history.draws[i] = Draw{i + 1, {holds ? number : 39, 40, 41, 42, 43, 44}, 0, i + 1, 0};
     }
     const DrawsSinceDrawn absences = draws_since_drawn(history, count);
     EXPECT_EQ(absences[static_cast<std::size_t>(number)], absent);
@@ -323,7 +364,7 @@ TEST(OverdueNumbers, AHistoryWithTheBuiltInListsGivesTheBuiltInScreens)
 
 TEST(Prizes, ByMatchesAndTheBonus)
 {
-    const Draw draw{1, {1, 2, 3, 4, 5, 6}, 7, 1};
+    const Draw draw{1, {1, 2, 3, 4, 5, 6}, 7, 1, 0};
     const struct {
         NumberSet set;
         int prize;
@@ -335,14 +376,14 @@ TEST(Prizes, ByMatchesAndTheBonus)
         EXPECT_EQ(prize_of(c.set, draw), c.prize) << c.prize;
     }
     // Without a bonus in the history, five numbers are the 3rd prize.
-    EXPECT_EQ(prize_of({1, 2, 3, 4, 5, 7}, Draw{1, {1, 2, 3, 4, 5, 6}, 0, 1}), 3);
+    EXPECT_EQ(prize_of({1, 2, 3, 4, 5, 7}, Draw{1, {1, 2, 3, 4, 5, 6}, 0, 1, 0}), 3);
 }
 
 TEST(Prizes, EverySetAgainstOneDrawGivesTheKnownWinnersAndChances)
 {
     // The oracle: of all C(45,6) sets, one draw with a bonus has 1, 6, 228, 11,115 and
     // 182,780 winners of the five prizes.
-    const Draw draw{1, {3, 11, 19, 27, 35, 44}, 8, 1};
+    const Draw draw{1, {3, 11, 19, 27, 35, 44}, 8, 1, 0};
     std::int64_t winners[PRIZE_COUNT + 1] = {};
     NumberSet set{};
     for (set[0] = 1; set[0] <= 40; ++set[0]) {
@@ -394,9 +435,9 @@ TEST(BackTest, TheSixteenthDrawOfAMadeUpHistory)
     // and 35 (three odd).
     history.count = 16;
     for (int i = 0; i < 15; ++i) {
-        history.draws[i] = Draw{i + 1, {1, 2, 3, 4, 5, 6}, 0, i + 1};
+        history.draws[i] = Draw{i + 1, {1, 2, 3, 4, 5, 6}, 0, i + 1, 0};
     }
-    history.draws[15] = Draw{16, {7, 8, 9, 10, 11, 12}, 0, 16};
+    history.draws[15] = Draw{16, {7, 8, 9, 10, 11, 12}, 0, 16, 0};
     static BackTest test;
     run_back_test(history, test);
     ASSERT_EQ(test.count, 1);

@@ -45,7 +45,10 @@ endif()
 foreach(arguments "--bogus" "--svg" "--csv;extra" "--svg;--csv" "--svg;-;--csv" "--set;1,2,3"
         "--set;1,2,3,4,5,46" "--set;1,2,3,4,5,5" "--set;1,2,3,4,5,6;--csv" "--csv;--csv"
         "--svg;a.svg;--svg;b.svg" "--draws;a.csv;--draws;b.csv" "--help;--csv" "--csv;--version"
-        "--set;1,2,3,4,5,6;--set;1,2,3,4,5,7")
+        "--set;1,2,3,4,5,6;--set;1,2,3,4,5,7" "--back-test-csv;rows.csv"
+        "--draws;a.csv;--csv;--back-test-csv;-" "--draws;a.csv;--svg;-;--back-test-csv;-"
+        "--set;1,2,3,4,5,6;--draws;a.csv;--back-test-csv;r.csv" "--set;1,2,3,4,5,"
+        "--set;1,,2,3,4,5,6" "--set;1,2,3,4,5,6x")
     execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" ${arguments}
         OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
     string(REPLACE "\r\n" "\n" errors "${errors}")
@@ -61,6 +64,20 @@ execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --svg bare.svg WORKING_DIRE
     OUTPUT_QUIET ERROR_VARIABLE errors RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR NOT EXISTS "${work}/bare.svg")
     message(FATAL_ERROR "--svg bare.svg gave status ${status}: ${errors}")
+endif()
+
+# Sets as people copy them: blanks after commas, blanks alone; a negative number is named.
+foreach(typed "3, 11, 19, 27, 35, 7" "3 11 19 27 35 7" " 7,35,27,19,11,3 ")
+    execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --set "${typed}"
+        OUTPUT_VARIABLE output RESULT_VARIABLE status)
+    if(NOT status EQUAL 0 OR NOT output MATCHES "^Set 3 7 11 19 27 35, ")
+        message(FATAL_ERROR "--set '${typed}' gave status ${status}:\n${output}")
+    endif()
+endforeach()
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --set -1,2,3,4,5,6 ERROR_VARIABLE errors
+    RESULT_VARIABLE status)
+if(NOT status EQUAL 2 OR NOT errors MATCHES "^lotto-stats: --set -1,2,3,4,5,6: -1 is not a number from 1 to 45\r?\n")
+    message(FATAL_ERROR "--set -1,...: ${errors}")
 endif()
 
 # What the user typed is quoted as typed; a file name that looks like an option is explained.
@@ -116,7 +133,13 @@ set(history "round,date,n1,n2,n3,n4,n5,n6,bonus\n")
 foreach(round RANGE 20 1 -1)
     math(EXPR first "${round} % 39 + 1")
     math(EXPR last "${first} + 6")
-    string(APPEND history "${round},2025-01-01,${first},${last},40,41,42,43,44\n")
+    # Dates grow with the round, as the reader demands.
+    string(LENGTH "${round}" digits)
+    set(day "${round}")
+    if(digits EQUAL 1)
+        set(day "0${round}")
+    endif()
+    string(APPEND history "${round},2025-01-${day},${first},${last},40,41,42,43,44\n")
 endforeach()
 file(WRITE "${work}/draws.csv" "${history}")
 execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${work}/draws.csv"
@@ -130,12 +153,23 @@ foreach(expected "^Scored with the lists of the draw history .*, as of round 20\
         message(FATAL_ERROR "the history report lacks '${expected}' (status ${status}, ${errors}):\n${report}")
     endif()
 endforeach()
+# Each CSV output is one table with one header: the distribution alone with --csv, the
+# back-test's rows alone in their own file or on standard output.
 execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${work}/draws.csv" --csv
+        --back-test-csv "${work}/rows.csv"
     OUTPUT_VARIABLE csv RESULT_VARIABLE status)
 string(REPLACE "\r\n" "\n" csv "${csv}")
-if(NOT status EQUAL 0 OR NOT csv MATCHES "\n\nround,total,mid_rank\n16,[0-9]+,0\\.[0-9]+\n"
-   OR NOT csv MATCHES "\n20,[0-9]+,0\\.[0-9]+\n$")
-    message(FATAL_ERROR "--draws --csv gave status ${status}:\n${csv}")
+file(READ "${work}/rows.csv" rows)
+string(REPLACE "\r\n" "\n" rows "${rows}")
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${work}/draws.csv" --back-test-csv -
+    OUTPUT_VARIABLE rows_out RESULT_VARIABLE rows_status)
+string(REPLACE "\r\n" "\n" rows_out "${rows_out}")
+if(NOT status EQUAL 0 OR NOT csv MATCHES "^criterion,outcome,points,all_sets,proposable_sets\n"
+   OR csv MATCHES "\n\n" OR csv MATCHES "round,total"
+   OR NOT rows MATCHES "^round,total,mid_rank\n16,[0-9]+,0\\.[0-9]+\n"
+   OR NOT rows MATCHES "\n20,[0-9]+,0\\.[0-9]+\n$" OR NOT rows_status EQUAL 0
+   OR NOT rows_out STREQUAL rows)
+    message(FATAL_ERROR "--draws --csv --back-test-csv gave status ${status}:\n${csv}\n${rows}")
 endif()
 execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${work}/draws.csv" --set 1,2,3,40,41,42
     OUTPUT_VARIABLE prizes RESULT_VARIABLE status)

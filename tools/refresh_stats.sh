@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Rebuilds lotto-stats and puts its current report and histogram into README.md and
 # docs/images/score-histogram.svg, the same in Korean into tests/expected/stats-report.ko.txt
-# and docs/images/score-histogram.ko.svg, and the history part of its report on a made-up
-# history into README.md.
+# and docs/images/score-histogram.ko.svg, and the history part of its report on the real
+# draws shipped in data/draws.csv into README.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,10 +27,7 @@ replace_block() {
 
 replace_block stats-report "$report"
 
-# The history part of the report on a made-up history (tools/made_up_history.py).
-tools/made_up_history.py 200 > "$report.csv"
-LC_ALL=C ./build/default/lotto-stats --draws "$report.csv" | sed -n '/^Draw history:/,$p' \
-    | sed "s|$report.csv|made-up-draws.csv|" > "$report"
+# The history part of the report on the real draws.
+LC_ALL=C ./build/default/lotto-stats --draws data/draws.csv | sed -n '/^Draw history:/,$p' > "$report"
 replace_block history-report "$report"
-rm -f "$report.csv"
 echo "README.md, tests/expected and docs/images refreshed"

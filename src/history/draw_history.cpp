@@ -91,20 +91,35 @@ bool holds_digit(const Field& field)
                         [](char c) { return c >= '0' && c <= '9'; }) != field.text + field.length;
 }
 
-// YYYY-MM-DD or YYYY.MM.DD.
-bool is_date(const Field& field)
+enum class DateForm { Valid, NotDate, NotOnCalendar };
+
+int days_in_month(std::int32_t year, std::int32_t month)
+{
+    static constexpr int DAYS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : DAYS[month - 1];
+}
+
+// YYYY-MM-DD or YYYY.MM.DD, and a day the calendar has; `date` gets YYYYMMDD.
+DateForm read_date(const Field& field, std::int32_t& date)
 {
     if (field.length != 10 || (field.text[4] != '-' && field.text[4] != '.') ||
         field.text[7] != field.text[4]) {
-        return false;
+        return DateForm::NotDate;
     }
     std::int32_t year = 0;
     std::int32_t month = 0;
     std::int32_t day = 0;
-    return whole_number(Field{field.text, 4}, year) &&
-           whole_number(Field{field.text + 5, 2}, month) &&
-           whole_number(Field{field.text + 8, 2}, day) && month >= 1 && month <= 12 && day >= 1 &&
-           day <= 31;
+    if (!whole_number(Field{field.text, 4}, year) ||
+        !whole_number(Field{field.text + 5, 2}, month) ||
+        !whole_number(Field{field.text + 8, 2}, day)) {
+        return DateForm::NotDate;
+    }
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > days_in_month(year, month)) {
+        return DateForm::NotOnCalendar;
+    }
+    date = year * 10000 + month * 100 + day;
+    return DateForm::Valid;
 }
 
 // Meant as a date: digits parted twice by '-', '.' or '/'. A sign or a decimal point alone
@@ -170,9 +185,16 @@ LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, Histo
                     translate("the round '%s' is not a positive whole number"), quoted(round).text);
         return LineKind::Invalid;
     }
-    if (dated && !is_date(fields.field[1])) {
+    const DateForm date = dated ? read_date(fields.field[1], draw.date) : DateForm::Valid;
+    if (date == DateForm::NotDate) {
         format_text(error.message, sizeof error.message,
                     translate("the date '%s' is neither YYYY-MM-DD nor YYYY.MM.DD"),
+                    quoted(fields.field[1]).text);
+        return LineKind::Invalid;
+    }
+    if (date == DateForm::NotOnCalendar) {
+        format_text(error.message, sizeof error.message,
+                    translate("the date '%s' is no day of the calendar"),
                     quoted(fields.field[1]).text);
         return LineKind::Invalid;
     }
@@ -261,7 +283,8 @@ struct DrawStore {
 // A round given twice must be the same draw both times; the message says how they differ.
 bool same_draw(const Draw& earlier, const Draw& draw, HistoryError& error)
 {
-    if (earlier.numbers == draw.numbers && earlier.bonus == draw.bonus) {
+    if (earlier.numbers == draw.numbers && earlier.bonus == draw.bonus &&
+        (earlier.date == draw.date || earlier.date == 0 || draw.date == 0)) {
         return true;
     }
     error.line = draw.line;
@@ -273,6 +296,10 @@ bool same_draw(const Draw& earlier, const Draw& draw, HistoryError& error)
         format_text(error.message, sizeof error.message,
                     translate("round %d is also on line %d, with the bonus %d; here it has none"),
                     draw.round, earlier.line, earlier.bonus);
+    } else if (earlier.numbers == draw.numbers && earlier.bonus == draw.bonus) {
+        format_text(error.message, sizeof error.message,
+                    translate("round %d is also on line %d, with another date"), draw.round,
+                    earlier.line);
     } else {
         format_text(error.message, sizeof error.message,
                     translate("round %d is also on line %d, with other numbers"), draw.round,
@@ -318,6 +345,60 @@ bool check_rounds(const DrawHistory& history, HistoryError& error)
         format_text(error.message, sizeof error.message,
                     translate("%d draws; at least %d are needed"), history.count, MIN_DRAWS);
         return false;
+    }
+    return true;
+}
+
+// Where the other draws have a bonus, a draw without one has lost a number: its bonus was
+// read as a winning number. The first such line in the file is named.
+bool check_bonuses(const DrawHistory& history, HistoryError& error)
+{
+    const Draw* without = nullptr;
+    bool any_bonus = false;
+    for (int i = 0; i < history.count; ++i) {
+        const Draw& draw = history.draws[i];
+        any_bonus = any_bonus || draw.bonus != 0;
+        if (draw.bonus == 0 && (without == nullptr || draw.line < without->line)) {
+            without = &draw;
+        }
+    }
+    if (!any_bonus || without == nullptr) {
+        return true;
+    }
+    error.line = without->line;
+    format_text(error.message, sizeof error.message,
+                translate("round %d has six numbers where the other draws have seven: a winning "
+                          "number or the bonus is missing"),
+                without->round);
+    return false;
+}
+
+void write_date(char (&text)[11], std::int32_t date)
+{
+    format_text(text, sizeof text, "%04d-%02d-%02d", date / 10000, date / 100 % 100, date % 100);
+}
+
+// Dates, where the lines give them, grow with the round.
+bool check_dates(const DrawHistory& history, HistoryError& error)
+{
+    const Draw* previous = nullptr;
+    for (int i = 0; i < history.count; ++i) {
+        const Draw& draw = history.draws[i];
+        if (draw.date == 0) {
+            continue;
+        }
+        if (previous != nullptr && draw.date <= previous->date) {
+            char date[11];
+            char earlier[11];
+            write_date(date, draw.date);
+            write_date(earlier, previous->date);
+            error.line = draw.line;
+            format_text(error.message, sizeof error.message,
+                        translate("round %d is dated %s, not after round %d (%s, line %d)"),
+                        draw.round, date, previous->round, earlier, previous->line);
+            return false;
+        }
+        previous = &draw;
     }
     return true;
 }
@@ -485,5 +566,6 @@ bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error
         return refuse(error, 0, error_text(errno != 0 ? errno : EIO));
     }
     store.sort_all();
-    return check_rounds(history, error);
+    return check_rounds(history, error) && check_bonuses(history, error) &&
+           check_dates(history, error);
 }

@@ -13,6 +13,7 @@ struct Draw {
     NumberSet numbers;
     std::int32_t bonus;
     std::int32_t line; // where it stands in the file, for messages
+    std::int32_t date; // YYYYMMDD as one number, 0 when the line gives none
 };
 
 // Room for more than 78 years of weekly draws, counted as distinct rounds.

@@ -130,7 +130,7 @@ void write_history_report(std::FILE* out, const DrawHistory& history, const Back
 
 void write_back_test_csv(std::FILE* out, const BackTest& test)
 {
-    std::fprintf(out, "\nround,total,mid_rank\n");
+    std::fprintf(out, "round,total,mid_rank\n");
     for (int index = 0; index < test.count; ++index) {
         const BackTestDraw& draw = test.draws[index];
         std::fprintf(out, "%d,%d,%.6f\n", draw.round, draw.total, draw.mid_rank);

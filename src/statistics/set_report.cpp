@@ -42,12 +42,12 @@ void write_place(std::FILE* out, const TotalCounts& totals, int total)
 {
     const auto [below, equal, above, all] = place_of(totals, total);
     std::fprintf(out, translate("\nAmong the %s proposable sets\n"), with_thousands(all).text);
-    std::fprintf(out, "  %s%12s  %9.5f %%\n", align_left(translate("a lower total"), 26).text,
-                 with_thousands(below).text, percent_of(below, all));
-    std::fprintf(out, "  %s%12s  %9.5f %%\n", align_left(translate("the same total"), 26).text,
-                 with_thousands(equal).text, percent_of(equal, all));
-    std::fprintf(out, "  %s%12s  %9.5f %%\n", align_left(translate("a higher total"), 26).text,
-                 with_thousands(above).text, percent_of(above, all));
+    std::fprintf(out, "  %s%12s  %9s %%\n", align_left(translate("a lower total"), 26).text,
+                 with_thousands(below).text, share_of(below, all, 5).text);
+    std::fprintf(out, "  %s%12s  %9s %%\n", align_left(translate("the same total"), 26).text,
+                 with_thousands(equal).text, share_of(equal, all, 5).text);
+    std::fprintf(out, "  %s%12s  %9s %%\n", align_left(translate("a higher total"), 26).text,
+                 with_thousands(above).text, share_of(above, all, 5).text);
 }
 
 void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& history)

@@ -48,9 +48,11 @@ const char* usage_text()
         "  --draws FILE   score with the numbers that have not come up lately in the draw\n"
         "                 history in FILE (- for standard input), and add the history: the\n"
         "                 lists, how often each number was drawn, and a back-test of the\n"
-        "                 score over every draw (with --csv its rows round,total,mid_rank\n"
-        "                 follow the distribution; with --svg the image shows it too); with\n"
+        "                 score over every draw (with --svg the image shows it too); with\n"
         "                 --set, the prizes the set would have won in the history\n"
+        "  --back-test-csv FILE  with --draws, also write the back-test's rows\n"
+        "                 (round,total,mid_rank) as CSV to FILE; with - as FILE, write\n"
+        "                 only them, to standard output\n"
         "  -h, --help     show this help and exit\n"
         "  --version      show the version and exit\n");
 }
@@ -60,6 +62,7 @@ struct StatsOptions {
     const char* draws_path; // --draws FILE: score with this history and report on it
     const char* svg_path;   // --svg FILE: also the chart; "-" for the chart alone, on stdout
     const char* set_list;   // --set LIST: one set instead of all sets
+    const char* back_test_csv_path; // --back-test-csv FILE: the back-test's rows; "-" alone
     bool csv;               // --csv: the raw distribution instead of the report
     bool help;              // --help alone
     bool version;           // --version alone
@@ -74,6 +77,17 @@ bool chart_to_standard_output(const StatsOptions& options)
 bool chart_to_file(const StatsOptions& options)
 {
     return options.svg_path != nullptr && !chart_to_standard_output(options);
+}
+
+// Each CSV output is one table: the back-test's rows go to a way out of their own.
+bool rows_to_standard_output(const StatsOptions& options)
+{
+    return options.back_test_csv_path != nullptr && is_option(options.back_test_csv_path, "-");
+}
+
+bool rows_to_file(const StatsOptions& options)
+{
+    return options.back_test_csv_path != nullptr && !rows_to_standard_output(options);
 }
 
 ScoreDistribution distribution;
@@ -96,26 +110,48 @@ int set_error(const char* list, const char* format, ...)
     return STATUS_USAGE;
 }
 
-// Six distinct numbers from 1 to 45 with a comma between each two, sorted into `set`. A
-// number is quoted as it was typed.
+// Six distinct numbers from 1 to 45, parted by commas, blanks or both, as people copy
+// them ("3,11,19", "3, 11, 19", "3 11 19"), sorted into `set`. A number is quoted as it
+// was typed.
 int parse_set(const char* list, NumberSet& set)
 {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     int count = 0;
     const char* at = list;
+    while (blank(*at)) {
+        ++at;
+    }
     for (;;) {
         const char* start = at;
         int number = 0;
+        if (*at == '-' || *at == '+') {
+            ++at; // a sign is quoted with its number: "-1 is not a number from 1 to 45"
+        }
         while (*at >= '0' && *at <= '9') {
             number = at - start < 9 ? number * 10 + (*at - '0') : MAX_NUMBER + 1;
             ++at;
         }
-        const int digits = static_cast<int>(at - start);
-        if (digits == 0 || (*at != ',' && *at != '\0')) {
+        const int length = static_cast<int>(at - start);
+        const bool signed_number = length > 1 && (*start == '-' || *start == '+');
+        const char* end = at;
+        while (blank(*at)) {
+            ++at;
+        }
+        const bool comma = *at == ',';
+        if (comma) {
+            ++at;
+            while (blank(*at)) {
+                ++at;
+            }
+        }
+        const bool digits = length > 0 && (*start != '-' && *start != '+');
+        if ((!digits && !signed_number) || (*end != ',' && *end != '\0' && !blank(*end)) ||
+            (comma && *at == '\0')) {
             return set_error(list, "%s",
                              translate("six numbers from 1 to 45 with commas between them"));
         }
-        if (number < 1 || number > MAX_NUMBER) {
-            return set_error(list, translate("%.*s is not a number from 1 to 45"), digits, start);
+        if (signed_number || number < 1 || number > MAX_NUMBER) {
+            return set_error(list, translate("%.*s is not a number from 1 to 45"), length, start);
         }
         if (count == NUMBERS_PER_SET) {
             return set_error(list, translate("more than %d numbers"), NUMBERS_PER_SET);
@@ -129,7 +165,6 @@ int parse_set(const char* list, NumberSet& set)
         if (*at == '\0') {
             break;
         }
-        ++at;
     }
     if (count < NUMBERS_PER_SET) {
         return set_error(list, translate("six numbers are needed, not %d"), count);
@@ -143,6 +178,11 @@ int parse_set(const char* list, NumberSet& set)
 int missing_value(const char* option, const char* next)
 {
     const bool file = !is_option(option, "--set");
+    // "--set -1,2,3,4,5,6" is a set with a negative number in it, not a missing set.
+    if (!file && next != nullptr && next[0] == '-' && next[1] >= '0' && next[1] <= '9') {
+        NumberSet set{};
+        return parse_set(next, set);
+    }
     return usage_error(PROGRAM,
                        file ? translatable("a file name must follow")
                             : translatable("six numbers must follow"),
@@ -160,7 +200,9 @@ int parse_options(int argc, char** argv, StatsOptions& options)
         const char** value_of = is_option(argument, "--svg")     ? &options.svg_path
                                 : is_option(argument, "--set")   ? &options.set_list
                                 : is_option(argument, "--draws") ? &options.draws_path
-                                                                 : nullptr;
+                                : is_option(argument, "--back-test-csv")
+                                    ? &options.back_test_csv_path
+                                    : nullptr;
         if (is_option(argument, "--help") || is_option(argument, "-h") ||
             is_option(argument, "--version")) {
             if (!alone) {
@@ -192,13 +234,26 @@ int parse_options(int argc, char** argv, StatsOptions& options)
                                argument);
         }
     }
+    const int to_standard_output = (chart_to_standard_output(options) ? 1 : 0) +
+                                   (rows_to_standard_output(options) ? 1 : 0) +
+                                   (options.csv ? 1 : 0);
+    if (rows_to_standard_output(options) && to_standard_output > 1) {
+        return usage_error(PROGRAM,
+                           translatable("only one table or chart can go to standard output:"),
+                           "--back-test-csv -");
+    }
+    if (options.back_test_csv_path != nullptr && options.draws_path == nullptr) {
+        return usage_error(PROGRAM, translatable("a back-test needs a draw history (--draws):"),
+                           "--back-test-csv");
+    }
     if (chart_to_standard_output(options) && options.csv) {
         return usage_error(PROGRAM,
                            translatable("the CSV and the histogram cannot both go to standard "
                                         "output:"),
                            "--svg -");
     }
-    if (options.set_list != nullptr && (options.csv || options.svg_path != nullptr)) {
+    if (options.set_list != nullptr &&
+        (options.csv || options.svg_path != nullptr || options.back_test_csv_path != nullptr)) {
         return usage_error(PROGRAM,
                            translatable("--csv and --svg describe all sets; they do not go with"),
                            "--set");
@@ -219,6 +274,13 @@ int refuse_overwriting_history(const StatsOptions& options)
         std::fprintf(stderr,
                      translate("lotto-stats: the chart would overwrite the draw history '%s'; "
                                "give --svg another file\n"),
+                     quoted);
+        return STATUS_USAGE;
+    }
+    if (rows_to_file(options) && same_file(options.back_test_csv_path, options.draws_path)) {
+        std::fprintf(stderr,
+                     translate("lotto-stats: the back-test's rows would overwrite the draw "
+                               "history '%s'; give --back-test-csv another file\n"),
                      quoted);
         return STATUS_USAGE;
     }
@@ -269,29 +331,46 @@ int run_distribution_report(const StatsOptions& options, const NonAppearingPoint
                             const DrawHistory* draws)
 {
     ReplacedFile chart{};
-    // Opened now, so that a chart that cannot be written is known before the computation.
+    ReplacedFile rows{};
+    // Opened now, so that a file that cannot be written is known before the computation.
     if (chart_to_file(options) && !begin_replacement(options.svg_path, chart)) {
         return cannot_write(options.svg_path);
+    }
+    if (rows_to_file(options) && !begin_replacement(options.back_test_csv_path, rows)) {
+        const int reason = errno;
+        abandon_replacement(chart);
+        errno = reason;
+        return cannot_write(options.back_test_csv_path);
     }
     tally_all_sets(MAX_NUMBER, lists, distribution);
     if (draws != nullptr) {
         run_back_test(*draws, back_test);
     }
+    if (chart_to_file(options)) {
+        write_svg(chart.stream, draws != nullptr);
+        if (!commit_replacement(chart)) {
+            const int reason = errno;
+            abandon_replacement(rows);
+            errno = reason;
+            return cannot_write(options.svg_path);
+        }
+    }
+    if (rows_to_file(options)) {
+        write_back_test_csv(rows.stream, back_test);
+        if (!commit_replacement(rows)) {
+            return cannot_write(options.back_test_csv_path);
+        }
+    }
+    if (rows_to_standard_output(options)) {
+        write_back_test_csv(stdout, back_test);
+        return finish_standard_output(PROGRAM);
+    }
     if (chart_to_standard_output(options)) {
         write_svg(stdout, draws != nullptr);
         return finish_standard_output(PROGRAM);
     }
-    if (chart_to_file(options)) {
-        write_svg(chart.stream, draws != nullptr);
-        if (!commit_replacement(chart)) {
-            return cannot_write(options.svg_path);
-        }
-    }
     if (options.csv) {
         write_csv_report(stdout, distribution);
-        if (draws != nullptr) {
-            write_back_test_csv(stdout, back_test);
-        }
         return finish_standard_output(PROGRAM);
     }
     if (draws != nullptr) {

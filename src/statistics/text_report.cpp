@@ -20,11 +20,11 @@ void write_set_counts(std::FILE* out, const ScoreDistribution& d)
     std::fprintf(out, translate("Sets of six numbers from 1 to %d\n"), d.highest_number);
     std::fprintf(out, "  %s%12s\n", align_left(translate("all sets"), 26).text,
                  with_thousands(d.sets[ALL_SETS]).text);
-    std::fprintf(out, "  %s%12s  %6.2f %%\n", align_left(translate("proposable"), 26).text,
+    std::fprintf(out, "  %s%12s  %6s %%\n", align_left(translate("proposable"), 26).text,
                  with_thousands(d.sets[PROPOSABLE_SETS]).text,
-                 percent_of(d.sets[PROPOSABLE_SETS], d.sets[ALL_SETS]));
-    std::fprintf(out, "  %s%12s  %6.2f %%\n", align_left(translate("rejected"), 26).text,
-                 with_thousands(rejected).text, percent_of(rejected, d.sets[ALL_SETS]));
+                 share_of(d.sets[PROPOSABLE_SETS], d.sets[ALL_SETS], 2).text);
+    std::fprintf(out, "  %s%12s  %6s %%\n", align_left(translate("rejected"), 26).text,
+                 with_thousands(rejected).text, share_of(rejected, d.sets[ALL_SETS], 2).text);
     std::fprintf(out, "    %s%12s\n", align_left(translate("all odd"), 24).text,
                  with_thousands(d.rejected_by[REJECTED_ALL_ODD]).text);
     std::fprintf(out, "    %s%12s\n", align_left(translate("all even"), 24).text,
@@ -45,11 +45,11 @@ void write_criterion(std::FILE* out, const ScoreDistribution& d, ReportedCriteri
                  align_right(translate("proposable"), 14).text, "%");
     for (int i = 0; i < count; ++i) {
         const OutcomeRow& row = rows[i];
-        std::fprintf(out, "  %s%7d%14s%9.3f%14s%9.3f\n", align_left(row.label, 14).text, row.points,
+        std::fprintf(out, "  %s%7d%14s%9s%14s%9s\n", align_left(row.label, 14).text, row.points,
                      with_thousands(row.sets[ALL_SETS]).text,
-                     percent_of(row.sets[ALL_SETS], d.sets[ALL_SETS]),
+                     share_of(row.sets[ALL_SETS], d.sets[ALL_SETS], 3).text,
                      with_thousands(row.sets[PROPOSABLE_SETS]).text,
-                     percent_of(row.sets[PROPOSABLE_SETS], d.sets[PROPOSABLE_SETS]));
+                     share_of(row.sets[PROPOSABLE_SETS], d.sets[PROPOSABLE_SETS], 3).text);
     }
 }
 
@@ -73,12 +73,12 @@ void write_totals(std::FILE* out, const ScoreDistribution& d)
     const int first = summary.lowest - summary.lowest % THRESHOLD_STEP;
     for (int threshold = first; threshold <= summary.highest; threshold += THRESHOLD_STEP) {
         const std::int64_t sets = sets_scoring_at_least(totals, threshold);
-        std::fprintf(out, "  %-26d%12s%12.3f\n", threshold, with_thousands(sets).text,
-                     percent_of(sets, summary.sets));
+        std::fprintf(out, "  %-26d%12s%12s\n", threshold, with_thousands(sets).text,
+                     share_of(sets, summary.sets, 3).text);
     }
     const std::int64_t at_best = totals[summary.highest];
-    std::fprintf(out, "  %-26d%12s%12.5f\n", summary.highest, with_thousands(at_best).text,
-                 percent_of(at_best, summary.sets));
+    std::fprintf(out, "  %-26d%12s%12s\n", summary.highest, with_thousands(at_best).text,
+                 share_of(at_best, summary.sets, 5).text);
 }
 
 } // namespace

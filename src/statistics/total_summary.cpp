@@ -2,6 +2,7 @@
 
 #include <cinttypes>
 #include <cstdio>
+#include <cstdlib>
 
 TotalSummary summarize_totals(const std::int64_t (&totals)[MAX_TOTAL_POINTS + 1])
 {
@@ -43,6 +44,21 @@ std::int64_t sets_scoring_at_least(const std::int64_t (&totals)[MAX_TOTAL_POINTS
 double percent_of(std::int64_t part, std::int64_t whole)
 {
     return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
+}
+
+ShareText share_of(std::int64_t part, std::int64_t whole, int decimals)
+{
+    constexpr int MOST_DECIMALS = 12;
+    const double percent = percent_of(part, whole);
+    ShareText share{};
+    for (int digits = decimals;; ++digits) {
+        std::snprintf(share.text, sizeof share.text, "%.*f", digits, percent);
+        const double shown = std::strtod(share.text, nullptr);
+        const bool misleading = (part > 0 && shown == 0.0) || (part < whole && shown == 100.0);
+        if (!misleading || digits == MOST_DECIMALS) {
+            return share;
+        }
+    }
 }
 
 CountText with_thousands(std::int64_t count)

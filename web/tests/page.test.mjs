@@ -202,7 +202,7 @@ for (const engine of installedEngines()) {
       const lines = ['round,date,n1,n2,n3,n4,n5,n6,bonus'];
       for (let round = 30; round >= 1; round -= 1) {
         const first = (round * 7) % 33 + 1;
-        lines.push(`${round},2025-01-01,${first},${first + 1},${first + 3},40,43,45,44`);
+        lines.push(`${round},2025-01-${String(round).padStart(2, '0')},${first},${first + 1},${first + 3},40,43,45,44`);
       }
       writeFileSync(history, `${lines.join('\n')}\n`);
       const page = await open('/?seed=20261206');
