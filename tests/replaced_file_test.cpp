@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -142,3 +143,39 @@ TEST(ReplacedFile, SameFileByAnyName)
 }
 
 } // namespace
+
+TEST(ReplacedFile, ASignalThatEndsTheProgramTakesTheTemporaryFileWithIt)
+{
+    const fs::path folder = own_folder();
+    const fs::path target = folder / "chart.svg";
+    write(target, "old");
+    for (int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ReplacedFile file{};
+            if (!begin_replacement(target.c_str(), file)) {
+                _exit(3);
+            }
+            std::fputs("new, never to be seen", file.stream);
+            std::fflush(file.stream);
+            raise(signal_number);
+            _exit(4); // not reached: the signal ends the child
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal_number)
+            << "signal " << signal_number << ", status " << status;
+        EXPECT_EQ(files_in(folder), 1) << "a temporary file outlived signal " << signal_number;
+        EXPECT_EQ(contents(target), "old");
+    }
+    // Once the replacement is over the signals are as they were.
+    ReplacedFile file{};
+    ASSERT_TRUE(begin_replacement(target.c_str(), file));
+    std::fputs("new", file.stream);
+    ASSERT_TRUE(commit_replacement(file));
+    struct sigaction action {};
+    sigaction(SIGTERM, nullptr, &action);
+    EXPECT_EQ(action.sa_handler, SIG_DFL);
+    EXPECT_EQ(contents(target), "new");
+}

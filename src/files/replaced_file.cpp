@@ -1,4 +1,5 @@
 #include "files/replaced_file.hpp"
+#include "files/temporary_files.hpp"
 
 #include <cerrno>
 #include <cstdio>
@@ -23,6 +24,7 @@ bool commit_replacement(ReplacedFile& file)
     if (!ok && file.temporary[0] != '\0') {
         std::remove(file.temporary);
     }
+    untrack_temporary(file.temporary);
     file.temporary[0] = '\0';
     errno = reason != 0 ? reason : EIO;
     return ok;
@@ -36,6 +38,7 @@ void abandon_replacement(ReplacedFile& file)
     }
     if (file.temporary[0] != '\0') {
         std::remove(file.temporary);
+        untrack_temporary(file.temporary);
         file.temporary[0] = '\0';
     }
 }

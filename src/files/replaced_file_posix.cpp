@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "files/replaced_file.hpp"
+#include "files/temporary_files.hpp"
 
 static_assert(PATH_MAX <= PATH_CAPACITY, "realpath writes up to PATH_MAX bytes");
 
@@ -84,9 +85,18 @@ bool begin_replacement(const char* path, ReplacedFile& file)
         errno = ENAMETOOLONG;
         return false;
     }
+    // Tracked before it exists, so that no signal can come between.
+    if (!track_temporary(file.temporary)) {
+        file.temporary[0] = '\0';
+        errno = EMFILE;
+        return false;
+    }
     const int descriptor = mkstemp(file.temporary);
     if (descriptor < 0) {
+        const int reason = errno;
+        untrack_temporary(file.temporary);
         file.temporary[0] = '\0';
+        errno = reason;
         return false;
     }
     // mkstemp makes the file for its owner only; the new file gets what the old one had.
@@ -95,6 +105,7 @@ bool begin_replacement(const char* path, ReplacedFile& file)
         const int reason = errno;
         close(descriptor);
         unlink(file.temporary);
+        untrack_temporary(file.temporary);
         file.temporary[0] = '\0';
         errno = reason;
         return false;

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "files/replaced_file.hpp"
+#include "files/temporary_files.hpp"
 
 namespace {
 
@@ -87,10 +88,19 @@ bool begin_replacement(const char* path, ReplacedFile& file)
         errno = EACCES;
         return false;
     }
-    file.stream = std::fopen(file.temporary, "wb");
-    if (file.stream == nullptr) {
+    if (!track_temporary(file.temporary)) {
         DeleteFileA(file.temporary);
         file.temporary[0] = '\0';
+        errno = EMFILE;
+        return false;
+    }
+    file.stream = std::fopen(file.temporary, "wb");
+    if (file.stream == nullptr) {
+        const int reason = errno;
+        DeleteFileA(file.temporary);
+        untrack_temporary(file.temporary);
+        file.temporary[0] = '\0';
+        errno = reason;
         return false;
     }
     return true;
