@@ -34,6 +34,13 @@ bool commit_replacement(ReplacedFile& file);
 // Gives up the replacement: the target stays as it was.
 void abandon_replacement(ReplacedFile& file);
 
+// Replaces the file at `path` with `old` (open for reading, at any place) in which `text`
+// stands at byte `at`: every other byte as it was. With `check`, the new file is read back
+// before it takes the old one's place, and kept only if `check` says so. False, with errno
+// saying why (EINVAL for a failed check), leaving the old file as it was.
+bool replace_with_insertion(const char* path, std::FILE* old, long at, const char* text,
+                            bool (*check)(std::FILE* written) = nullptr);
+
 // What the platform's part gives the rest: everything written put on the disk, and a
 // file renamed over another that may exist. False, with errno saying why, on failure.
 bool flush_to_disk(std::FILE* stream);

@@ -118,7 +118,20 @@ bool flush_to_disk(std::FILE* stream)
     return fsync(fileno(stream)) == 0;
 }
 
+// The rename is on the disk only once the folder is.
 bool move_over(const char* from, const char* to)
 {
-    return std::rename(from, to) == 0;
+    if (std::rename(from, to) != 0) {
+        return false;
+    }
+    const char* slash = std::strrchr(to, '/');
+    char folder[PATH_CAPACITY];
+    std::snprintf(folder, sizeof folder, "%.*s", slash == nullptr ? 1 : static_cast<int>(slash - to) + 1,
+                  slash == nullptr ? "." : to);
+    const int descriptor = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        fsync(descriptor); // some file systems cannot sync a folder; the rename stands
+        close(descriptor);
+    }
+    return true;
 }

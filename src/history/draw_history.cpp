@@ -6,90 +6,12 @@
 #include <cstring>
 
 #include "text/error_text.hpp"
+#include "text/text_lines.hpp"
 #include "text/quoted_text.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
 
 namespace {
-
-constexpr int MAX_FIELDS = 9; // the round, a date, six numbers and a bonus
-
-struct Field {
-    const char* text;
-    int length;
-};
-
-// The fields of a line, and where it leaves one empty.
-struct Fields {
-    Field field[MAX_FIELDS + 1];
-    int count;          // fields with text, also those beyond the room for them
-    int empty_place;    // the place (from 1) of the first empty field before the last one
-    int trailing_empty; // empty fields after the last one with text
-};
-
-bool is_blank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-// Commas part the fields of a line that has a comma, tabs those of a line without; blanks,
-// tabs beside commas and a spreadsheet's double quotes only pad. Two parting characters
-// with nothing between them leave a field empty, so that no field can go missing unseen.
-Fields split_fields(const char* text)
-{
-    const char delimiter = std::strchr(text, ',') != nullptr ? ',' : '\t';
-    Fields fields{};
-    int delimiters = 0; // since the last field
-    const char* at = text;
-    while (*at != '\0') {
-        if (*at == delimiter) {
-            ++delimiters;
-            ++at;
-            continue;
-        }
-        if (is_blank(*at) || *at == '"') {
-            ++at;
-            continue;
-        }
-        const bool empty_before = fields.count == 0 ? delimiters > 0 : delimiters > 1;
-        if (empty_before && fields.empty_place == 0) {
-            fields.empty_place = fields.count + 1;
-        }
-        delimiters = 0;
-        const char* start = at;
-        while (*at != '\0' && *at != ',' && !is_blank(*at) && *at != '"') {
-            ++at;
-        }
-        if (fields.count <= MAX_FIELDS) {
-            fields.field[fields.count] = Field{start, static_cast<int>(at - start)};
-        }
-        ++fields.count;
-    }
-    fields.trailing_empty = fields.count > 0 ? delimiters : 0;
-    return fields;
-}
-
-// A whole number of at most nine digits, no sign.
-bool whole_number(const Field& field, std::int32_t& value)
-{
-    if (field.length == 0 || field.length > 9) {
-        return false;
-    }
-    value = 0;
-    for (int i = 0; i < field.length; ++i) {
-        if (field.text[i] < '0' || field.text[i] > '9') {
-            return false;
-        }
-        value = value * 10 + (field.text[i] - '0');
-    }
-    return true;
-}
-
-bool holds_digit(const Field& field)
-{
-    return std::find_if(field.text, field.text + field.length,
-                        [](char c) { return c >= '0' && c <= '9'; }) != field.text + field.length;
-}
 
 enum class DateForm { Valid, NotDate, NotOnCalendar };
 
@@ -403,92 +325,6 @@ bool check_dates(const DrawHistory& history, HistoryError& error)
     return true;
 }
 
-enum class LineRead { Line, End, TooLong, HoldsNul, Utf16 };
-
-// Reads a file line by line, byte by byte so that nothing in it passes unseen. A line ends
-// with LF, CRLF or a CR alone (old Macs); CRs just before an LF belong to the line end, so a
-// CRLF file converted once too often (CR CR LF) reads as it was meant.
-struct LineReader {
-    std::FILE* file;
-    bool first_line;
-    int blank_lines_due; // lines that a run of lone CRs ended, still to be reported
-
-    LineRead next(char (&text)[MAX_LINE_BYTES + 1])
-    {
-        text[0] = '\0';
-        if (blank_lines_due > 0) {
-            --blank_lines_due;
-            return LineRead::Line;
-        }
-        int c = std::getc(file);
-        if (c == EOF) {
-            return LineRead::End;
-        }
-        const bool first = first_line;
-        first_line = false;
-        int length = 0;
-        int bytes = 0;
-        int content = 0;       // bytes but the byte-order mark
-        int first_visible = 0; // the first byte that is not a blank, once there is one
-        for (; c != EOF && c != '\n'; c = std::getc(file)) {
-            if (c == '\r') {
-                end_at_carriage_return();
-                break;
-            }
-            ++bytes;
-            if (c == '\0') {
-                // UTF-16 puts a NUL beside every ASCII character, from the first on.
-                const bool utf16 = first && (bytes == 1 || (bytes == 2 && text[0] != '\0'));
-                return utf16 ? LineRead::Utf16 : LineRead::HoldsNul;
-            }
-            if (length < MAX_LINE_BYTES) {
-                text[length++] = static_cast<char>(c);
-            }
-            ++content;
-            if (first && bytes == 2 && is_utf16_mark(text)) {
-                return LineRead::Utf16;
-            }
-            if (first && bytes == 3 && std::memcmp(text, "\xEF\xBB\xBF", 3) == 0) {
-                length = 0; // the UTF-8 byte-order mark some editors write
-                content = 0;
-                continue;
-            }
-            if (first_visible == 0 && c != ' ' && c != '\t') {
-                first_visible = c;
-            }
-            // Comment and blank lines may be as long as they like.
-            if (content > MAX_LINE_BYTES && first_visible != 0 && first_visible != '#') {
-                return LineRead::TooLong;
-            }
-        }
-        text[length] = '\0';
-        return LineRead::Line;
-    }
-
-    static bool is_utf16_mark(const char* text)
-    {
-        return std::memcmp(text, "\xFF\xFE", 2) == 0 || std::memcmp(text, "\xFE\xFF", 2) == 0;
-    }
-
-    // After a CR: more CRs and an LF end this one line; CRs alone each end a line.
-    void end_at_carriage_return()
-    {
-        int carriage_returns = 1;
-        int c = std::getc(file);
-        while (c == '\r') {
-            ++carriage_returns;
-            c = std::getc(file);
-        }
-        if (c == '\n') {
-            return;
-        }
-        if (c != EOF) {
-            std::ungetc(c, file);
-        }
-        blank_lines_due = carriage_returns - 1;
-    }
-};
-
 } // namespace
 
 std::size_t format_history_error(char* out, std::size_t size, const char* name,
@@ -512,11 +348,35 @@ bool read_draw_history(const char* path, DrawHistory& history, HistoryError& err
     return ok;
 }
 
-bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error)
+namespace {
+
+void copy_line_end(char (&to)[3], const char* line_end)
+{
+    format_text(to, sizeof to, "%s", line_end);
+}
+
+void note_draw_line(DrawLine& line, const LineReader& reader, const Draw& draw, const char* text)
+{
+    line.start = reader.line_start;
+    line.end = reader.offset;
+    copy_line_end(line.line_end, reader.line_end);
+    line.round = draw.round;
+    format_text(line.text, sizeof line.text, "%s", text);
+}
+
+} // namespace
+
+bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error,
+                      DrawLayout* layout)
 {
     history.count = 0;
     DrawStore store{history, 0};
-    LineReader reader{file, true, 0};
+    LineReader reader = line_reader(file);
+    if (layout != nullptr) {
+        *layout = DrawLayout{};
+        copy_line_end(layout->line_end, "\n");
+    }
+    bool line_end_seen = false;
     char text[MAX_LINE_BYTES + 1];
     std::int32_t line = 0;
     bool first_content = true;
@@ -543,6 +403,10 @@ bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error
         case LineRead::End:
             break;
         }
+        if (layout != nullptr && !line_end_seen && reader.line_end[0] != '\0') {
+            copy_line_end(layout->line_end, reader.line_end);
+            line_end_seen = true;
+        }
         Draw draw{};
         switch (parse_draw_line(text, first_content, draw, error)) {
         case LineKind::Skipped:
@@ -558,6 +422,12 @@ bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error
             draw.line = line;
             if (!keep_draw(store, draw, error)) {
                 return false;
+            }
+            if (layout != nullptr) {
+                if (layout->first.end == 0) {
+                    note_draw_line(layout->first, reader, draw, text);
+                }
+                note_draw_line(layout->last, reader, draw, text);
             }
             break;
         }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "lottery/lottery.hpp"
+#include "text/text_lines.hpp"
 
 // One draw of the lottery: its round, the six winning numbers ascending, and the bonus
 // number (0 when the history does not give it).
@@ -22,9 +23,6 @@ inline constexpr int MAX_DRAWS = 4096;
 inline constexpr int MIN_DRAWS = 15;
 // No history is longer than this; it also keeps every line number small.
 inline constexpr std::int32_t MAX_HISTORY_LINES = 1'000'000;
-// The longest line a draw may take, in bytes without its line end. Comment and blank
-// lines may be longer.
-inline constexpr int MAX_LINE_BYTES = 512;
 
 // A user's draw history, oldest draw first, rounds consecutive.
 struct DrawHistory {
@@ -49,8 +47,27 @@ std::size_t format_history_error(char* out, std::size_t size, const char* name,
 // the history is then not to be used.
 bool read_draw_history(const char* path, DrawHistory& history, HistoryError& error);
 
-// The same from a stream open for reading, e.g. a history held in memory.
-bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error);
+// One draw line of a file: where it stands and how it is written.
+struct DrawLine {
+    long start; // its first byte, after any byte-order mark
+    long end;   // past its line end
+    char line_end[3]; // "\n", "\r\n", "\r", or "" for a last line without one
+    std::int32_t round;
+    char text[MAX_LINE_BYTES + 1];
+};
+
+// Where a history's draws stand in its file, so that a draw can be added in their order
+// and their style without touching any other byte.
+struct DrawLayout {
+    DrawLine first; // the first draw line of the file
+    DrawLine last;  // the last one
+    char line_end[3]; // the first line end the file uses, "\n" if it has none
+};
+
+// The same from a stream open for reading, e.g. a history held in memory; with `layout`,
+// also where the draws stand.
+bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error,
+                      DrawLayout* layout = nullptr);
 
 // What one line of a history file holds.
 enum class LineKind { Draw, Skipped, Header, Invalid };

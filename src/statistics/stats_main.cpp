@@ -16,6 +16,7 @@
 #include "statistics/history_reports.hpp"
 #include "statistics/reports.hpp"
 #include "statistics/score_distribution.hpp"
+#include "statistics/weekly_commands.hpp"
 #include "text/error_text.hpp"
 #include "text/quoted_text.hpp"
 #include "text/text_format.hpp"
@@ -30,6 +31,9 @@ const char* usage_text()
     return translate(
         "Usage: lotto-stats [--draws FILE] [--csv] [--svg FILE]\n"
         "   or: lotto-stats [--draws FILE] --set a,b,c,d,e,f\n"
+        "   or: lotto-stats [--draws FILE] [--tickets FILE] --add-draw LINE\n"
+        "   or: lotto-stats [--tickets FILE] --add-ticket TEXT\n"
+        "   or: lotto-stats [--draws FILE] [--tickets FILE] --check [--csv]\n"
         "\n"
         "Scores all 8,145,060 sets of six numbers from 1 to 45 the way lotto does and reports\n"
         "how many sets get each outcome of each criterion, over all sets and over the sets\n"
@@ -53,6 +57,17 @@ const char* usage_text()
         "  --back-test-csv FILE  with --draws, also write the back-test's rows\n"
         "                 (round,total,mid_rank) as CSV to FILE; with - as FILE, write\n"
         "                 only them, to standard output\n"
+        "\n"
+        "Every week:\n"
+        "  --add-draw LINE   add the newest draw (round,date,six numbers,bonus) to the\n"
+        "                 history; with --tickets, check that round's games at once\n"
+        "  --add-ticket TEXT add games to the tickets: a line round,n1,...,n6, or the\n"
+        "                 text or link of a paper slip's QR code\n"
+        "  --check        every game of the tickets against its draw (with --csv as CSV)\n"
+        "  --tickets FILE the tickets file\n"
+        "Without --draws or --tickets these use draws.csv (started from the real draws\n"
+        "shipped with lotto) and tickets.csv in the data folder, ~/.local/share/lotto.\n"
+        "\n"
         "  -h, --help     show this help and exit\n"
         "  --version      show the version and exit\n");
 }
@@ -63,6 +78,10 @@ struct StatsOptions {
     const char* svg_path;   // --svg FILE: also the chart; "-" for the chart alone, on stdout
     const char* set_list;   // --set LIST: one set instead of all sets
     const char* back_test_csv_path; // --back-test-csv FILE: the back-test's rows; "-" alone
+    const char* tickets_path;       // --tickets FILE: a player's games
+    const char* added_draw;         // --add-draw LINE: the next round into the history
+    const char* added_ticket;       // --add-ticket TEXT: games into the tickets
+    bool check;                     // --check: the games against their draws
     bool csv;               // --csv: the raw distribution instead of the report
     bool help;              // --help alone
     bool version;           // --version alone
@@ -202,7 +221,10 @@ int parse_options(int argc, char** argv, StatsOptions& options)
                                 : is_option(argument, "--draws") ? &options.draws_path
                                 : is_option(argument, "--back-test-csv")
                                     ? &options.back_test_csv_path
-                                    : nullptr;
+                                : is_option(argument, "--tickets")    ? &options.tickets_path
+                                : is_option(argument, "--add-draw")   ? &options.added_draw
+                                : is_option(argument, "--add-ticket") ? &options.added_ticket
+                                                                      : nullptr;
         if (is_option(argument, "--help") || is_option(argument, "-h") ||
             is_option(argument, "--version")) {
             if (!alone) {
@@ -210,12 +232,13 @@ int parse_options(int argc, char** argv, StatsOptions& options)
                                    argument);
             }
             (is_option(argument, "--version") ? options.version : options.help) = true;
-        } else if (is_option(argument, "--csv")) {
-            if (options.csv) {
+        } else if (is_option(argument, "--check") || is_option(argument, "--csv")) {
+            bool& flag = is_option(argument, "--check") ? options.check : options.csv;
+            if (flag) {
                 return usage_error(PROGRAM, translatable("this option may be given only once:"),
                                    argument);
             }
-            options.csv = true;
+            flag = true;
         } else if (value_of != nullptr) {
             if (*value_of != nullptr) {
                 return usage_error(PROGRAM, translatable("this option may be given only once:"),
@@ -233,6 +256,32 @@ int parse_options(int argc, char** argv, StatsOptions& options)
                                       : translatable("unexpected argument"),
                                argument);
         }
+    }
+    const int weekly = (options.added_draw != nullptr ? 1 : 0) +
+                       (options.added_ticket != nullptr ? 1 : 0) + (options.check ? 1 : 0);
+    if (weekly > 1) {
+        return usage_error(PROGRAM,
+                           translatable("give one of --add-draw, --add-ticket and --check, not"),
+                           options.check ? "--check" : "--add-ticket");
+    }
+    if (weekly == 1 && (options.set_list != nullptr || options.svg_path != nullptr ||
+                        options.back_test_csv_path != nullptr ||
+                        (options.csv && !options.check))) {
+        return usage_error(PROGRAM,
+                           translatable("--set, --svg, --back-test-csv and --csv (but with "
+                                        "--check) do not go with"),
+                           options.check ? "--check"
+                           : options.added_draw != nullptr ? "--add-draw"
+                                                           : "--add-ticket");
+    }
+    if (weekly == 1 && options.draws_path != nullptr && is_option(options.draws_path, "-")) {
+        return usage_error(PROGRAM, translatable("the history must be a file here, not"),
+                           "--draws -");
+    }
+    if (weekly == 0 && options.tickets_path != nullptr) {
+        return usage_error(PROGRAM,
+                           translatable("the tickets serve --add-draw, --add-ticket and --check:"),
+                           "--tickets");
     }
     const int to_standard_output = (chart_to_standard_output(options) ? 1 : 0) +
                                    (rows_to_standard_output(options) ? 1 : 0) +
@@ -403,6 +452,15 @@ int main(int argc, char** argv)
     if (options.version) {
         std::printf("lotto-stats %s\n", LOTTO_VERSION);
         return finish_standard_output(PROGRAM);
+    }
+    if (options.added_draw != nullptr) {
+        return run_add_draw(options.draws_path, options.tickets_path, options.added_draw);
+    }
+    if (options.added_ticket != nullptr) {
+        return run_add_ticket(options.tickets_path, options.added_ticket);
+    }
+    if (options.check) {
+        return run_check(options.draws_path, options.tickets_path, options.csv);
     }
     status = refuse_overwriting_history(options);
     if (status >= 0) {

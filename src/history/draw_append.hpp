@@ -1,0 +1,24 @@
+#pragma once
+
+#include "history/draw_history.hpp"
+
+// What adding a draw to a history file came to.
+enum class AddDrawOutcome {
+    Added,        // written in its place
+    AlreadyThere, // the same draw was there: nothing written
+    LineRefused,  // the draw given is wrong or does not fit: `error` says why, line 0
+    FileRefused,  // the file is no history: `error` as for reading it
+    Busy,         // another program held the file too long
+    Failed,       // it could not be read or written: errno says why
+};
+
+// Adds the draw in `line` (a line of the history's own format) to the history file at
+// `path` as its next round, read by the same rules, in the file's order and in the style of
+// its draw lines, keeping every other byte. The file is locked from reading to renaming and
+// is left untouched unless the draw is added. `history` then holds the file's draws,
+// `draw` the one given.
+AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_milliseconds,
+                                DrawHistory& history, Draw& draw, HistoryError& error);
+
+// The new line as the file's draw line `model` would write it, without its line end.
+void format_draw_like(char (&out)[MAX_LINE_BYTES + 1], const Draw& draw, const char* model);

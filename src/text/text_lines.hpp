@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdio>
+
+// Reading text files of records, one a line, as people and spreadsheets write them: the
+// draw history and the tickets share these rules.
+
+// The longest line a record may take, in bytes without its line end. Comment and blank
+// lines may be longer.
+inline constexpr int MAX_LINE_BYTES = 512;
+// The most fields a record has: the round, a date, six numbers and a bonus.
+inline constexpr int MAX_FIELDS = 9;
+
+struct Field {
+    const char* text;
+    int length;
+};
+
+// The fields of a line, and where it leaves one empty.
+struct Fields {
+    Field field[MAX_FIELDS + 1];
+    int count;          // fields with text, also those beyond the room for them
+    int empty_place;    // the place (from 1) of the first empty field before the last one
+    int trailing_empty; // empty fields after the last one with text
+};
+
+bool is_blank(char c);
+
+// Commas part the fields of a line that has a comma, tabs those of a line without; blanks,
+// tabs beside commas and a spreadsheet's double quotes only pad, and blanks alone part the
+// fields of a line with neither. Two parting characters with nothing between them leave a
+// field empty, so that no field can go missing unseen.
+Fields split_fields(const char* text);
+
+// A whole number of at most nine digits, no sign.
+bool whole_number(const Field& field, int& value);
+bool holds_digit(const Field& field);
+
+enum class LineRead { Line, End, TooLong, HoldsNul, Utf16 };
+
+// Reads a file line by line, byte by byte so that nothing in it passes unseen. A line ends
+// with LF, CRLF or a CR alone (old Macs); CRs just before an LF belong to the line end, so a
+// CRLF file converted once too often (CR CR LF) reads as it was meant. It counts the bytes
+// it has taken, so that a writer can put a line between two others.
+struct LineReader {
+    std::FILE* file;
+    bool first_line;
+    int blank_lines_due; // lines that a run of lone CRs ended, still to be reported
+    long offset;         // bytes taken from the file so far
+    long line_start;     // where the line last read begins, after any byte-order mark
+    const char* line_end; // how it ended: "\n", "\r\n", "\r", or "" at the end of the file
+
+    LineRead next(char (&text)[MAX_LINE_BYTES + 1]);
+
+  private:
+    int take();
+    void end_at_carriage_return();
+};
+
+LineReader line_reader(std::FILE* file);

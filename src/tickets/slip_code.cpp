@@ -1,0 +1,144 @@
+#include "tickets/slip_code.hpp"
+
+#include <cstdarg>
+#include <cstring>
+
+#include "text/quoted_text.hpp"
+#include "text/text_format.hpp"
+#include "text/translation.hpp"
+
+namespace {
+
+constexpr int ROUND_DIGITS = 4;
+constexpr int SLOT_LENGTH = 13;
+constexpr int OLD_SLIP_DIGITS = 10;
+constexpr int NEW_SLIP_DIGITS = 18;
+constexpr int LONGEST_VALUE = ROUND_DIGITS + SLIP_SLOTS * SLOT_LENGTH + NEW_SLIP_DIGITS;
+
+bool refuse(HistoryError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
+bool refuse(HistoryError& error, const char* format, ...)
+{
+    error.line = 0;
+    std::va_list arguments;
+    va_start(arguments, format);
+    format_text_list(error.message, sizeof error.message, format, arguments);
+    va_end(arguments);
+    return false;
+}
+
+bool is_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int two_digits(const char* at)
+{
+    return (at[0] - '0') * 10 + (at[1] - '0');
+}
+
+// The value of v= in a link's query, or the whole text; `length` is its length.
+const char* slip_value(const char* text, int& length)
+{
+    const char* query = std::strchr(text, '?');
+    const char* value = text;
+    if (query != nullptr) {
+        for (const char* at = query; at != nullptr && *at != '\0' && *at != '#';
+             at = std::strpbrk(at + 1, "&#")) {
+            if (*at == '#') {
+                break;
+            }
+            if (std::strncmp(at + 1, "v=", 2) == 0) {
+                value = at + 3;
+                break;
+            }
+        }
+    }
+    length = static_cast<int>(std::strcspn(value, "&# \t\r\n"));
+    return value;
+}
+
+} // namespace
+
+bool looks_like_slip_code(const char* text)
+{
+    int length = 0;
+    slip_value(text, length);
+    return std::strchr(text, '?') != nullptr || std::strstr(text, "://") != nullptr ||
+           (length > ROUND_DIGITS + 1 && std::strpbrk(text, ", \t") == nullptr);
+}
+
+bool read_slip_code(const char* text, SlipGames& slip, HistoryError& error)
+{
+    slip = SlipGames{};
+    error = HistoryError{};
+    int length = 0;
+    const char* value = slip_value(text, length);
+    const int slip_digits = length - ROUND_DIGITS - SLIP_SLOTS * SLOT_LENGTH;
+    if (slip_digits != OLD_SLIP_DIGITS && slip_digits != NEW_SLIP_DIGITS) {
+        return refuse(error,
+                      translate("a slip's code has %d or %d characters, not %d"),
+                      LONGEST_VALUE - (NEW_SLIP_DIGITS - OLD_SLIP_DIGITS), LONGEST_VALUE,
+                      length);
+    }
+    std::int32_t round = 0;
+    for (int i = 0; i < ROUND_DIGITS; ++i) {
+        if (!is_digit(value[i])) {
+            return refuse(error, "%s", translate("a slip's code begins with its round in four digits"));
+        }
+        round = round * 10 + (value[i] - '0');
+    }
+    if (round == 0) {
+        return refuse(error, "%s", translate("the slip's round is 0"));
+    }
+    const char* digits = value + ROUND_DIGITS + SLIP_SLOTS * SLOT_LENGTH;
+    for (int i = 0; i < slip_digits; ++i) {
+        if (!is_digit(digits[i])) {
+            return refuse(error, "%s",
+                          translate("a slip's code ends with the slip's number, in digits"));
+        }
+    }
+    for (int slot = 0; slot < SLIP_SLOTS; ++slot) {
+        const char* at = value + ROUND_DIGITS + slot * SLOT_LENGTH;
+        for (int i = 1; i < SLOT_LENGTH; ++i) {
+            if (!is_digit(at[i])) {
+                return refuse(error, translate("game %d of the slip holds a character that is no digit"),
+                              slot + 1);
+            }
+        }
+        if (at[0] == 'n') {
+            if (std::strncmp(at + 1, "000000000000", SLOT_LENGTH - 1) != 0) {
+                return refuse(error, translate("game %d of the slip is not bought but holds numbers"),
+                              slot + 1);
+            }
+            continue;
+        }
+        if (at[0] != 'm' && at[0] != 'q' && at[0] != 's') {
+            char letter[QUOTE_CAPACITY];
+            quote_text(letter, sizeof letter, at, 1, QUOTE_SHOWN);
+            return refuse(error,
+                          translate("game %d of the slip begins with '%s', not m, q, s or n"),
+                          slot + 1, letter);
+        }
+        Ticket& game = slip.games[slip.count];
+        game.round = round;
+        for (int i = 0; i < NUMBERS_PER_SET; ++i) {
+            game.numbers[i] = two_digits(at + 1 + 2 * i);
+            if (game.numbers[i] < 1 || game.numbers[i] > MAX_NUMBER) {
+                return refuse(error, translate("game %d of the slip holds %02d, not a number from 1 to 45"),
+                              slot + 1, game.numbers[i]);
+            }
+            if (i > 0 && game.numbers[i] <= game.numbers[i - 1]) {
+                return refuse(error,
+                              translate("game %d of the slip holds its numbers out of order or twice"),
+                              slot + 1);
+            }
+        }
+        std::memcpy(game.slip, digits, static_cast<std::size_t>(slip_digits));
+        game.slip[slip_digits] = '\0';
+        ++slip.count;
+    }
+    if (slip.count == 0) {
+        return refuse(error, "%s", translate("the slip holds no game"));
+    }
+    return true;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "history/draw_history.hpp"
+#include "tickets/tickets.hpp"
+
+enum class AddTicketsOutcome {
+    Added,
+    SlipKnown,   // the file holds the slip already: nothing written (`known_line` says where)
+    FileRefused, // the tickets file does not read: `error` says why
+    Busy,        // another program held the file too long
+    Failed,      // it could not be read or written: errno says why
+};
+
+// Adds `count` games at the end of the tickets file at `path` (made, with a header, when
+// missing), keeping every byte that is there, locked from reading to renaming. With a slip's
+// games, a slip the file holds already adds nothing. `tickets` then holds the file's games
+// as they were.
+AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int count,
+                                      int wait_milliseconds, TicketFile& tickets,
+                                      HistoryError& error, int& known_line);

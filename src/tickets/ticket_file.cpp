@@ -1,0 +1,183 @@
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "text/error_text.hpp"
+#include "text/quoted_text.hpp"
+#include "text/text_format.hpp"
+#include "text/translation.hpp"
+#include "tickets/tickets.hpp"
+
+namespace {
+
+struct QuotedField {
+    char text[QUOTE_CAPACITY];
+};
+
+QuotedField quoted(const Field& field)
+{
+    QuotedField quote{};
+    quote_text(quote.text, sizeof quote.text, field.text, static_cast<std::size_t>(field.length),
+               QUOTE_SHOWN);
+    return quote;
+}
+
+LineKind invalid(HistoryError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
+LineKind invalid(HistoryError& error, const char* format, ...)
+{
+    std::va_list arguments;
+    va_start(arguments, format);
+    format_text_list(error.message, sizeof error.message, format, arguments);
+    va_end(arguments);
+    return LineKind::Invalid;
+}
+
+bool refuse(HistoryError& error, int line, const char* message)
+{
+    error.line = line;
+    format_text(error.message, sizeof error.message, "%s", message);
+    return false;
+}
+
+} // namespace
+
+LineKind parse_ticket_line(const char* text, bool first_content, Ticket& ticket,
+                           HistoryError& error)
+{
+    const char* start = text;
+    while (is_blank(*start)) {
+        ++start;
+    }
+    if (*start == '#') {
+        return LineKind::Skipped;
+    }
+    const Fields fields = split_fields(start);
+    if (fields.count == 0) {
+        return LineKind::Skipped;
+    }
+    ticket = Ticket{};
+    if (first_content && !holds_digit(fields.field[0])) {
+        return LineKind::Header;
+    }
+    if (fields.empty_place != 0 || fields.trailing_empty != 0) {
+        return invalid(error, translate("field %d is empty"),
+                       fields.empty_place != 0 ? fields.empty_place : fields.count + 1);
+    }
+    if (fields.count != NUMBERS_PER_SET + 1 && fields.count != NUMBERS_PER_SET + 2) {
+        return invalid(error,
+                       translate("expected the round, six numbers and the slip's code if any, "
+                                 "not %d fields"),
+                       fields.count);
+    }
+    if (!whole_number(fields.field[0], ticket.round) || ticket.round < 1) {
+        return invalid(error, translate("the round '%s' is not a positive whole number"),
+                       quoted(fields.field[0]).text);
+    }
+    for (int i = 0; i < NUMBERS_PER_SET; ++i) {
+        const Field& field = fields.field[1 + i];
+        if (!whole_number(field, ticket.numbers[i]) || ticket.numbers[i] < 1 ||
+            ticket.numbers[i] > MAX_NUMBER) {
+            return invalid(error, translate("'%s' is not a number from 1 to 45"),
+                           quoted(field).text);
+        }
+    }
+    std::sort(ticket.numbers.begin(), ticket.numbers.end());
+    const auto repeated = std::adjacent_find(ticket.numbers.begin(), ticket.numbers.end());
+    if (repeated != ticket.numbers.end()) {
+        return invalid(error, translate("%d is chosen twice"), *repeated);
+    }
+    if (fields.count == NUMBERS_PER_SET + 2) {
+        const Field& slip = fields.field[NUMBERS_PER_SET + 1];
+        const bool digits = std::all_of(slip.text, slip.text + slip.length,
+                                        [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || slip.length > MAX_SLIP_DIGITS) {
+            return invalid(error, translate("the slip's code '%s' is not 1 to %d digits"),
+                           quoted(slip).text, MAX_SLIP_DIGITS);
+        }
+        std::memcpy(ticket.slip, slip.text, static_cast<std::size_t>(slip.length));
+        ticket.slip[slip.length] = '\0';
+    }
+    return LineKind::Draw;
+}
+
+void format_ticket_line(char (&out)[MAX_LINE_BYTES + 1], const Ticket& ticket)
+{
+    const NumberSet& n = ticket.numbers;
+    const std::size_t length = format_text(out, sizeof out, "%d,%d,%d,%d,%d,%d,%d", ticket.round,
+                                           n[0], n[1], n[2], n[3], n[4], n[5]);
+    if (ticket.slip[0] != '\0') {
+        format_text(out + length, sizeof out - length, ",%s", ticket.slip);
+    }
+}
+
+bool read_ticket_file(const char* path, bool missing_is_empty, TicketFile& tickets,
+                      HistoryError& error)
+{
+    tickets.count = 0;
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) {
+        return errno == ENOENT && missing_is_empty ? true : refuse(error, 0, error_text(errno));
+    }
+    const bool ok = read_ticket_stream(file, tickets, error);
+    std::fclose(file);
+    return ok;
+}
+
+bool read_ticket_stream(std::FILE* file, TicketFile& tickets, HistoryError& error)
+{
+    tickets.count = 0;
+    LineReader reader = line_reader(file);
+    char text[MAX_LINE_BYTES + 1];
+    std::int32_t line = 0;
+    bool first_content = true;
+    for (LineRead read = reader.next(text); read != LineRead::End; read = reader.next(text)) {
+        if (line == MAX_HISTORY_LINES) {
+            return refuse(error, 0, translate("more than 1,000,000 lines; no tickets file is that long"));
+        }
+        ++line;
+        switch (read) {
+        case LineRead::TooLong:
+            error.line = line;
+            format_text(error.message, sizeof error.message,
+                        translate("the line is longer than %d bytes"), MAX_LINE_BYTES);
+            return false;
+        case LineRead::HoldsNul:
+            return refuse(error, line,
+                          translate("the line holds a NUL byte; is this a text file?"));
+        case LineRead::Utf16:
+            return refuse(error, 0,
+                          translate("the file is UTF-16 text; save it as UTF-8 (a spreadsheet "
+                                    "calls it CSV UTF-8)"));
+        case LineRead::Line:
+        case LineRead::End:
+            break;
+        }
+        Ticket ticket{};
+        switch (parse_ticket_line(text, first_content, ticket, error)) {
+        case LineKind::Skipped:
+            break;
+        case LineKind::Header:
+            first_content = false;
+            break;
+        case LineKind::Invalid:
+            error.line = line;
+            return false;
+        case LineKind::Draw:
+            first_content = false;
+            if (tickets.count == MAX_TICKETS) {
+                error.line = line;
+                format_text(error.message, sizeof error.message,
+                            translate("more than %d games; this program keeps at most %d"),
+                            MAX_TICKETS, MAX_TICKETS);
+                return false;
+            }
+            ticket.line = line;
+            tickets.tickets[tickets.count++] = ticket;
+            break;
+        }
+    }
+    if (std::ferror(file) != 0) {
+        return refuse(error, 0, error_text(errno != 0 ? errno : EIO));
+    }
+    return true;
+}
