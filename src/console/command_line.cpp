@@ -11,7 +11,7 @@ namespace {
 const char* usage_text()
 {
     return translate(
-        "Usage: lotto [--draws FILE]\n"
+        "Usage: lotto [--draws FILE] [--tickets [FILE]]\n"
         "   or: lotto --help | --version\n"
         "\n"
         "Proposes five sets of six numbers from 1 to 45 for the Korean 6/45 lottery, scores\n"
@@ -24,6 +24,10 @@ const char* usage_text()
         "\n"
         "      --draws FILE  score the numbers that have not come up lately from the draw\n"
         "                    history in FILE instead of the built-in lists\n"
+        "      --tickets [FILE]  offer a 4th choice after a prediction: save the five sets\n"
+        "                    as games of the round on sale to the tickets file FILE (without\n"
+        "                    FILE: tickets.csv in the data folder, ~/.local/share/lotto);\n"
+        "                    lotto-stats --check tells what they won\n"
         "  -h, --help        show this help and exit\n"
         "      --version     show the version and exit\n"
         "\n"
@@ -35,11 +39,14 @@ const char* usage_text()
 
 CommandLine parse_command_line(int argc, const char* const* argv)
 {
-    CommandLine command_line{CommandAction::RunMenu, nullptr, nullptr, nullptr, nullptr};
+    CommandLine command_line{CommandAction::RunMenu, nullptr, nullptr, false,
+                             nullptr,                nullptr, nullptr};
     const auto refuse = [&](const char* problem, const char* argument,
                             const char* following = nullptr) {
-        return CommandLine{CommandAction::UsageError, nullptr, problem, argument, following};
+        return CommandLine{CommandAction::UsageError, nullptr, nullptr, false, problem, argument,
+                           following};
     };
+    bool tickets_given = false;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         const bool alone = argc == 2;
@@ -56,6 +63,22 @@ CommandLine parse_command_line(int argc, const char* const* argv)
             }
             command_line.draws_file = file;
             ++i;
+        } else if (is_option(argument, "--tickets") && !tickets_given) {
+            // Without a name (the last argument, or another option next): the data folder's.
+            tickets_given = true;
+            const char* file = option_value(argc, argv, i);
+            const bool next_is_option = i + 1 < argc && argv[i + 1][0] == '-' &&
+                                        argv[i + 1][1] == '-';
+            if (file != nullptr && !is_option(file, "-")) {
+                command_line.tickets_file = file;
+                ++i;
+            } else if (i + 1 < argc && !next_is_option) {
+                return refuse(translatable("a file name must follow"), argument, argv[i + 1]);
+            } else {
+                command_line.default_tickets = true;
+            }
+        } else if (is_option(argument, "--tickets")) {
+            return refuse(translatable("this option may be given only once:"), argument);
         } else if (is_option(argument, "--help") || is_option(argument, "-h") ||
                    is_option(argument, "--version")) {
             return refuse(translatable("no other argument may come with"), argument);

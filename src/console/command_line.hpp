@@ -8,6 +8,10 @@ struct CommandLine {
     // For RunMenu: the draw history whose overdue numbers replace the compiled-in lists,
     // or nullptr.
     const char* draws_file;
+    // For RunMenu: where choice 4 saves the sets shown, or nullptr for no choice 4; with
+    // `default_tickets`, tickets.csv in the user's data folder.
+    const char* tickets_file;
+    bool default_tickets;
     // For UsageError: what is wrong, and the argument it is about.
     const char* problem;
     const char* argument;

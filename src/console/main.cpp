@@ -1,3 +1,5 @@
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 #include "command_line/program_output.hpp"
@@ -5,6 +7,10 @@
 #include "console/console.hpp"
 #include "console/menu_loop.hpp"
 #include "console/platform.hpp"
+#include "console/ticket_saving.hpp"
+#include "files/data_folder.hpp"
+#include "files/replaced_file.hpp"
+#include "text/error_text.hpp"
 #include "history/draw_history.hpp"
 #include "history/overdue_numbers.hpp"
 #include "text/translation.hpp"
@@ -12,6 +18,7 @@
 namespace {
 
 DrawHistory history;
+char tickets_path[PATH_CAPACITY];
 
 } // namespace
 
@@ -27,6 +34,16 @@ int main(int argc, char** argv)
             return EXIT_FAILURE;
         }
         use_history_lists(history);
+    }
+    if (command_line.default_tickets || command_line.tickets_file != nullptr) {
+        if (command_line.default_tickets &&
+            !user_data_file("tickets.csv", tickets_path, sizeof tickets_path)) {
+            std::fprintf(stderr, translate("lotto: no data folder for %s: %s\n"), "tickets.csv",
+                         error_text(errno != 0 ? errno : EIO));
+            return EXIT_FAILURE;
+        }
+        use_ticket_saving(command_line.default_tickets ? tickets_path : command_line.tickets_file,
+                          system_seconds);
     }
     console_open(open_platform_console());
     int status = run_menu_loop();

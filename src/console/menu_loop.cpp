@@ -6,6 +6,7 @@
 #include "console/console.hpp"
 #include "console/read_choice.hpp"
 #include "console/screens.hpp"
+#include "console/ticket_saving.hpp"
 #include "generation/set_generator.hpp"
 
 namespace {
@@ -19,6 +20,9 @@ void print_menu(MenuState state)
     } else {
         console_print("2번: 로또 번호 다시 생성\n");
         console_print("3번: 결과 자세히 보기\n");
+        if (ticket_saving_on()) {
+            console_print("4번: 번호 저장\n");
+        }
     }
     console_print("\n");
     console_print("실행하실 메뉴를 선택하세요: ");
@@ -49,6 +53,7 @@ int run_menu_loop()
             if (choice == 2) {
                 console_clear_screen();
                 generate_sets();
+                forget_saved_prediction();
                 state = show_predictions();
                 cycle_done = true;
             } else if (choice == 3 && state == MenuState::PredictionShown) {
@@ -58,6 +63,8 @@ int run_menu_loop()
                 console_clear_screen();
                 show_predictions();
                 cycle_done = true;
+            } else if (choice == 4 && state == MenuState::PredictionShown && ticket_saving_on()) {
+                save_prediction(); // and the same menu again
             } else {
                 console_print(INVALID_CHOICE_TEXT);
             }

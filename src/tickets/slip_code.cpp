@@ -67,10 +67,10 @@ bool looks_like_slip_code(const char* text)
            (length > ROUND_DIGITS + 1 && std::strpbrk(text, ", \t") == nullptr);
 }
 
-bool read_slip_code(const char* text, SlipGames& slip, HistoryError& error)
+namespace {
+
+bool read_slip_games(const char* text, SlipGames& slip, HistoryError& error)
 {
-    slip = SlipGames{};
-    error = HistoryError{};
     int length = 0;
     const char* value = slip_value(text, length);
     const int slip_digits = length - ROUND_DIGITS - SLIP_SLOTS * SLOT_LENGTH;
@@ -139,6 +139,19 @@ bool read_slip_code(const char* text, SlipGames& slip, HistoryError& error)
     }
     if (slip.count == 0) {
         return refuse(error, "%s", translate("the slip holds no game"));
+    }
+    return true;
+}
+
+} // namespace
+
+bool read_slip_code(const char* text, SlipGames& slip, HistoryError& error)
+{
+    slip = SlipGames{};
+    error = HistoryError{};
+    if (!read_slip_games(text, slip, error)) {
+        slip.count = 0; // none of a slip that does not read
+        return false;
     }
     return true;
 }
