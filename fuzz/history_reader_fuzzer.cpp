@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the draw-history reader. Beyond not crashing: an accepted
 // history is one a user could have kept (consecutive rounds, enough draws, six distinct
-// ascending numbers from 1 to 45, a bonus outside them); the same file with CRLF line
+// ascending numbers from 1 to 45, a bonus outside them in every draw or in none, dates of
+// the calendar growing with the round); the same file with CRLF line
 // ends gets the same answer; an accepted history written out again reads back the same;
 // and every message is valid UTF-8 without a control byte.
 #include <cstdint>
@@ -49,6 +50,18 @@ void require_keepable(const DrawHistory& history)
             require(draw.numbers[n] != draw.bonus, "the bonus is not a winning number");
         }
         require(draw.bonus >= 0 && draw.bonus <= MAX_NUMBER, "a bonus from 1 to 45, or none");
+        require((draw.bonus == 0) == (history.draws[0].bonus == 0),
+                "every draw has a bonus, or none has");
+        const int day = draw.date % 100;
+        const int month = draw.date / 100 % 100;
+        require(draw.date == 0 || (day >= 1 && day <= 31 && month >= 1 && month <= 12),
+                "a date of the calendar");
+    }
+    int latest_date = 0;
+    for (int i = 0; i < history.count; ++i) {
+        const int date = history.draws[i].date;
+        require(date == 0 || date > latest_date, "dates grow with the round");
+        latest_date = date != 0 ? date : latest_date;
     }
 }
 

@@ -1,7 +1,13 @@
 // The whole dialogue, driven through the real menu loop and compared byte for byte.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "console/ticket_saving.hpp"
+#include "generation/prediction_table.hpp"
 #include "known_screens.hpp"
+#include "program_text.hpp"
+#include "tickets/tickets.hpp"
 #include "scripted_console.hpp"
 #include "text/translation.hpp"
 
@@ -126,3 +132,42 @@ TEST(ConsoleOutput, AFailedWriteEndsTheSessionWithoutReadingOn)
 }
 
 } // namespace
+
+namespace {
+
+// 2026-12-07 12:00 in Korea, a Monday: round 1254 is on sale.
+std::int64_t monday_noon()
+{
+    return 1'796'601'600 + 3 * 3600;
+}
+
+} // namespace
+
+TEST_F(MenuLoop, WithTicketsAFourthChoiceSavesTheSetsShownOnce)
+{
+    const std::string path = testing::TempDir() + "lotto-menu-tickets.csv";
+    std::remove(path.c_str());
+    const std::string saving_menu =
+        SHOWN_MENU.substr(0, SHOWN_MENU.find(program_text("\n실행"))) +
+        program_text("4번: 번호 저장\n\n실행하실 메뉴를 선택하세요: ");
+    const std::string P = PREDICTIONS + saving_menu;
+    use_ticket_saving(path.c_str(), monday_noon);
+    const std::string transcript = session("2\n4\n4\n3\n1\n");
+    use_ticket_saving(nullptr, nullptr);
+    EXPECT_EQ(transcript, FIRST_MENU + P + program_text("1254회 5게임을 저장하였습니다\n") +
+                              saving_menu + program_text("이미 저장한 번호입니다\n") +
+                              saving_menu + DETAILS + "\n");
+    // Five games of round 1254, the sets of the prediction screen, after a header.
+    static TicketFile saved;
+    HistoryError error{};
+    ASSERT_TRUE(read_ticket_file(path.c_str(), false, saved, error)) << error.message;
+    ASSERT_EQ(saved.count, SET_COUNT);
+    for (int i = 0; i < SET_COUNT; ++i) {
+        EXPECT_EQ(saved.tickets[i].round, 1254);
+        EXPECT_EQ(saved.tickets[i].numbers, prediction_table.sets[i]);
+    }
+    std::remove(path.c_str());
+    // Without a tickets file, 4 is no choice and nothing else changes.
+    EXPECT_EQ(session("2\n4\n1\n"), FIRST_MENU + PREDICTIONS + SHOWN_MENU + INVALID + SHOWN_MENU +
+                                        FAREWELL);
+}

@@ -1,4 +1,5 @@
-// Files written whole or not at all, and outputs that are the user's own history.
+// Files written whole or not at all, outputs that are the user's own history, and files
+// changed by many writers under a lock.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -12,7 +13,10 @@
 #include <sstream>
 #include <string>
 
+#include "files/file_lock.hpp"
 #include "files/replaced_file.hpp"
+#include "history/draw_append.hpp"
+#include "tickets/ticket_append.hpp"
 
 namespace {
 
@@ -178,4 +182,132 @@ TEST(ReplacedFile, ASignalThatEndsTheProgramTakesTheTemporaryFileWithIt)
     sigaction(SIGTERM, nullptr, &action);
     EXPECT_EQ(action.sa_handler, SIG_DFL);
     EXPECT_EQ(contents(target), "new");
+}
+
+namespace {
+
+std::string history_lines(int last)
+{
+    std::string text = "round,n1,n2,n3,n4,n5,n6\n";
+    for (int round = 1; round <= last; ++round) {
+        const int a = round % 30 + 1;
+        text += std::to_string(round) + "," + std::to_string(a) + "," + std::to_string(a + 2) +
+                "," + std::to_string(a + 4) + "," + std::to_string(a + 6) + "," +
+                std::to_string(a + 8) + "," + std::to_string(a + 10) + "\n";
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(LockedFiles, ManyWritersAtOnceLoseNothing)
+{
+    const fs::path folder = own_folder();
+    const fs::path tickets_path = folder / "tickets.csv";
+    const fs::path draws_path = folder / "draws.csv";
+    write(draws_path, history_lines(20));
+    constexpr int WRITERS = 8;
+    constexpr int GAMES_EACH = 10;
+    pid_t children[WRITERS];
+    for (int writer = 0; writer < WRITERS; ++writer) {
+        children[writer] = fork();
+        ASSERT_GE(children[writer], 0);
+        if (children[writer] != 0) {
+            continue;
+        }
+        static TicketFile seen;
+        static DrawHistory draws;
+        for (int game = 0; game < GAMES_EACH; ++game) {
+            Ticket ticket{1 + writer, {1, 2, 3, 4, 5, 6 + game}, "", 0};
+            HistoryError error{};
+            int known = 0;
+            if (add_tickets_to_file(tickets_path.c_str(), &ticket, 1, 60'000, seen, error, known) !=
+                AddTicketsOutcome::Added) {
+                _exit(1);
+            }
+        }
+        // Each writer adds the next draw until one of its own is in.
+        for (;;) {
+            HistoryError error{};
+            if (!read_draw_history(draws_path.c_str(), draws, error)) {
+                _exit(2);
+            }
+            const int next = draws.draws[draws.count - 1].round + 1;
+            const std::string line = std::to_string(next) + ",1,2,3,4,5," + std::to_string(10 + writer);
+            Draw draw{};
+            const AddDrawOutcome outcome =
+                add_draw_to_file(draws_path.c_str(), line.c_str(), 60'000, draws, draw, error);
+            if (outcome == AddDrawOutcome::Added) {
+                break;
+            }
+            if (outcome != AddDrawOutcome::LineRefused) { // another's round came first
+                _exit(3);
+            }
+        }
+        _exit(0);
+    }
+    for (pid_t child : children) {
+        int status = -1;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    static TicketFile tickets;
+    HistoryError error{};
+    ASSERT_TRUE(read_ticket_file(tickets_path.c_str(), false, tickets, error)) << error.message;
+    EXPECT_EQ(tickets.count, WRITERS * GAMES_EACH);
+    static DrawHistory draws;
+    ASSERT_TRUE(read_draw_history(draws_path.c_str(), draws, error)) << error.message;
+    EXPECT_EQ(draws.count, 20 + WRITERS);
+    EXPECT_EQ(files_in(folder), 2);
+}
+
+TEST(LockedFiles, AHeldLockIsWaitedForThenGivenUp)
+{
+    const fs::path folder = own_folder();
+    const fs::path path = folder / "draws.csv";
+    write(path, history_lines(20));
+    FileLock held{};
+    ASSERT_EQ(lock_file(path.c_str(), false, 0, held), LockOutcome::Locked);
+    static DrawHistory draws;
+    Draw draw{};
+    HistoryError error{};
+    EXPECT_EQ(add_draw_to_file(path.c_str(), "21,1,2,3,4,5,6", 0, draws, draw, error),
+              AddDrawOutcome::Busy);
+    EXPECT_EQ(contents(path), history_lines(20));
+    unlock_file(held);
+    EXPECT_EQ(add_draw_to_file(path.c_str(), "21,1,2,3,4,5,6", 0, draws, draw, error),
+              AddDrawOutcome::Added);
+    EXPECT_EQ(contents(path), history_lines(20) + "21,1,2,3,4,5,6\n");
+}
+
+TEST(LockedFiles, AFullDiskOrAReadOnlyFolderLeavesTheOldFileAndNoTemporary)
+{
+    const fs::path folder = own_folder();
+    const fs::path path = folder / "draws.csv";
+    const std::string history = history_lines(400);
+    write(path, history);
+    static DrawHistory draws;
+    Draw draw{};
+    HistoryError error{};
+    rlimit old_limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+    rlimit small = old_limit;
+    small.rlim_cur = 4096; // the history is larger
+    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const AddDrawOutcome outcome =
+        add_draw_to_file(path.c_str(), "401,1,2,3,4,5,6", 0, draws, draw, error);
+    setrlimit(RLIMIT_FSIZE, &old_limit);
+    std::signal(SIGXFSZ, old_handler);
+    EXPECT_EQ(outcome, AddDrawOutcome::Failed);
+    EXPECT_EQ(contents(path), history);
+    EXPECT_EQ(files_in(folder), 1);
+
+    if (geteuid() != 0) { // root writes anywhere
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_EQ(add_draw_to_file(path.c_str(), "401,1,2,3,4,5,6", 0, draws, draw, error),
+                  AddDrawOutcome::Failed);
+        fs::permissions(folder, fs::perms::owner_all);
+        EXPECT_EQ(contents(path), history);
+    }
 }
