@@ -159,7 +159,7 @@ endif()
 execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO}" --help OUTPUT_VARIABLE help
     RESULT_VARIABLE status)
 as_utf8("${help}" help)
-if(NOT status EQUAL 0 OR NOT help MATCHES "^사용법: lotto \\[--draws 파일\\]\n"
+if(NOT status EQUAL 0 OR NOT help MATCHES "^사용법: lotto \\[--draws 파일\\] \\[--tickets \\[파일\\]\\]\n"
    OR NOT help MATCHES "1등은 8,145,060분의 1입니다")
     message(FATAL_ERROR "lotto --help in Korean gave status ${status}:\n${help}")
 endif()
@@ -189,4 +189,23 @@ as_utf8("${english}" frames)
 if(NOT status EQUAL 0 OR NOT english STREQUAL korean_screens
    OR NOT frames MATCHES "<점수 산정 결과 상세보기> \n=+\n1번째 set \n\n2번째 set \n")
     message(FATAL_ERROR "the screens differ under LC_ALL=ko_KR.UTF-8 (status ${status}):\n${frames}")
+endif()
+
+# With --tickets, choice 4 saves the five sets shown to the file, once.
+file(REMOVE "${work}/tickets.csv")
+file(WRITE "${work}/save.txt" "2\n4\n4\n1\n")
+execute_process(COMMAND ${EMULATOR} "${LOTTO}" --tickets "${work}/tickets.csv"
+    INPUT_FILE "${work}/save.txt" OUTPUT_VARIABLE output ERROR_VARIABLE errors
+    RESULT_VARIABLE status)
+as_utf8("${output}" output)
+file(STRINGS "${work}/tickets.csv" saved)
+list(LENGTH saved saved_lines)
+if(NOT status EQUAL 0 OR NOT saved_lines EQUAL 6 OR NOT output MATCHES "4번: 번호 저장\n"
+   OR NOT output MATCHES "회 5게임을 저장하였습니다\n" OR NOT output MATCHES "이미 저장한 번호입니다\n")
+    message(FATAL_ERROR "lotto --tickets gave status ${status} (${errors}), ${saved_lines} lines:\n${output}")
+endif()
+execute_process(COMMAND ${EMULATOR} "${LOTTO}" --tickets a.csv b.csv
+    OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
+if(NOT status EQUAL 2)
+    message(FATAL_ERROR "lotto --tickets a.csv b.csv gave status ${status}")
 endif()
