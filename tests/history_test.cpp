@@ -88,18 +88,18 @@ TEST(DrawHistory, EveryAcceptedShape)
     } shapes[] = {
         {"commas", twenty, 0},
         {"a header, dates, bonus, newest first",
-         "round,date,n1,n2,n3,n4,n5,n6,bonus\n" + rounds(
-                                                      20,
-                                                      [](int r) {
-                                                          return std::to_string(r) + "," +
-                                                                 saturday(r) + ",45,1,7,3,9,2,44";
-                                                      },
-                                                      true),
+         "round,date,n1,n2,n3,n4,n5,n6,bonus\n" +
+             rounds(
+                 20,
+                 [](int r) { return std::to_string(r) + "," + saturday(r) + ",45,1,7,3,9,2,44"; },
+                 true),
          44},
         {"a Korean header", "회차,추첨일,당첨번호,,,,,,보너스\n" + twenty, 0},
         {"dotted dates, tabs and runs of blanks",
          rounds(20,
-                [](int r) { return std::to_string(r) + "\t" + saturday(r, '.') + "   1  2\t3 4 5 6"; }),
+                [](int r) {
+                    return std::to_string(r) + "\t" + saturday(r, '.') + "   1  2\t3 4 5 6";
+                }),
          0},
         {"tabs between fields, an empty bonus cell",
          rounds(20, [](int r) { return std::to_string(r) + "\t1\t2\t3\t4\t5\t6\t"; }), 0},
@@ -138,8 +138,9 @@ TEST(DrawHistory, EveryAcceptedShape)
         EXPECT_EQ(history.draws[19].round, 20) << shape.what;
         EXPECT_EQ(history.draws[4].bonus, shape.bonus_of_round_5) << shape.what;
     }
-    read_text("round,date,a,b,c,d,e,f,bonus\n" +
-              rounds(20, [](int r) { return std::to_string(r) + "," + saturday(r) + ",45,1,7,3,9,2,44"; }));
+    read_text("round,date,a,b,c,d,e,f,bonus\n" + rounds(20, [](int r) {
+                  return std::to_string(r) + "," + saturday(r) + ",45,1,7,3,9,2,44";
+              }));
     EXPECT_EQ(history.draws[4].date, 20240203);
     EXPECT_EQ(history.draws[4].numbers, (NumberSet{1, 2, 3, 7, 9, 45}));
     EXPECT_EQ(history.draws[4].bonus, 44);
@@ -148,9 +149,10 @@ TEST(DrawHistory, EveryAcceptedShape)
 TEST(DrawHistory, EveryRuleWithWhereItIsBroken)
 {
     const std::string twenty = rounds(20, plain_line);
-    const std::string dated_twenty =
-        rounds(20, [](int r) { return std::to_string(r) + "," + saturday(r) + "," +
-                                      plain_line(r).substr(plain_line(r).find(',') + 1) + ",45"; });
+    const std::string dated_twenty = rounds(20, [](int r) {
+        return std::to_string(r) + "," + saturday(r) + "," +
+               plain_line(r).substr(plain_line(r).find(',') + 1) + ",45";
+    });
     const std::string newest_first = rounds(20, plain_line, true);
     const auto after_first = [&](const std::string& first_line) {
         return first_line + "\n" + newest_first.substr(newest_first.find('\n') + 1);
@@ -197,8 +199,8 @@ TEST(DrawHistory, EveryRuleWithWhereItIsBroken)
         {"21,2024-05-25,3,11,19,27,35,40,7\n" + dated_twenty + "22,3,11,19,27,35,7\n", 22,
          "round 22 has six numbers where the other draws have seven: a winning number or the "
          "bonus is missing"},
-        {dated_twenty + "7," + saturday(8) + "," + plain_line(7).substr(2) + ",45\n",
-         21, "round 7 is also on line 7, with another date"},
+        {dated_twenty + "7," + saturday(8) + "," + plain_line(7).substr(2) + ",45\n", 21,
+         "round 7 is also on line 7, with another date"},
         {twenty + "21,2024/12/14,1,2,3,4,5,6\n", 21,
          "the date '2024/12/14' is neither YYYY-MM-DD nor YYYY.MM.DD"},
         // A field left empty never lets the bonus pass for a winning number.

@@ -7,9 +7,9 @@
 #include "generation/prediction_table.hpp"
 #include "known_screens.hpp"
 #include "program_text.hpp"
-#include "tickets/tickets.hpp"
 #include "scripted_console.hpp"
 #include "text/translation.hpp"
+#include "tickets/tickets.hpp"
 
 namespace {
 
@@ -147,16 +147,15 @@ TEST_F(MenuLoop, WithTicketsAFourthChoiceSavesTheSetsShownOnce)
 {
     const std::string path = testing::TempDir() + "lotto-menu-tickets.csv";
     std::remove(path.c_str());
-    const std::string saving_menu =
-        SHOWN_MENU.substr(0, SHOWN_MENU.find(program_text("\n실행"))) +
-        program_text("4번: 번호 저장\n\n실행하실 메뉴를 선택하세요: ");
+    const std::string saving_menu = SHOWN_MENU.substr(0, SHOWN_MENU.find(program_text("\n실행"))) +
+                                    program_text("4번: 번호 저장\n\n실행하실 메뉴를 선택하세요: ");
     const std::string P = PREDICTIONS + saving_menu;
     use_ticket_saving(path.c_str(), monday_noon);
     const std::string transcript = session("2\n4\n4\n3\n1\n");
     use_ticket_saving(nullptr, nullptr);
     EXPECT_EQ(transcript, FIRST_MENU + P + program_text("1254회 5게임을 저장하였습니다\n") +
-                              saving_menu + program_text("이미 저장한 번호입니다\n") +
-                              saving_menu + DETAILS + "\n");
+                              saving_menu + program_text("이미 저장한 번호입니다\n") + saving_menu +
+                              DETAILS + "\n");
     // Five games of round 1254, the sets of the prediction screen, after a header.
     static TicketFile saved;
     HistoryError error{};
@@ -168,6 +167,6 @@ TEST_F(MenuLoop, WithTicketsAFourthChoiceSavesTheSetsShownOnce)
     }
     std::remove(path.c_str());
     // Without a tickets file, 4 is no choice and nothing else changes.
-    EXPECT_EQ(session("2\n4\n1\n"), FIRST_MENU + PREDICTIONS + SHOWN_MENU + INVALID + SHOWN_MENU +
-                                        FAREWELL);
+    EXPECT_EQ(session("2\n4\n1\n"),
+              FIRST_MENU + PREDICTIONS + SHOWN_MENU + INVALID + SHOWN_MENU + FAREWELL);
 }

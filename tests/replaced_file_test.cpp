@@ -233,7 +233,8 @@ TEST(LockedFiles, ManyWritersAtOnceLoseNothing)
                 _exit(2);
             }
             const int next = draws.draws[draws.count - 1].round + 1;
-            const std::string line = std::to_string(next) + ",1,2,3,4,5," + std::to_string(10 + writer);
+            const std::string line =
+                std::to_string(next) + ",1,2,3,4,5," + std::to_string(10 + writer);
             Draw draw{};
             const AddDrawOutcome outcome =
                 add_draw_to_file(draws_path.c_str(), line.c_str(), 60'000, draws, draw, error);

@@ -115,13 +115,14 @@ TEST(AddDraw, TheNewLineTakesTheFilesOrderAndStyleAndEveryOtherByteStays)
          std::string(BOM) + "21,2025-01-21,1,2,3,4,5,6,7\r\n" + replace_all(newest, "\n", "\r\n")},
         {"no line end after the last draw", oldest.substr(0, oldest.size() - 1),
          "21,2025-01-21,1,2,3,4,5,6,7", oldest + "21,2025-01-21,1,2,3,4,5,6,7"},
-        {"dotted dates, comma and blank", replace_all(replace_all(oldest, "2025-01-", "2025.01."), ",", ", "),
+        {"dotted dates, comma and blank",
+         replace_all(replace_all(oldest, "2025-01-", "2025.01."), ",", ", "),
          "21,2025-01-21,1,2,3,4,5,6,7",
          replace_all(replace_all(oldest, "2025-01-", "2025.01."), ",", ", ") +
              "21, 2025.01.21, 1, 2, 3, 4, 5, 6, 7\n"},
         {"tabs, no dates, no bonus", replace_all(draw_lines(1, 20, undated, "\n"), ",", "\t"),
-         "21 1 2 3 4 5 6", replace_all(draw_lines(1, 20, undated, "\n"), ",", "\t") +
-                                "21\t1\t2\t3\t4\t5\t6\n"},
+         "21 1 2 3 4 5 6",
+         replace_all(draw_lines(1, 20, undated, "\n"), ",", "\t") + "21\t1\t2\t3\t4\t5\t6\n"},
         {"a dated line given to a file without dates", draw_lines(1, 20, undated, "\n"),
          "21,2025-01-21,1,2,3,4,5,6", draw_lines(1, 20, undated, "\n") + "21,1,2,3,4,5,6\n"},
         {"quoted fields", quoted, "21,1,2,3,4,5,6",
@@ -196,14 +197,15 @@ TEST(AddDraw, EveryRefusalLeavesTheFileUntouched)
     EXPECT_EQ(add_draw_to_file(path.c_str(), dated(7).c_str(), 0, history, draw, error),
               AddDrawOutcome::AlreadyThere);
     EXPECT_EQ(contents(path), oldest);
-    EXPECT_EQ(add_draw_to_file((path.string() + ".missing").c_str(), dated(21).c_str(), 0,
-                               history, draw, error),
+    EXPECT_EQ(add_draw_to_file((path.string() + ".missing").c_str(), dated(21).c_str(), 0, history,
+                               draw, error),
               AddDrawOutcome::Failed);
 }
 
 TEST(ShippedHistory, IsAValidHistoryOfTheRealDrawsToRound1230)
 {
-    std::FILE* file = fmemopen(const_cast<unsigned char*>(SHIPPED_HISTORY), SHIPPED_HISTORY_SIZE, "rb");
+    std::FILE* file =
+        fmemopen(const_cast<unsigned char*>(SHIPPED_HISTORY), SHIPPED_HISTORY_SIZE, "rb");
     ASSERT_NE(file, nullptr);
     HistoryError error{};
     ASSERT_TRUE(read_draw_stream(file, history, error)) << error.line << ": " << error.message;
@@ -287,14 +289,17 @@ TEST(TicketFile, ReadsWhatPeopleWriteAndRefusesTheRest)
         int line;
         const char* message;
     } cases[] = {
-        {"round,n1,n2,n3,n4,n5,n6,slip\n1231,6,5,4,3,2,1\n# mine\n\n1231, 7 8 9 10 11 12,0123456789\n",
+        {"round,n1,n2,n3,n4,n5,n6,slip\n1231,6,5,4,3,2,1\n# mine\n\n1231, 7 8 9 10 11 "
+         "12,0123456789\n",
          2, 0, ""},
         {"1231,1,2,3,4,5,6\n1231,1,2,3,4,5,6\r\n", 2, 0, ""}, // bought twice: two tickets
         {"", 0, 0, ""},
-        {"1231,1,2,3,4,5\n", -1, 1, "expected the round, six numbers and the slip's code if any, not 6 fields"},
+        {"1231,1,2,3,4,5\n", -1, 1,
+         "expected the round, six numbers and the slip's code if any, not 6 fields"},
         {"1231,1,2,3,4,5,46\n", -1, 1, "'46' is not a number from 1 to 45"},
         {"1231,1,2,3,4,5,5\n", -1, 1, "5 is chosen twice"},
-        {"1231,1,2,3,4,5,6\n0,1,2,3,4,5,6\n", -1, 2, "the round '0' is not a positive whole number"},
+        {"1231,1,2,3,4,5,6\n0,1,2,3,4,5,6\n", -1, 2,
+         "the round '0' is not a positive whole number"},
         {"1231,1,2,3,4,5,6,12ab\n", -1, 1, "the slip's code '12ab' is not 1 to 20 digits"},
         {"1231,1,2,,3,4,5,6\n", -1, 1, "field 4 is empty"},
         {"1231,1,2,3,4,5,6,\n", -1, 1, "field 8 is empty"},
@@ -338,12 +343,12 @@ TEST(TicketCheck, HandWorkedTicketsAgainstTheirDraws)
         {400, {1, 2, 3, 4, 5, 6}, true, 6, false, 1, -1, 1000},
         {400, {1, 2, 3, 4, 5, 7}, true, 5, true, 2, -1, 1000},
         {400, {1, 2, 3, 4, 5, 8}, true, 5, false, 3, -1, 1000},
-        {400, {1, 2, 3, 4, 7, 8}, true, 4, true, 4, -1, 1000},    // 4th before 401: the pool's
+        {400, {1, 2, 3, 4, 7, 8}, true, 4, true, 4, -1, 1000},     // 4th before 401: the pool's
         {401, {1, 2, 3, 4, 8, 9}, true, 4, false, 4, 50000, 1000}, // fixed from 401 on
         {87, {1, 2, 3, 7, 8, 9}, true, 3, true, 5, 10000, 2000},   // before round 88
         {88, {1, 2, 3, 8, 9, 10}, true, 3, false, 5, 5000, 1000},
         {88, {1, 2, 7, 8, 9, 10}, true, 2, true, 0, 0, 1000},
-        {402, {1, 2, 3, 4, 5, 6}, false, 0, false, 0, 0, 1000},    // not drawn yet
+        {402, {1, 2, 3, 4, 5, 6}, false, 0, false, 0, 0, 1000}, // not drawn yet
     };
     for (const auto& c : cases) {
         Ticket ticket{c.round, c.numbers, "", 1};

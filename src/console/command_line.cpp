@@ -39,12 +39,12 @@ const char* usage_text()
 
 CommandLine parse_command_line(int argc, const char* const* argv)
 {
-    CommandLine command_line{CommandAction::RunMenu, nullptr, nullptr, false,
-                             nullptr,                nullptr, nullptr};
+    CommandLine command_line{
+        CommandAction::RunMenu, nullptr, nullptr, false, nullptr, nullptr, nullptr};
     const auto refuse = [&](const char* problem, const char* argument,
                             const char* following = nullptr) {
-        return CommandLine{CommandAction::UsageError, nullptr, nullptr, false, problem, argument,
-                           following};
+        return CommandLine{
+            CommandAction::UsageError, nullptr, nullptr, false, problem, argument, following};
     };
     bool tickets_given = false;
     for (int i = 1; i < argc; ++i) {
@@ -67,8 +67,8 @@ CommandLine parse_command_line(int argc, const char* const* argv)
             // Without a name (the last argument, or another option next): the data folder's.
             tickets_given = true;
             const char* file = option_value(argc, argv, i);
-            const bool next_is_option = i + 1 < argc && argv[i + 1][0] == '-' &&
-                                        argv[i + 1][1] == '-';
+            const bool next_is_option =
+                i + 1 < argc && argv[i + 1][0] == '-' && argv[i + 1][1] == '-';
             if (file != nullptr && !is_option(file, "-")) {
                 command_line.tickets_file = file;
                 ++i;

@@ -10,9 +10,9 @@
 #include "console/ticket_saving.hpp"
 #include "files/data_folder.hpp"
 #include "files/replaced_file.hpp"
-#include "text/error_text.hpp"
 #include "history/draw_history.hpp"
 #include "history/overdue_numbers.hpp"
+#include "text/error_text.hpp"
 #include "text/translation.hpp"
 
 namespace {

@@ -8,8 +8,8 @@ inline constexpr int LOCK_WAIT_MILLISECONDS = 5000;
 // An advisory lock on a file that is read, changed and replaced whole: held from reading to
 // renaming, so that two programs changing one file at once never lose a line.
 struct FileLock {
-    int descriptor;        // POSIX: the locked file
-    void* handle;          // Windows: the lock file beside it, open for this program alone
+    int descriptor; // POSIX: the locked file
+    void* handle;   // Windows: the lock file beside it, open for this program alone
     char lock_path[PATH_CAPACITY + 8];
 };
 

@@ -35,9 +35,9 @@ LockOutcome lock_file(const char* path, bool create, int wait_milliseconds, File
         return LockOutcome::Failed;
     }
     for (int waited = 0;; waited += RETRY_MILLISECONDS) {
-        HANDLE handle = CreateFileA(lock.lock_path, GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                    OPEN_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
-                                    nullptr);
+        HANDLE handle =
+            CreateFileA(lock.lock_path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                        FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (handle != INVALID_HANDLE_VALUE) {
             OVERLAPPED whole{};
             if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,

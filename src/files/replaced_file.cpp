@@ -50,9 +50,9 @@ bool copy_bytes(std::FILE* from, std::FILE* to, long count)
 {
     char buffer[4096];
     while (count != 0) {
-        const std::size_t wanted =
-            count < 0 || count > static_cast<long>(sizeof buffer) ? sizeof buffer
-                                                                  : static_cast<std::size_t>(count);
+        const std::size_t wanted = count < 0 || count > static_cast<long>(sizeof buffer)
+                                       ? sizeof buffer
+                                       : static_cast<std::size_t>(count);
         const std::size_t got = std::fread(buffer, 1, wanted, from);
         if (got == 0) {
             return count < 0 && std::ferror(from) == 0; // to the end: done at its end
@@ -83,7 +83,8 @@ bool replace_with_insertion(const char* path, std::FILE* old, long at, const cha
               copy_bytes(old, file.stream, -1);
     if (ok && check != nullptr) {
         ok = std::fflush(file.stream) == 0;
-        std::FILE* written = ok && file.temporary[0] != '\0' ? std::fopen(file.temporary, "rb") : nullptr;
+        std::FILE* written =
+            ok && file.temporary[0] != '\0' ? std::fopen(file.temporary, "rb") : nullptr;
         ok = written != nullptr && check(written);
         if (written != nullptr) {
             std::fclose(written);

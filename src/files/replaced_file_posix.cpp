@@ -126,7 +126,8 @@ bool move_over(const char* from, const char* to)
     }
     const char* slash = std::strrchr(to, '/');
     char folder[PATH_CAPACITY];
-    std::snprintf(folder, sizeof folder, "%.*s", slash == nullptr ? 1 : static_cast<int>(slash - to) + 1,
+    std::snprintf(folder, sizeof folder, "%.*s",
+                  slash == nullptr ? 1 : static_cast<int>(slash - to) + 1,
                   slash == nullptr ? "." : to);
     const int descriptor = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor >= 0) {

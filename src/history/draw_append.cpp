@@ -51,12 +51,12 @@ bool fits(const DrawHistory& history, const Draw& draw, bool model_dated, bool& 
                       draw.round, same->line);
     }
     if (draw.round < history.draws[0].round) {
-        return refuse(error, translate("the history begins with round %d; only round %d can be added"),
+        return refuse(error,
+                      translate("the history begins with round %d; only round %d can be added"),
                       history.draws[0].round, latest.round + 1);
     }
     if (draw.round > latest.round + 1) {
-        return refuse(error,
-                      translate("round %d is missing: add it before round %d"),
+        return refuse(error, translate("round %d is missing: add it before round %d"),
                       latest.round + 1, draw.round);
     }
     if (has_bonuses(history) && draw.bonus == 0) {
@@ -122,8 +122,8 @@ void format_draw_like(char (&out)[MAX_LINE_BYTES + 1], const Draw& draw, const c
     for (int i = 0; i <= NUMBERS_PER_SET; ++i) {
         const std::int32_t number = i < NUMBERS_PER_SET ? draw.numbers[i] : draw.bonus;
         if (number != 0) {
-            length += format_text(out + length, sizeof out - length, "%s%s%d%s", separator,
-                                  quote, number, quote);
+            length += format_text(out + length, sizeof out - length, "%s%s%d%s", separator, quote,
+                                  number, quote);
         }
     }
 }
@@ -175,8 +175,7 @@ AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_mil
         if (newest_first) {
             at = layout.first.start;
             format_text(inserted, sizeof inserted, "%s%s", text,
-                        layout.first.line_end[0] != '\0' ? layout.first.line_end
-                                                         : layout.line_end);
+                        layout.first.line_end[0] != '\0' ? layout.first.line_end : layout.line_end);
         } else if (layout.last.line_end[0] == '\0') {
             at = layout.last.end; // the file's last line, without a line end: give it one
             format_text(inserted, sizeof inserted, "%s%s", layout.line_end, text);

@@ -6,9 +6,9 @@
 #include <cstring>
 
 #include "text/error_text.hpp"
-#include "text/text_lines.hpp"
 #include "text/quoted_text.hpp"
 #include "text/text_format.hpp"
+#include "text/text_lines.hpp"
 #include "text/translation.hpp"
 
 namespace {

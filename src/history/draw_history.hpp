@@ -49,8 +49,8 @@ bool read_draw_history(const char* path, DrawHistory& history, HistoryError& err
 
 // One draw line of a file: where it stands and how it is written.
 struct DrawLine {
-    long start; // its first byte, after any byte-order mark
-    long end;   // past its line end
+    long start;       // its first byte, after any byte-order mark
+    long end;         // past its line end
     char line_end[3]; // "\n", "\r\n", "\r", or "" for a last line without one
     std::int32_t round;
     char text[MAX_LINE_BYTES + 1];
@@ -59,8 +59,8 @@ struct DrawLine {
 // Where a history's draws stand in its file, so that a draw can be added in their order
 // and their style without touching any other byte.
 struct DrawLayout {
-    DrawLine first; // the first draw line of the file
-    DrawLine last;  // the last one
+    DrawLine first;   // the first draw line of the file
+    DrawLine last;    // the last one
     char line_end[3]; // the first line end the file uses, "\n" if it has none
 };
 

@@ -82,9 +82,9 @@ struct StatsOptions {
     const char* added_draw;         // --add-draw LINE: the next round into the history
     const char* added_ticket;       // --add-ticket TEXT: games into the tickets
     bool check;                     // --check: the games against their draws
-    bool csv;               // --csv: the raw distribution instead of the report
-    bool help;              // --help alone
-    bool version;           // --version alone
+    bool csv;                       // --csv: the raw distribution instead of the report
+    bool help;                      // --help alone
+    bool version;                   // --version alone
 };
 
 // Whether the chart goes to standard output ("--svg -") or to a file of its name.
@@ -265,12 +265,11 @@ int parse_options(int argc, char** argv, StatsOptions& options)
                            options.check ? "--check" : "--add-ticket");
     }
     if (weekly == 1 && (options.set_list != nullptr || options.svg_path != nullptr ||
-                        options.back_test_csv_path != nullptr ||
-                        (options.csv && !options.check))) {
+                        options.back_test_csv_path != nullptr || (options.csv && !options.check))) {
         return usage_error(PROGRAM,
                            translatable("--set, --svg, --back-test-csv and --csv (but with "
                                         "--check) do not go with"),
-                           options.check ? "--check"
+                           options.check                   ? "--check"
                            : options.added_draw != nullptr ? "--add-draw"
                                                            : "--add-ticket");
     }

@@ -12,8 +12,8 @@ constexpr int NOT_DRAWN = 6; // the summary's row after the five ranks and "no p
 const char* result_name(int row)
 {
     static const char* const NAMES[NOT_DRAWN + 1] = {
-        translatable("no prize"),  translatable("1st prize"), translatable("2nd prize"),
-        translatable("3rd prize"), translatable("4th prize"), translatable("5th prize"),
+        translatable("no prize"),      translatable("1st prize"), translatable("2nd prize"),
+        translatable("3rd prize"),     translatable("4th prize"), translatable("5th prize"),
         translatable("not drawn yet"),
     };
     return translate(NAMES[row]);

@@ -45,8 +45,7 @@ int cannot_write(const char* path)
 
 int busy(const char* path)
 {
-    std::fprintf(stderr,
-                 translate("%s: another program is changing '%s'; try again in a moment\n"),
+    std::fprintf(stderr, translate("%s: another program is changing '%s'; try again in a moment\n"),
                  PROGRAM, quoted_name(path).text);
     return STATUS_FAILED;
 }
@@ -110,8 +109,8 @@ int run_add_draw(const char* draws_path, const char* tickets_path, const char* l
         std::printf(translate("Round %d added to %s.\n"), draw.round, quoted_name(path).text);
         break;
     case AddDrawOutcome::AlreadyThere:
-        std::printf(translate("Round %d is in %s already, as given; nothing added.\n"),
-                    draw.round, quoted_name(path).text);
+        std::printf(translate("Round %d is in %s already, as given; nothing added.\n"), draw.round,
+                    quoted_name(path).text);
         break;
     case AddDrawOutcome::LineRefused: {
         char typed[QUOTE_CAPACITY];
@@ -203,9 +202,10 @@ int run_check(const char* draws_path, const char* tickets_path, bool csv)
     if (csv) {
         write_ticket_csv(stdout, tickets, history, 0);
     } else {
-        std::printf(translate("The tickets in %s against the draw history %s (rounds %d to %d)\n\n"),
-                    quoted_name(tickets_file).text, quoted_name(draws).text,
-                    history.draws[0].round, history.draws[history.count - 1].round);
+        std::printf(
+            translate("The tickets in %s against the draw history %s (rounds %d to %d)\n\n"),
+            quoted_name(tickets_file).text, quoted_name(draws).text, history.draws[0].round,
+            history.draws[history.count - 1].round);
         write_ticket_report(stdout, tickets, history, 0);
     }
     return finish_standard_output(PROGRAM);

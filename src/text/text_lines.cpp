@@ -63,7 +63,6 @@ bool holds_digit(const Field& field)
                         [](char c) { return c >= '0' && c <= '9'; }) != field.text + field.length;
 }
 
-
 LineReader line_reader(std::FILE* file)
 {
     return LineReader{file, true, 0, 0, 0, ""};

@@ -45,14 +45,14 @@ enum class LineRead { Line, End, TooLong, HoldsNul, Utf16 };
 struct LineReader {
     std::FILE* file;
     bool first_line;
-    int blank_lines_due; // lines that a run of lone CRs ended, still to be reported
-    long offset;         // bytes taken from the file so far
-    long line_start;     // where the line last read begins, after any byte-order mark
+    int blank_lines_due;  // lines that a run of lone CRs ended, still to be reported
+    long offset;          // bytes taken from the file so far
+    long line_start;      // where the line last read begins, after any byte-order mark
     const char* line_end; // how it ended: "\n", "\r\n", "\r", or "" at the end of the file
 
     LineRead next(char (&text)[MAX_LINE_BYTES + 1]);
 
-  private:
+private:
     int take();
     void end_at_carriage_return();
 };

@@ -75,15 +75,14 @@ bool read_slip_games(const char* text, SlipGames& slip, HistoryError& error)
     const char* value = slip_value(text, length);
     const int slip_digits = length - ROUND_DIGITS - SLIP_SLOTS * SLOT_LENGTH;
     if (slip_digits != OLD_SLIP_DIGITS && slip_digits != NEW_SLIP_DIGITS) {
-        return refuse(error,
-                      translate("a slip's code has %d or %d characters, not %d"),
-                      LONGEST_VALUE - (NEW_SLIP_DIGITS - OLD_SLIP_DIGITS), LONGEST_VALUE,
-                      length);
+        return refuse(error, translate("a slip's code has %d or %d characters, not %d"),
+                      LONGEST_VALUE - (NEW_SLIP_DIGITS - OLD_SLIP_DIGITS), LONGEST_VALUE, length);
     }
     std::int32_t round = 0;
     for (int i = 0; i < ROUND_DIGITS; ++i) {
         if (!is_digit(value[i])) {
-            return refuse(error, "%s", translate("a slip's code begins with its round in four digits"));
+            return refuse(error, "%s",
+                          translate("a slip's code begins with its round in four digits"));
         }
         round = round * 10 + (value[i] - '0');
     }
@@ -101,13 +100,15 @@ bool read_slip_games(const char* text, SlipGames& slip, HistoryError& error)
         const char* at = value + ROUND_DIGITS + slot * SLOT_LENGTH;
         for (int i = 1; i < SLOT_LENGTH; ++i) {
             if (!is_digit(at[i])) {
-                return refuse(error, translate("game %d of the slip holds a character that is no digit"),
+                return refuse(error,
+                              translate("game %d of the slip holds a character that is no digit"),
                               slot + 1);
             }
         }
         if (at[0] == 'n') {
             if (std::strncmp(at + 1, "000000000000", SLOT_LENGTH - 1) != 0) {
-                return refuse(error, translate("game %d of the slip is not bought but holds numbers"),
+                return refuse(error,
+                              translate("game %d of the slip is not bought but holds numbers"),
                               slot + 1);
             }
             continue;
@@ -124,13 +125,14 @@ bool read_slip_games(const char* text, SlipGames& slip, HistoryError& error)
         for (int i = 0; i < NUMBERS_PER_SET; ++i) {
             game.numbers[i] = two_digits(at + 1 + 2 * i);
             if (game.numbers[i] < 1 || game.numbers[i] > MAX_NUMBER) {
-                return refuse(error, translate("game %d of the slip holds %02d, not a number from 1 to 45"),
-                              slot + 1, game.numbers[i]);
+                return refuse(
+                    error, translate("game %d of the slip holds %02d, not a number from 1 to 45"),
+                    slot + 1, game.numbers[i]);
             }
             if (i > 0 && game.numbers[i] <= game.numbers[i - 1]) {
-                return refuse(error,
-                              translate("game %d of the slip holds its numbers out of order or twice"),
-                              slot + 1);
+                return refuse(
+                    error, translate("game %d of the slip holds its numbers out of order or twice"),
+                    slot + 1);
             }
         }
         std::memcpy(game.slip, digits, static_cast<std::size_t>(slip_digits));

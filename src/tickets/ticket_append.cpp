@@ -93,14 +93,14 @@ AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int
             for (int i = 0; i < count; ++i) {
                 char line[MAX_LINE_BYTES + 1];
                 format_ticket_line(line, games[i]);
-                length += format_text(text + length, sizeof text - length, "%s%s", line,
-                                      ending.line_end);
+                length +=
+                    format_text(text + length, sizeof text - length, "%s%s", line, ending.line_end);
             }
             expected_count = tickets.count + count;
-            outcome = replace_with_insertion(path, file, ending.size, text,
-                                             reads_with_the_new_games)
-                          ? AddTicketsOutcome::Added
-                          : AddTicketsOutcome::Failed;
+            outcome =
+                replace_with_insertion(path, file, ending.size, text, reads_with_the_new_games)
+                    ? AddTicketsOutcome::Added
+                    : AddTicketsOutcome::Failed;
         }
     }
     const int reason = errno;

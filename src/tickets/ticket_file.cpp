@@ -132,7 +132,8 @@ bool read_ticket_stream(std::FILE* file, TicketFile& tickets, HistoryError& erro
     bool first_content = true;
     for (LineRead read = reader.next(text); read != LineRead::End; read = reader.next(text)) {
         if (line == MAX_HISTORY_LINES) {
-            return refuse(error, 0, translate("more than 1,000,000 lines; no tickets file is that long"));
+            return refuse(error, 0,
+                          translate("more than 1,000,000 lines; no tickets file is that long"));
         }
         ++line;
         switch (read) {
