@@ -10,18 +10,11 @@
 #include <cstring>
 #include <string>
 
+#include "fuzz_promise.hpp"
 #include "history/draw_history.hpp"
 #include "visible_text.hpp"
 
 namespace {
-
-void require(bool condition, const char* promise)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", promise);
-        std::abort();
-    }
-}
 
 struct Reading {
     bool ok;
@@ -31,8 +24,7 @@ struct Reading {
 Reading read_bytes(const std::string& bytes, DrawHistory& history)
 {
     Reading reading{};
-    std::FILE* file = fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
-    require(file != nullptr, "fmemopen opens the bytes");
+    std::FILE* file = open_bytes(bytes);
     reading.ok = read_draw_stream(file, history, reading.error);
     std::fclose(file);
     return reading;
@@ -117,18 +109,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(reading.error.line >= 0, "a line number, or 0 for the whole file");
     }
 
-    std::string crlf;
-    for (char c : bytes) {
-        if (c == '\n') {
-            crlf += '\r';
-        }
-        crlf += c;
-    }
-    const Reading with_crlf = read_bytes(crlf, second);
-    require(with_crlf.ok == reading.ok, "CRLF gives the same verdict");
+    const Reading crlf = read_bytes(with_crlf(bytes), second);
+    require(crlf.ok == reading.ok, "CRLF gives the same verdict");
     require(!reading.ok || same_draws(first, second), "CRLF gives the same draws");
-    require(reading.ok || (with_crlf.error.line == reading.error.line &&
-                           std::strcmp(with_crlf.error.message, reading.error.message) == 0),
+    require(reading.ok || (crlf.error.line == reading.error.line &&
+                           std::strcmp(crlf.error.message, reading.error.message) == 0),
             "CRLF gives the same message");
 
     if (reading.ok) {

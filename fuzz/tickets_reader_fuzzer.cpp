@@ -9,19 +9,12 @@
 #include <cstring>
 #include <string>
 
+#include "fuzz_promise.hpp"
 #include "tickets/slip_code.hpp"
 #include "tickets/tickets.hpp"
 #include "visible_text.hpp"
 
 namespace {
-
-void require(bool condition, const char* promise)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", promise);
-        std::abort();
-    }
-}
 
 struct Reading {
     bool ok;
@@ -31,8 +24,7 @@ struct Reading {
 Reading read_bytes(const std::string& bytes, TicketFile& tickets)
 {
     Reading reading{};
-    std::FILE* file = fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
-    require(file != nullptr, "fmemopen opens the bytes");
+    std::FILE* file = open_bytes(bytes);
     reading.ok = read_ticket_stream(file, tickets, reading.error);
     std::fclose(file);
     return reading;
@@ -98,15 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         require(is_visible_text(reading.error.message), "messages are safe to show");
     }
-    std::string crlf;
-    for (char c : bytes) {
-        if (c == '\n') {
-            crlf += '\r';
-        }
-        crlf += c;
-    }
-    const Reading with_crlf = read_bytes(crlf, second);
-    require(with_crlf.ok == reading.ok, "CRLF gives the same verdict");
+    const Reading crlf = read_bytes(with_crlf(bytes), second);
+    require(crlf.ok == reading.ok, "CRLF gives the same verdict");
     require(!reading.ok || same_tickets(first, second), "CRLF gives the same tickets");
 
     SlipGames slip{};

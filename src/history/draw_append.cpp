@@ -1,7 +1,6 @@
 #include "history/draw_append.hpp"
 
 #include <cerrno>
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
@@ -11,17 +10,6 @@
 #include "text/translation.hpp"
 
 namespace {
-
-bool refuse(HistoryError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
-bool refuse(HistoryError& error, const char* format, ...)
-{
-    error.line = 0;
-    std::va_list arguments;
-    va_start(arguments, format);
-    format_text_list(error.message, sizeof error.message, format, arguments);
-    va_end(arguments);
-    return false;
-}
 
 const Draw* find_round(const DrawHistory& history, std::int32_t round)
 {
@@ -47,36 +35,38 @@ bool fits(const DrawHistory& history, const Draw& draw, bool model_dated, bool& 
             already = true;
             return true;
         }
-        return refuse(error, translate("round %d is already on line %d, with another draw"),
-                      draw.round, same->line);
+        return refuse_with(error, translate("round %d is already on line %d, with another draw"),
+                           draw.round, same->line);
     }
     if (draw.round < history.draws[0].round) {
-        return refuse(error,
-                      translate("the history begins with round %d; only round %d can be added"),
-                      history.draws[0].round, latest.round + 1);
+        return refuse_with(
+            error, translate("the history begins with round %d; only round %d can be added"),
+            history.draws[0].round, latest.round + 1);
     }
     if (draw.round > latest.round + 1) {
-        return refuse(error, translate("round %d is missing: add it before round %d"),
-                      latest.round + 1, draw.round);
+        return refuse_with(error, translate("round %d is missing: add it before round %d"),
+                           latest.round + 1, draw.round);
     }
     if (has_bonuses(history) && draw.bonus == 0) {
-        return refuse(error, "%s",
-                      translate("the draws of the history have a bonus: a winning number or the "
-                                "bonus is missing"));
+        return refuse_with(
+            error, "%s",
+            translate("the draws of the history have a bonus: a winning number or the "
+                      "bonus is missing"));
     }
     if (!has_bonuses(history) && draw.bonus != 0) {
-        return refuse(error, "%s",
-                      translate("the draws of the history have no bonus; give the draw without "
-                                "one"));
+        return refuse_with(
+            error, "%s",
+            translate("the draws of the history have no bonus; give the draw without "
+                      "one"));
     }
     if (model_dated && draw.date == 0) {
-        return refuse(error, "%s",
-                      translate("the draws of the history have dates; give the draw's date"));
+        return refuse_with(error, "%s",
+                           translate("the draws of the history have dates; give the draw's date"));
     }
     if (draw.date != 0 && latest.date != 0 && draw.date <= latest.date) {
-        return refuse(error, translate("the date is not after round %d's, %04d-%02d-%02d"),
-                      latest.round, latest.date / 10000, latest.date / 100 % 100,
-                      latest.date % 100);
+        return refuse_with(error, translate("the date is not after round %d's, %04d-%02d-%02d"),
+                           latest.round, latest.date / 10000, latest.date / 100 % 100,
+                           latest.date % 100);
     }
     return true;
 }
@@ -135,8 +125,8 @@ AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_mil
     draw = Draw{};
     if (parse_draw_line(line, false, draw, error) != LineKind::Draw) {
         if (error.message[0] == '\0') {
-            refuse(error, "%s",
-                   translate("expected the round, a date if any, six numbers and a bonus"));
+            refuse_with(error, "%s",
+                        translate("expected the round, a date if any, six numbers and a bonus"));
         }
         error.line = 0;
         return AddDrawOutcome::LineRefused;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
@@ -366,24 +367,25 @@ void note_draw_line(DrawLine& line, const LineReader& reader, const Draw& draw, 
 
 } // namespace
 
-bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error,
-                      DrawLayout* layout)
+bool refuse_with(HistoryError& error, const char* format, ...)
 {
-    history.count = 0;
-    DrawStore store{history, 0};
+    error.line = 0;
+    std::va_list arguments;
+    va_start(arguments, format);
+    format_text_list(error.message, sizeof error.message, format, arguments);
+    va_end(arguments);
+    return false;
+}
+
+bool read_record_lines(std::FILE* file, const char* too_many_lines, TakeRecordLine take,
+                       void* records, HistoryError& error)
+{
     LineReader reader = line_reader(file);
-    if (layout != nullptr) {
-        *layout = DrawLayout{};
-        copy_line_end(layout->line_end, "\n");
-    }
-    bool line_end_seen = false;
     char text[MAX_LINE_BYTES + 1];
     std::int32_t line = 0;
-    bool first_content = true;
     for (LineRead read = reader.next(text); read != LineRead::End; read = reader.next(text)) {
         if (line == MAX_HISTORY_LINES) {
-            return refuse(error, 0,
-                          translate("more than 1,000,000 lines; no draw history is that long"));
+            return refuse(error, 0, too_many_lines);
         }
         ++line;
         switch (read) {
@@ -403,39 +405,79 @@ bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error
         case LineRead::End:
             break;
         }
-        if (layout != nullptr && !line_end_seen && reader.line_end[0] != '\0') {
-            copy_line_end(layout->line_end, reader.line_end);
-            line_end_seen = true;
-        }
-        Draw draw{};
-        switch (parse_draw_line(text, first_content, draw, error)) {
-        case LineKind::Skipped:
-            break;
-        case LineKind::Header:
-            first_content = false;
-            break;
-        case LineKind::Invalid:
-            error.line = line;
+        if (!take(records, text, line, reader, error)) {
             return false;
-        case LineKind::Draw:
-            first_content = false;
-            draw.line = line;
-            if (!keep_draw(store, draw, error)) {
-                return false;
-            }
-            if (layout != nullptr) {
-                if (layout->first.end == 0) {
-                    note_draw_line(layout->first, reader, draw, text);
-                }
-                note_draw_line(layout->last, reader, draw, text);
-            }
-            break;
         }
     }
     if (std::ferror(file) != 0) {
         return refuse(error, 0, error_text(errno != 0 ? errno : EIO));
     }
-    store.sort_all();
+    return true;
+}
+
+namespace {
+
+// What reading a history keeps between its lines.
+struct HistoryReading {
+    DrawStore store;
+    DrawLayout* layout;
+    bool first_content;
+    bool line_end_seen;
+};
+
+bool take_draw_line(void* records, const char* text, std::int32_t line, const LineReader& reader,
+                    HistoryError& error)
+{
+    HistoryReading& reading = *static_cast<HistoryReading*>(records);
+    DrawLayout* layout = reading.layout;
+    if (layout != nullptr && !reading.line_end_seen && reader.line_end[0] != '\0') {
+        copy_line_end(layout->line_end, reader.line_end);
+        reading.line_end_seen = true;
+    }
+    Draw draw{};
+    switch (parse_draw_line(text, reading.first_content, draw, error)) {
+    case LineKind::Skipped:
+        return true;
+    case LineKind::Header:
+        reading.first_content = false;
+        return true;
+    case LineKind::Invalid:
+        error.line = line;
+        return false;
+    case LineKind::Draw:
+        break;
+    }
+    reading.first_content = false;
+    draw.line = line;
+    if (!keep_draw(reading.store, draw, error)) {
+        return false;
+    }
+    if (layout != nullptr) {
+        if (layout->first.end == 0) {
+            note_draw_line(layout->first, reader, draw, text);
+        }
+        note_draw_line(layout->last, reader, draw, text);
+    }
+    return true;
+}
+
+} // namespace
+
+bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error,
+                      DrawLayout* layout)
+{
+    history.count = 0;
+    if (layout != nullptr) {
+        *layout = DrawLayout{};
+        copy_line_end(layout->line_end, "\n");
+    }
+    HistoryReading reading{DrawStore{history, 0}, layout, true, false};
+    if (!read_record_lines(file,
+                           translate("more than 1,000,000 lines; no draw history is that long"),
+                           take_draw_line, &reading, error)) {
+        return false;
+    }
+    reading.store.sort_all();
     return check_rounds(history, error) && check_bonuses(history, error) &&
            check_dates(history, error);
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "lottery/lottery.hpp"
+#include "text/text_format.hpp"
 #include "text/text_lines.hpp"
 
 // One draw of the lottery: its round, the six winning numbers ascending, and the bonus
@@ -68,6 +69,18 @@ struct DrawLayout {
 // also where the draws stand.
 bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error,
                       DrawLayout* layout = nullptr);
+
+// Reads a file of records (draws, tickets) by the history's rules for lines: a line too
+// long, a NUL byte, UTF-16 and a read error are refused, and so is a file of more than
+// MAX_HISTORY_LINES lines (`too_many_lines` says so). Each line goes to `take` with its
+// number; `take` returns false, `error` filled, to stop.
+using TakeRecordLine = bool (*)(void* records, const char* text, std::int32_t line,
+                                const LineReader& reader, HistoryError& error);
+bool read_record_lines(std::FILE* file, const char* too_many_lines, TakeRecordLine take,
+                       void* records, HistoryError& error);
+
+// Fills `error` with a reason for the file as a whole (line 0) and returns false.
+bool refuse_with(HistoryError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
 
 // What one line of a history file holds.
 enum class LineKind { Draw, Skipped, Header, Invalid };

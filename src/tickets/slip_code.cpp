@@ -1,6 +1,5 @@
 #include "tickets/slip_code.hpp"
 
-#include <cstdarg>
 #include <cstring>
 
 #include "text/quoted_text.hpp"
@@ -14,17 +13,6 @@ constexpr int SLOT_LENGTH = 13;
 constexpr int OLD_SLIP_DIGITS = 10;
 constexpr int NEW_SLIP_DIGITS = 18;
 constexpr int LONGEST_VALUE = ROUND_DIGITS + SLIP_SLOTS * SLOT_LENGTH + NEW_SLIP_DIGITS;
-
-bool refuse(HistoryError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
-bool refuse(HistoryError& error, const char* format, ...)
-{
-    error.line = 0;
-    std::va_list arguments;
-    va_start(arguments, format);
-    format_text_list(error.message, sizeof error.message, format, arguments);
-    va_end(arguments);
-    return false;
-}
 
 bool is_digit(char c)
 {
@@ -75,62 +63,63 @@ bool read_slip_games(const char* text, SlipGames& slip, HistoryError& error)
     const char* value = slip_value(text, length);
     const int slip_digits = length - ROUND_DIGITS - SLIP_SLOTS * SLOT_LENGTH;
     if (slip_digits != OLD_SLIP_DIGITS && slip_digits != NEW_SLIP_DIGITS) {
-        return refuse(error, translate("a slip's code has %d or %d characters, not %d"),
-                      LONGEST_VALUE - (NEW_SLIP_DIGITS - OLD_SLIP_DIGITS), LONGEST_VALUE, length);
+        return refuse_with(error, translate("a slip's code has %d or %d characters, not %d"),
+                           LONGEST_VALUE - (NEW_SLIP_DIGITS - OLD_SLIP_DIGITS), LONGEST_VALUE,
+                           length);
     }
     std::int32_t round = 0;
     for (int i = 0; i < ROUND_DIGITS; ++i) {
         if (!is_digit(value[i])) {
-            return refuse(error, "%s",
-                          translate("a slip's code begins with its round in four digits"));
+            return refuse_with(error, "%s",
+                               translate("a slip's code begins with its round in four digits"));
         }
         round = round * 10 + (value[i] - '0');
     }
     if (round == 0) {
-        return refuse(error, "%s", translate("the slip's round is 0"));
+        return refuse_with(error, "%s", translate("the slip's round is 0"));
     }
     const char* digits = value + ROUND_DIGITS + SLIP_SLOTS * SLOT_LENGTH;
     for (int i = 0; i < slip_digits; ++i) {
         if (!is_digit(digits[i])) {
-            return refuse(error, "%s",
-                          translate("a slip's code ends with the slip's number, in digits"));
+            return refuse_with(error, "%s",
+                               translate("a slip's code ends with the slip's number, in digits"));
         }
     }
     for (int slot = 0; slot < SLIP_SLOTS; ++slot) {
         const char* at = value + ROUND_DIGITS + slot * SLOT_LENGTH;
         for (int i = 1; i < SLOT_LENGTH; ++i) {
             if (!is_digit(at[i])) {
-                return refuse(error,
-                              translate("game %d of the slip holds a character that is no digit"),
-                              slot + 1);
+                return refuse_with(
+                    error, translate("game %d of the slip holds a character that is no digit"),
+                    slot + 1);
             }
         }
         if (at[0] == 'n') {
             if (std::strncmp(at + 1, "000000000000", SLOT_LENGTH - 1) != 0) {
-                return refuse(error,
-                              translate("game %d of the slip is not bought but holds numbers"),
-                              slot + 1);
+                return refuse_with(error,
+                                   translate("game %d of the slip is not bought but holds numbers"),
+                                   slot + 1);
             }
             continue;
         }
         if (at[0] != 'm' && at[0] != 'q' && at[0] != 's') {
             char letter[QUOTE_CAPACITY];
             quote_text(letter, sizeof letter, at, 1, QUOTE_SHOWN);
-            return refuse(error,
-                          translate("game %d of the slip begins with '%s', not m, q, s or n"),
-                          slot + 1, letter);
+            return refuse_with(error,
+                               translate("game %d of the slip begins with '%s', not m, q, s or n"),
+                               slot + 1, letter);
         }
         Ticket& game = slip.games[slip.count];
         game.round = round;
         for (int i = 0; i < NUMBERS_PER_SET; ++i) {
             game.numbers[i] = two_digits(at + 1 + 2 * i);
             if (game.numbers[i] < 1 || game.numbers[i] > MAX_NUMBER) {
-                return refuse(
+                return refuse_with(
                     error, translate("game %d of the slip holds %02d, not a number from 1 to 45"),
                     slot + 1, game.numbers[i]);
             }
             if (i > 0 && game.numbers[i] <= game.numbers[i - 1]) {
-                return refuse(
+                return refuse_with(
                     error, translate("game %d of the slip holds its numbers out of order or twice"),
                     slot + 1);
             }
@@ -140,7 +129,7 @@ bool read_slip_games(const char* text, SlipGames& slip, HistoryError& error)
         ++slip.count;
     }
     if (slip.count == 0) {
-        return refuse(error, "%s", translate("the slip holds no game"));
+        return refuse_with(error, "%s", translate("the slip holds no game"));
     }
     return true;
 }

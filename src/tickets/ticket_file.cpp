@@ -32,13 +32,6 @@ LineKind invalid(HistoryError& error, const char* format, ...)
     return LineKind::Invalid;
 }
 
-bool refuse(HistoryError& error, int line, const char* message)
-{
-    error.line = line;
-    format_text(error.message, sizeof error.message, "%s", message);
-    return false;
-}
-
 } // namespace
 
 LineKind parse_ticket_line(const char* text, bool first_content, Ticket& ticket,
@@ -116,69 +109,59 @@ bool read_ticket_file(const char* path, bool missing_is_empty, TicketFile& ticke
     tickets.count = 0;
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
-        return errno == ENOENT && missing_is_empty ? true : refuse(error, 0, error_text(errno));
+        return errno == ENOENT && missing_is_empty ? true
+                                                   : refuse_with(error, "%s", error_text(errno));
     }
     const bool ok = read_ticket_stream(file, tickets, error);
     std::fclose(file);
     return ok;
 }
 
+namespace {
+
+struct TicketReading {
+    TicketFile& tickets;
+    bool first_content;
+};
+
+bool take_ticket_line(void* records, const char* text, std::int32_t line, const LineReader&,
+                      HistoryError& error)
+{
+    TicketReading& reading = *static_cast<TicketReading*>(records);
+    Ticket ticket{};
+    switch (parse_ticket_line(text, reading.first_content, ticket, error)) {
+    case LineKind::Skipped:
+        return true;
+    case LineKind::Header:
+        reading.first_content = false;
+        return true;
+    case LineKind::Invalid:
+        error.line = line;
+        return false;
+    case LineKind::Draw:
+        break;
+    }
+    reading.first_content = false;
+    TicketFile& tickets = reading.tickets;
+    if (tickets.count == MAX_TICKETS) {
+        error.line = line;
+        format_text(error.message, sizeof error.message,
+                    translate("more than %d games; this program keeps at most %d"), MAX_TICKETS,
+                    MAX_TICKETS);
+        return false;
+    }
+    ticket.line = line;
+    tickets.tickets[tickets.count++] = ticket;
+    return true;
+}
+
+} // namespace
+
 bool read_ticket_stream(std::FILE* file, TicketFile& tickets, HistoryError& error)
 {
     tickets.count = 0;
-    LineReader reader = line_reader(file);
-    char text[MAX_LINE_BYTES + 1];
-    std::int32_t line = 0;
-    bool first_content = true;
-    for (LineRead read = reader.next(text); read != LineRead::End; read = reader.next(text)) {
-        if (line == MAX_HISTORY_LINES) {
-            return refuse(error, 0,
-                          translate("more than 1,000,000 lines; no tickets file is that long"));
-        }
-        ++line;
-        switch (read) {
-        case LineRead::TooLong:
-            error.line = line;
-            format_text(error.message, sizeof error.message,
-                        translate("the line is longer than %d bytes"), MAX_LINE_BYTES);
-            return false;
-        case LineRead::HoldsNul:
-            return refuse(error, line,
-                          translate("the line holds a NUL byte; is this a text file?"));
-        case LineRead::Utf16:
-            return refuse(error, 0,
-                          translate("the file is UTF-16 text; save it as UTF-8 (a spreadsheet "
-                                    "calls it CSV UTF-8)"));
-        case LineRead::Line:
-        case LineRead::End:
-            break;
-        }
-        Ticket ticket{};
-        switch (parse_ticket_line(text, first_content, ticket, error)) {
-        case LineKind::Skipped:
-            break;
-        case LineKind::Header:
-            first_content = false;
-            break;
-        case LineKind::Invalid:
-            error.line = line;
-            return false;
-        case LineKind::Draw:
-            first_content = false;
-            if (tickets.count == MAX_TICKETS) {
-                error.line = line;
-                format_text(error.message, sizeof error.message,
-                            translate("more than %d games; this program keeps at most %d"),
-                            MAX_TICKETS, MAX_TICKETS);
-                return false;
-            }
-            ticket.line = line;
-            tickets.tickets[tickets.count++] = ticket;
-            break;
-        }
-    }
-    if (std::ferror(file) != 0) {
-        return refuse(error, 0, error_text(errno != 0 ? errno : EIO));
-    }
-    return true;
+    TicketReading reading{tickets, true};
+    return read_record_lines(file,
+                             translate("more than 1,000,000 lines; no tickets file is that long"),
+                             take_ticket_line, &reading, error);
 }
