@@ -54,19 +54,6 @@ bool looks_like_date(const Field& field)
     return parts >= 2 && holds_digit(field);
 }
 
-// A field of the file as a message may quote it: safely, and cut to fit.
-struct QuotedField {
-    char text[QUOTE_CAPACITY];
-};
-
-QuotedField quoted(const Field& field)
-{
-    QuotedField quote{};
-    quote_text(quote.text, sizeof quote.text, field.text, static_cast<std::size_t>(field.length),
-               QUOTE_SHOWN);
-    return quote;
-}
-
 LineKind empty_field(HistoryError& error, int place)
 {
     format_text(error.message, sizeof error.message, translate("field %d is empty"), place);
@@ -82,15 +69,8 @@ bool lottery_number(const Field& field, std::int32_t& number)
 
 LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, HistoryError& error)
 {
-    const char* start = text;
-    while (is_blank(*start)) {
-        ++start;
-    }
-    if (*start == '#') {
-        return LineKind::Skipped;
-    }
-    const Fields fields = split_fields(start);
-    if (fields.count == 0) {
+    Fields fields{};
+    if (!record_fields(text, fields)) {
         return LineKind::Skipped;
     }
     draw = Draw{};

@@ -63,6 +63,26 @@ bool holds_digit(const Field& field)
                         [](char c) { return c >= '0' && c <= '9'; }) != field.text + field.length;
 }
 
+bool record_fields(const char* text, Fields& fields)
+{
+    while (is_blank(*text)) {
+        ++text;
+    }
+    if (*text == '#') {
+        return false;
+    }
+    fields = split_fields(text);
+    return fields.count > 0;
+}
+
+QuotedField quoted(const Field& field)
+{
+    QuotedField quote{};
+    quote_text(quote.text, sizeof quote.text, field.text, static_cast<std::size_t>(field.length),
+               QUOTE_SHOWN);
+    return quote;
+}
+
 LineReader line_reader(std::FILE* file)
 {
     return LineReader{file, true, 0, 0, 0, ""};

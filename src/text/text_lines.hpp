@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "text/quoted_text.hpp"
+
 // Reading text files of records, one a line, as people and spreadsheets write them: the
 // draw history and the tickets share these rules.
 
@@ -31,6 +33,16 @@ bool is_blank(char c);
 // fields of a line with neither. Two parting characters with nothing between them leave a
 // field empty, so that no field can go missing unseen.
 Fields split_fields(const char* text);
+
+// The fields of a record's line; false for a blank line or a comment (its first character
+// other than a blank is '#'), which hold no record.
+bool record_fields(const char* text, Fields& fields);
+
+// A field as a message may quote it: safely, and cut to fit.
+struct QuotedField {
+    char text[QUOTE_CAPACITY];
+};
+QuotedField quoted(const Field& field);
 
 // A whole number of at most nine digits, no sign.
 bool whole_number(const Field& field, int& value);

@@ -10,18 +10,6 @@
 
 namespace {
 
-struct QuotedField {
-    char text[QUOTE_CAPACITY];
-};
-
-QuotedField quoted(const Field& field)
-{
-    QuotedField quote{};
-    quote_text(quote.text, sizeof quote.text, field.text, static_cast<std::size_t>(field.length),
-               QUOTE_SHOWN);
-    return quote;
-}
-
 LineKind invalid(HistoryError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
 LineKind invalid(HistoryError& error, const char* format, ...)
 {
@@ -37,15 +25,8 @@ LineKind invalid(HistoryError& error, const char* format, ...)
 LineKind parse_ticket_line(const char* text, bool first_content, Ticket& ticket,
                            HistoryError& error)
 {
-    const char* start = text;
-    while (is_blank(*start)) {
-        ++start;
-    }
-    if (*start == '#') {
-        return LineKind::Skipped;
-    }
-    const Fields fields = split_fields(start);
-    if (fields.count == 0) {
+    Fields fields{};
+    if (!record_fields(text, fields)) {
         return LineKind::Skipped;
     }
     ticket = Ticket{};
