@@ -369,7 +369,7 @@ TEST(SalesRound, FollowsTheKoreanClockToTheSecond)
 {
     // Round 1's sales ended at 2002-12-07 20:00 in Korea, 11:00 UTC.
     constexpr std::int64_t first_end = 1'039'219'200 + 11 * 3600;
-    constexpr std::int64_t week = 7 * 86400;
+    constexpr std::int64_t week = std::int64_t{7} * 86400;
     const struct {
         std::int64_t seconds;
         std::int32_t round;

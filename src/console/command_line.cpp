@@ -77,12 +77,10 @@ CommandLine parse_command_line(int argc, const char* const* argv)
             } else {
                 command_line.default_tickets = true;
             }
-        } else if (is_option(argument, "--tickets")) {
-            return refuse(translatable("this option may be given only once:"), argument);
         } else if (is_option(argument, "--help") || is_option(argument, "-h") ||
                    is_option(argument, "--version")) {
             return refuse(translatable("no other argument may come with"), argument);
-        } else if (is_option(argument, "--draws")) {
+        } else if (is_option(argument, "--draws") || is_option(argument, "--tickets")) {
             return refuse(translatable("this option may be given only once:"), argument);
         } else {
             const bool option = argument[0] == '-' && argument[1] != '\0';

@@ -1,5 +1,6 @@
 #include "tickets/slip_code.hpp"
 
+#include <cstddef>
 #include <cstring>
 
 #include "text/quoted_text.hpp"
@@ -8,11 +9,12 @@
 
 namespace {
 
-constexpr int ROUND_DIGITS = 4;
-constexpr int SLOT_LENGTH = 13;
+constexpr std::ptrdiff_t ROUND_DIGITS = 4;
+constexpr std::ptrdiff_t SLOT_LENGTH = 13;
 constexpr int OLD_SLIP_DIGITS = 10;
 constexpr int NEW_SLIP_DIGITS = 18;
-constexpr int LONGEST_VALUE = ROUND_DIGITS + SLIP_SLOTS * SLOT_LENGTH + NEW_SLIP_DIGITS;
+constexpr int LONGEST_VALUE =
+    static_cast<int>(ROUND_DIGITS + SLIP_SLOTS * SLOT_LENGTH) + NEW_SLIP_DIGITS;
 
 bool is_digit(char c)
 {
@@ -61,7 +63,7 @@ bool read_slip_games(const char* text, SlipGames& slip, HistoryError& error)
 {
     int length = 0;
     const char* value = slip_value(text, length);
-    const int slip_digits = length - ROUND_DIGITS - SLIP_SLOTS * SLOT_LENGTH;
+    const int slip_digits = length - static_cast<int>(ROUND_DIGITS + SLIP_SLOTS * SLOT_LENGTH);
     if (slip_digits != OLD_SLIP_DIGITS && slip_digits != NEW_SLIP_DIGITS) {
         return refuse_with(error, translate("a slip's code has %d or %d characters, not %d"),
                            LONGEST_VALUE - (NEW_SLIP_DIGITS - OLD_SLIP_DIGITS), LONGEST_VALUE,
@@ -86,7 +88,7 @@ bool read_slip_games(const char* text, SlipGames& slip, HistoryError& error)
         }
     }
     for (int slot = 0; slot < SLIP_SLOTS; ++slot) {
-        const char* at = value + ROUND_DIGITS + slot * SLOT_LENGTH;
+        const char* at = value + ROUND_DIGITS + SLOT_LENGTH * slot;
         for (int i = 1; i < SLOT_LENGTH; ++i) {
             if (!is_digit(at[i])) {
                 return refuse_with(
@@ -112,7 +114,7 @@ bool read_slip_games(const char* text, SlipGames& slip, HistoryError& error)
         Ticket& game = slip.games[slip.count];
         game.round = round;
         for (int i = 0; i < NUMBERS_PER_SET; ++i) {
-            game.numbers[i] = two_digits(at + 1 + 2 * i);
+            game.numbers[i] = two_digits(at + 1 + std::ptrdiff_t{2} * i);
             if (game.numbers[i] < 1 || game.numbers[i] > MAX_NUMBER) {
                 return refuse_with(
                     error, translate("game %d of the slip holds %02d, not a number from 1 to 45"),
