@@ -74,6 +74,9 @@ bool replace_with_insertion(const char* path, std::FILE* old, long at, const cha
 {
     ReplacedFile file{};
     if (!begin_replacement(path, file)) {
+        const int reason = errno;
+        std::fclose(old);
+        errno = reason;
         return false;
     }
     const std::size_t length = std::strlen(text);
@@ -93,6 +96,7 @@ bool replace_with_insertion(const char* path, std::FILE* old, long at, const cha
             errno = EINVAL;
         }
     }
+    std::fclose(old);
     if (!ok) {
         const int reason = errno != 0 ? errno : EIO;
         abandon_replacement(file);

@@ -174,7 +174,9 @@ AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_mil
             format_text(inserted, sizeof inserted, "%s%s", text, layout.last.line_end);
         }
         expected_count = history.count + 1;
-        outcome = replace_with_insertion(path, file, at, inserted, reads_with_the_new_draw)
+        std::FILE* old = file;
+        file = nullptr; // closed by the replacement
+        outcome = replace_with_insertion(path, old, at, inserted, reads_with_the_new_draw)
                       ? AddDrawOutcome::Added
                       : AddDrawOutcome::Failed;
     }

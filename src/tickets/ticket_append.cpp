@@ -97,10 +97,11 @@ AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int
                     format_text(text + length, sizeof text - length, "%s%s", line, ending.line_end);
             }
             expected_count = tickets.count + count;
-            outcome =
-                replace_with_insertion(path, file, ending.size, text, reads_with_the_new_games)
-                    ? AddTicketsOutcome::Added
-                    : AddTicketsOutcome::Failed;
+            std::FILE* old = file;
+            file = nullptr; // closed by the replacement
+            outcome = replace_with_insertion(path, old, ending.size, text, reads_with_the_new_games)
+                          ? AddTicketsOutcome::Added
+                          : AddTicketsOutcome::Failed;
         }
     }
     const int reason = errno;
