@@ -151,19 +151,20 @@ TEST_F(MenuLoop, WithTicketsAFourthChoiceSavesTheSetsShownOnce)
                                     program_text("4번: 번호 저장\n\n실행하실 메뉴를 선택하세요: ");
     const std::string P = PREDICTIONS + saving_menu;
     use_ticket_saving(path.c_str(), monday_noon);
-    const std::string transcript = session("2\n4\n4\n3\n1\n");
+    const std::string transcript = session("2\n4\n4\n2\n4\n3\n1\n");
     use_ticket_saving(nullptr, nullptr);
-    EXPECT_EQ(transcript, FIRST_MENU + P + program_text("1254회 5게임을 저장하였습니다\n") +
-                              saving_menu + program_text("이미 저장한 번호입니다\n") + saving_menu +
-                              DETAILS + "\n");
-    // Five games of round 1254, the sets of the prediction screen, after a header.
-    static TicketFile saved;
+    const std::string saved = program_text("1254회 5게임을 저장하였습니다\n") + saving_menu;
+    // A new prediction (the same sets within the same second) is saved again.
+    EXPECT_EQ(transcript, FIRST_MENU + P + saved + program_text("이미 저장한 번호입니다\n") +
+                              saving_menu + P + saved + DETAILS + "\n");
+    // Twice five games of round 1254, the sets of the prediction screen, after a header.
+    static TicketFile saved_games;
     HistoryError error{};
-    ASSERT_TRUE(read_ticket_file(path.c_str(), false, saved, error)) << error.message;
-    ASSERT_EQ(saved.count, SET_COUNT);
-    for (int i = 0; i < SET_COUNT; ++i) {
-        EXPECT_EQ(saved.tickets[i].round, 1254);
-        EXPECT_EQ(saved.tickets[i].numbers, prediction_table.sets[i]);
+    ASSERT_TRUE(read_ticket_file(path.c_str(), false, saved_games, error)) << error.message;
+    ASSERT_EQ(saved_games.count, 2 * SET_COUNT);
+    for (int i = 0; i < 2 * SET_COUNT; ++i) {
+        EXPECT_EQ(saved_games.tickets[i].round, 1254);
+        EXPECT_EQ(saved_games.tickets[i].numbers, prediction_table.sets[i % SET_COUNT]);
     }
     std::remove(path.c_str());
     // Without a tickets file, 4 is no choice and nothing else changes.

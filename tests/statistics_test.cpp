@@ -93,3 +93,25 @@ TEST(Statistics, SummaryOfAHandMadeDistribution)
 }
 
 } // namespace
+
+TEST(Statistics, SharesNeverRoundToNoneOrAllWhenTheyAreNeither)
+{
+    const struct {
+        std::int64_t part;
+        std::int64_t whole;
+        int decimals;
+        const char* shown;
+    } cases[] = {
+        {7'936'679, 7'936'700, 3, "99.9997"}, // not 100.000
+        {36, 7'936'700, 3, "0.0005"},         // not 0.000
+        {1, 8'145'060, 3, "0.00001"},
+        {123, 7'936'700, 5, "0.00155"},
+        {0, 7'936'700, 3, "0.000"},
+        {7'936'700, 7'936'700, 3, "100.000"},
+        {5, 10, 3, "50.000"},
+        {0, 0, 2, "0.00"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_STREQ(share_of(c.part, c.whole, c.decimals).text, c.shown) << c.part;
+    }
+}

@@ -46,6 +46,14 @@ void write(const fs::path& path, const std::string& text)
     std::ofstream(path, std::ios::binary) << text;
 }
 
+// The text as a stream to read, through a file of the test's own.
+std::FILE* stream_of(const std::string& text)
+{
+    const fs::path path = own_file("stream.txt");
+    write(path, text);
+    return std::fopen(path.string().c_str(), "rb");
+}
+
 // Rounds `first` to `last` as `line_of(round)` gives them, each with `line_end`.
 std::string draw_lines(int first, int last, std::string (*line_of)(int), const char* line_end,
                        bool newest_first = false)
@@ -133,7 +141,7 @@ TEST(AddDraw, TheNewLineTakesTheFilesOrderAndStyleAndEveryOtherByteStays)
         write(path, c.before);
         Draw draw{};
         HistoryError error{};
-        EXPECT_EQ(add_draw_to_file(path.c_str(), c.line, 0, history, draw, error),
+        EXPECT_EQ(add_draw_to_file(path.string().c_str(), c.line, 0, history, draw, error),
                   AddDrawOutcome::Added)
             << c.what << ": " << error.message;
         EXPECT_EQ(contents(path), c.after) << c.what;
@@ -181,7 +189,8 @@ TEST(AddDraw, EveryRefusalLeavesTheFileUntouched)
         const auto time_before = fs::last_write_time(path);
         Draw draw{};
         HistoryError error{};
-        EXPECT_EQ(add_draw_to_file(path.c_str(), c.line, 0, history, draw, error), c.outcome)
+        EXPECT_EQ(add_draw_to_file(path.string().c_str(), c.line, 0, history, draw, error),
+                  c.outcome)
             << c.line;
         EXPECT_STREQ(error.message, c.message);
         EXPECT_EQ(error.line, c.error_line) << c.message;
@@ -194,7 +203,7 @@ TEST(AddDraw, EveryRefusalLeavesTheFileUntouched)
     write(path, oldest);
     Draw draw{};
     HistoryError error{};
-    EXPECT_EQ(add_draw_to_file(path.c_str(), dated(7).c_str(), 0, history, draw, error),
+    EXPECT_EQ(add_draw_to_file(path.string().c_str(), dated(7).c_str(), 0, history, draw, error),
               AddDrawOutcome::AlreadyThere);
     EXPECT_EQ(contents(path), oldest);
     EXPECT_EQ(add_draw_to_file((path.string() + ".missing").c_str(), dated(21).c_str(), 0, history,
@@ -204,8 +213,8 @@ TEST(AddDraw, EveryRefusalLeavesTheFileUntouched)
 
 TEST(ShippedHistory, IsAValidHistoryOfTheRealDrawsToRound1230)
 {
-    std::FILE* file =
-        fmemopen(const_cast<unsigned char*>(SHIPPED_HISTORY), SHIPPED_HISTORY_SIZE, "rb");
+    std::FILE* file = stream_of(
+        std::string(reinterpret_cast<const char*>(SHIPPED_HISTORY), SHIPPED_HISTORY_SIZE));
     ASSERT_NE(file, nullptr);
     HistoryError error{};
     ASSERT_TRUE(read_draw_stream(file, history, error)) << error.line << ": " << error.message;
@@ -306,10 +315,7 @@ TEST(TicketFile, ReadsWhatPeopleWriteAndRefusesTheRest)
         {"1231,\x1b[2J,2,3,4,5,6\n", -1, 1, "'\\x1b[2J' is not a number from 1 to 45"},
     };
     for (const auto& c : cases) {
-        std::FILE* file = fmemopen(const_cast<char*>(c.text.data()), c.text.size(), "rb");
-        if (c.text.empty()) {
-            file = std::tmpfile();
-        }
+        std::FILE* file = stream_of(c.text);
         ASSERT_NE(file, nullptr);
         HistoryError error{};
         const bool ok = read_ticket_stream(file, tickets, error);
