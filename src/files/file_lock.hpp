@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdio>
+
 #include "files/replaced_file.hpp"
 
 // How long a writer waits for another to finish with a file before it gives up.
@@ -19,3 +21,15 @@ enum class LockOutcome { Locked, Busy, Failed };
 // Waits up to `wait_milliseconds` for another writer. Failed leaves errno saying why.
 LockOutcome lock_file(const char* path, bool create, int wait_milliseconds, FileLock& lock);
 void unlock_file(FileLock& lock);
+
+// A file locked and open for reading, for a change that replaces it whole.
+struct LockedFile {
+    FileLock lock;
+    std::FILE* stream; // null once the replacement has closed it
+};
+
+// Locks the file as lock_file does, then opens it; Failed, with errno, when it cannot be.
+LockOutcome open_locked(const char* path, bool create, int wait_milliseconds, LockedFile& file);
+
+// Closes what is still open and releases the lock; errno stays as it was.
+void close_locked(LockedFile& file);

@@ -131,8 +131,8 @@ AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_mil
         error.line = 0;
         return AddDrawOutcome::LineRefused;
     }
-    FileLock lock{};
-    switch (lock_file(path, false, wait_milliseconds, lock)) {
+    LockedFile file{};
+    switch (open_locked(path, false, wait_milliseconds, file)) {
     case LockOutcome::Locked:
         break;
     case LockOutcome::Busy:
@@ -141,12 +141,9 @@ AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_mil
         return AddDrawOutcome::Failed;
     }
     AddDrawOutcome outcome = AddDrawOutcome::Failed;
-    std::FILE* file = std::fopen(path, "rb");
     static DrawLayout layout;
     bool already = false;
-    if (file == nullptr) {
-        outcome = AddDrawOutcome::Failed;
-    } else if (!read_draw_stream(file, history, error, &layout)) {
+    if (!read_draw_stream(file.stream, history, error, &layout)) {
         outcome = AddDrawOutcome::FileRefused;
     } else if (!fits(history, draw, find_round(history, layout.last.round)->date != 0, already,
                      error)) {
@@ -174,17 +171,12 @@ AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_mil
             format_text(inserted, sizeof inserted, "%s%s", text, layout.last.line_end);
         }
         expected_count = history.count + 1;
-        std::FILE* old = file;
-        file = nullptr; // closed by the replacement
+        std::FILE* old = file.stream;
+        file.stream = nullptr; // closed by the replacement
         outcome = replace_with_insertion(path, old, at, inserted, reads_with_the_new_draw)
                       ? AddDrawOutcome::Added
                       : AddDrawOutcome::Failed;
     }
-    const int reason = errno;
-    if (file != nullptr) {
-        std::fclose(file);
-    }
-    unlock_file(lock);
-    errno = reason;
+    close_locked(file);
     return outcome;
 }

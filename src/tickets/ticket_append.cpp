@@ -55,8 +55,8 @@ AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int
 {
     error = HistoryError{};
     known_line = 0;
-    FileLock lock{};
-    switch (lock_file(path, true, wait_milliseconds, lock)) {
+    LockedFile file{};
+    switch (open_locked(path, true, wait_milliseconds, file)) {
     case LockOutcome::Locked:
         break;
     case LockOutcome::Busy:
@@ -65,10 +65,7 @@ AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int
         return AddTicketsOutcome::Failed;
     }
     AddTicketsOutcome outcome = AddTicketsOutcome::Failed;
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
-        outcome = AddTicketsOutcome::Failed;
-    } else if (!read_ticket_stream(file, tickets, error)) {
+    if (!read_ticket_stream(file.stream, tickets, error)) {
         outcome = AddTicketsOutcome::FileRefused;
     } else {
         for (int i = 0; i < tickets.count && count > 0 && games[0].slip[0] != '\0'; ++i) {
@@ -82,7 +79,7 @@ AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int
         } else if (tickets.count + count > MAX_TICKETS) {
             errno = EFBIG;
         } else {
-            const FileEnding ending = ending_of(file);
+            const FileEnding ending = ending_of(file.stream);
             char text[(MAX_LINE_BYTES + 4) * 6];
             std::size_t length = 0;
             if (ending.size == 0) {
@@ -97,18 +94,13 @@ AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int
                     format_text(text + length, sizeof text - length, "%s%s", line, ending.line_end);
             }
             expected_count = tickets.count + count;
-            std::FILE* old = file;
-            file = nullptr; // closed by the replacement
+            std::FILE* old = file.stream;
+            file.stream = nullptr; // closed by the replacement
             outcome = replace_with_insertion(path, old, ending.size, text, reads_with_the_new_games)
                           ? AddTicketsOutcome::Added
                           : AddTicketsOutcome::Failed;
         }
     }
-    const int reason = errno;
-    if (file != nullptr) {
-        std::fclose(file);
-    }
-    unlock_file(lock);
-    errno = reason;
+    close_locked(file);
     return outcome;
 }
