@@ -9,42 +9,17 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "files/file_lock.hpp"
 #include "files/replaced_file.hpp"
 #include "history/draw_append.hpp"
+#include "test_files.hpp"
 #include "tickets/ticket_append.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// A folder of the test's own, emptied first.
-fs::path own_folder()
-{
-    fs::path folder =
-        fs::path(testing::TempDir()) /
-        ("lotto-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-std::string contents(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-void write(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 int files_in(const fs::path& folder)
 {

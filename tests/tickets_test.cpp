@@ -4,12 +4,11 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "history/draw_append.hpp"
 #include "history/shipped_history.hpp"
+#include "test_files.hpp"
 #include "tickets/sales_round.hpp"
 #include "tickets/slip_code.hpp"
 #include "tickets/ticket_append.hpp"
@@ -24,26 +23,10 @@ DrawHistory history;
 TicketFile tickets;
 constexpr char BOM[] = "\xEF\xBB\xBF";
 
+// A file in the test's own folder, which is emptied first.
 fs::path own_file(const char* name)
 {
-    const fs::path folder =
-        fs::path(testing::TempDir()) /
-        ("lotto-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::create_directories(folder);
-    return folder / name;
-}
-
-std::string contents(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-void write(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
+    return own_folder() / name;
 }
 
 // The text as a stream to read, through a file of the test's own.

@@ -107,6 +107,8 @@ int run_add_draw(const char* draws_path, const char* tickets_path, const char* l
     switch (add_draw_to_file(path, line, LOCK_WAIT_MILLISECONDS, history, draw, error)) {
     case AddDrawOutcome::Added:
         std::printf(translate("Round %d added to %s.\n"), draw.round, quoted_name(path).text);
+        // The file read back with it under the lock, so it is the history's next round.
+        history.draws[history.count++] = draw;
         break;
     case AddDrawOutcome::AlreadyThere:
         std::printf(translate("Round %d is in %s already, as given; nothing added.\n"), draw.round,
@@ -128,12 +130,6 @@ int run_add_draw(const char* draws_path, const char* tickets_path, const char* l
     }
     if (tickets_path != nullptr) {
         if (!load_tickets(tickets_path)) {
-            return STATUS_FAILED;
-        }
-        // The history as it is now, the new draw in it.
-        HistoryError reread{};
-        if (!read_draw_history(path, history, reread)) {
-            report_history_error(PROGRAM, path, reread);
             return STATUS_FAILED;
         }
         std::printf("\n");
