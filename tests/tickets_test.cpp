@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "history/draw_append.hpp"
 #include "history/shipped_history.hpp"
 #include "test_files.hpp"
+#include "text/text_insertion.hpp"
 #include "tickets/sales_round.hpp"
 #include "tickets/slip_code.hpp"
 #include "tickets/ticket_append.hpp"
@@ -209,6 +211,15 @@ TEST(ShippedHistory, IsAValidHistoryOfTheRealDrawsToRound1230)
     EXPECT_EQ(history.draws[1229].date, 20260627);
     EXPECT_EQ(history.draws[1229].numbers, (NumberSet{3, 8, 9, 22, 28, 42}));
     EXPECT_EQ(history.draws[1229].bonus, 45);
+    // Every real draw fell on its round's Saturday, through six leap days: the date the page
+    // offers for the next round.
+    for (int i = 0; i < history.count; ++i) {
+        ASSERT_EQ(draw_date_of_round(history.draws[i].round), history.draws[i].date)
+            << history.draws[i].round;
+    }
+    EXPECT_EQ(draw_date_of_round(1254), 20261212);
+    EXPECT_EQ(draw_date_of_round(1315), 20280212); // 2028-02-29 is a leap day between
+    EXPECT_EQ(draw_date_of_round(1318), 20280304);
 }
 
 TEST(SlipCode, GoodAndBadCodes)
@@ -377,4 +388,51 @@ TEST(SalesRound, FollowsTheKoreanClockToTheSecond)
     for (const auto& c : cases) {
         EXPECT_EQ(round_on_sale(c.seconds), c.round) << c.seconds;
     }
+}
+
+TEST(TextInsertion, RemovesOneWholeLineAndKeepsEveryOtherByte)
+{
+    const struct {
+        const char* text;
+        long line;
+        const char* left; // nullptr: refused, nothing changed
+    } cases[] = {
+        {"h\n1\n2\n", 2, "h\n2\n"},
+        {"h\r\n1\r\n2\r\n", 3, "h\r\n1\r\n"},
+        {"h\r1\r2", 3, "h\r1\r"},
+        {"h\n1\n2", 3, "h\n1\n"},
+        {"\xEF\xBB\xBF"
+         "1\n2\n",
+         1,
+         "\xEF\xBB\xBF"
+         "2\n"},
+        {"h\n\n1\n", 3, "h\n\n"},
+        {"h\n1\n", 3, nullptr},
+        {"h\n1\n", 0, nullptr},
+    };
+    for (const auto& c : cases) {
+        char buffer[64];
+        std::size_t length = std::strlen(c.text);
+        std::memcpy(buffer, c.text, length);
+        EXPECT_EQ(remove_text_line(buffer, length, c.line), c.left != nullptr) << c.text;
+        EXPECT_EQ(std::string(buffer, length), c.left != nullptr ? c.left : c.text) << c.text;
+    }
+}
+
+TEST(TextInsertion, InsertsWhereToldOrNotAtAll)
+{
+    char buffer[8] = "ac";
+    std::size_t length = 2;
+    TextInsertion insertion{1, "b"};
+    ASSERT_TRUE(insert_text(buffer, length, sizeof buffer, insertion));
+    EXPECT_EQ(std::string(buffer, length), "abc");
+    insertion = TextInsertion{3, "defgh"};
+    EXPECT_TRUE(insert_text(buffer, length, sizeof buffer, insertion));
+    EXPECT_EQ(std::string(buffer, length), "abcdefgh");
+    insertion = TextInsertion{0, "x"};
+    EXPECT_FALSE(insert_text(buffer, length, sizeof buffer, insertion)); // full
+    length = 3;
+    insertion = TextInsertion{4, "x"};
+    EXPECT_FALSE(insert_text(buffer, length, sizeof buffer, insertion)); // past the end
+    EXPECT_EQ(std::string(buffer, length), "abc");
 }

@@ -1,11 +1,7 @@
 #include "history/draw_append.hpp"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 
-#include "files/file_lock.hpp"
-#include "files/replaced_file.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
 
@@ -71,16 +67,6 @@ bool fits(const DrawHistory& history, const Draw& draw, bool model_dated, bool& 
     return true;
 }
 
-// The history's draw count once the draw is in, for the check of the new file.
-int expected_count;
-
-bool reads_with_the_new_draw(std::FILE* written)
-{
-    static DrawHistory check;
-    HistoryError error{};
-    return read_draw_stream(written, check, error) && check.count == expected_count;
-}
-
 } // namespace
 
 void format_draw_like(char (&out)[MAX_LINE_BYTES + 1], const Draw& draw, const char* model)
@@ -118,65 +104,52 @@ void format_draw_like(char (&out)[MAX_LINE_BYTES + 1], const Draw& draw, const c
     }
 }
 
-AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_milliseconds,
-                                DrawHistory& history, Draw& draw, HistoryError& error)
+bool parse_draw_to_add(const char* line, Draw& draw, HistoryError& error)
 {
     error = HistoryError{};
     draw = Draw{};
-    if (parse_draw_line(line, false, draw, error) != LineKind::Draw) {
-        if (error.message[0] == '\0') {
-            refuse_with(error, "%s",
-                        translate("expected the round, a date if any, six numbers and a bonus"));
-        }
-        error.line = 0;
-        return AddDrawOutcome::LineRefused;
+    if (parse_draw_line(line, false, draw, error) == LineKind::Draw) {
+        return true;
     }
-    LockedFile file{};
-    switch (open_locked(path, false, wait_milliseconds, file)) {
-    case LockOutcome::Locked:
-        break;
-    case LockOutcome::Busy:
-        return AddDrawOutcome::Busy;
-    case LockOutcome::Failed:
-        return AddDrawOutcome::Failed;
+    if (error.message[0] == '\0') {
+        refuse_with(error, "%s",
+                    translate("expected the round, a date if any, six numbers and a bonus"));
     }
-    AddDrawOutcome outcome = AddDrawOutcome::Failed;
+    error.line = 0;
+    return false;
+}
+
+AddDrawOutcome plan_draw_insertion(std::FILE* stream, const Draw& draw, DrawHistory& history,
+                                   HistoryError& error, TextInsertion& insertion)
+{
+    insertion = TextInsertion{};
     static DrawLayout layout;
     bool already = false;
-    if (!read_draw_stream(file.stream, history, error, &layout)) {
-        outcome = AddDrawOutcome::FileRefused;
-    } else if (!fits(history, draw, find_round(history, layout.last.round)->date != 0, already,
-                     error)) {
-        outcome = AddDrawOutcome::LineRefused;
-    } else if (already) {
-        outcome = AddDrawOutcome::AlreadyThere;
-    } else {
-        // Oldest first: after the last draw line. Newest first (the operator's order):
-        // before the first.
-        const bool newest_first = layout.first.round > layout.last.round;
-        const DrawLine& model = newest_first ? layout.first : layout.last;
-        char text[MAX_LINE_BYTES + 1];
-        format_draw_like(text, draw, model.text);
-        char inserted[MAX_LINE_BYTES + 8];
-        long at = 0;
-        if (newest_first) {
-            at = layout.first.start;
-            format_text(inserted, sizeof inserted, "%s%s", text,
-                        layout.first.line_end[0] != '\0' ? layout.first.line_end : layout.line_end);
-        } else if (layout.last.line_end[0] == '\0') {
-            at = layout.last.end; // the file's last line, without a line end: give it one
-            format_text(inserted, sizeof inserted, "%s%s", layout.line_end, text);
-        } else {
-            at = layout.last.end;
-            format_text(inserted, sizeof inserted, "%s%s", text, layout.last.line_end);
-        }
-        expected_count = history.count + 1;
-        std::FILE* old = file.stream;
-        file.stream = nullptr; // closed by the replacement
-        outcome = replace_with_insertion(path, old, at, inserted, reads_with_the_new_draw)
-                      ? AddDrawOutcome::Added
-                      : AddDrawOutcome::Failed;
+    if (!read_draw_stream(stream, history, error, &layout)) {
+        return AddDrawOutcome::FileRefused;
     }
-    close_locked(file);
-    return outcome;
+    if (!fits(history, draw, find_round(history, layout.last.round)->date != 0, already, error)) {
+        return AddDrawOutcome::LineRefused;
+    }
+    if (already) {
+        return AddDrawOutcome::AlreadyThere;
+    }
+    // Oldest first: after the last draw line. Newest first (the operator's order): before
+    // the first.
+    const bool newest_first = layout.first.round > layout.last.round;
+    const DrawLine& model = newest_first ? layout.first : layout.last;
+    char text[MAX_LINE_BYTES + 1];
+    format_draw_like(text, draw, model.text);
+    if (newest_first) {
+        insertion.at = layout.first.start;
+        format_text(insertion.text, sizeof insertion.text, "%s%s", text,
+                    layout.first.line_end[0] != '\0' ? layout.first.line_end : layout.line_end);
+    } else if (layout.last.line_end[0] == '\0') {
+        insertion.at = layout.last.end; // the file's last line, without a line end: give it one
+        format_text(insertion.text, sizeof insertion.text, "%s%s", layout.line_end, text);
+    } else {
+        insertion.at = layout.last.end;
+        format_text(insertion.text, sizeof insertion.text, "%s%s", text, layout.last.line_end);
+    }
+    return AddDrawOutcome::Added;
 }

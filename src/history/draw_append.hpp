@@ -1,8 +1,11 @@
 #pragma once
 
-#include "history/draw_history.hpp"
+#include <cstdio>
 
-// What adding a draw to a history file came to.
+#include "history/draw_history.hpp"
+#include "text/text_insertion.hpp"
+
+// What adding a draw to a history came to.
 enum class AddDrawOutcome {
     Added,        // written in its place
     AlreadyThere, // the same draw was there: nothing written
@@ -12,11 +15,19 @@ enum class AddDrawOutcome {
     Failed,       // it could not be read or written: errno says why
 };
 
-// Adds the draw in `line` (a line of the history's own format) to the history file at
-// `path` as its next round, read by the same rules, in the file's order and in the style of
-// its draw lines, keeping every other byte. The file is locked from reading to renaming and
-// is left untouched unless the draw is added. `history` then holds the file's draws,
-// `draw` the one given.
+// Reads the draw to add from `line`, a line of the history's own format. False, with
+// `error` saying why (line 0), when it is none.
+bool parse_draw_to_add(const char* line, Draw& draw, HistoryError& error);
+
+// Where and how `draw` goes into the history read from `stream` as its next round: in the
+// file's order and in the style of its draw lines, every other byte kept. Added when
+// `insertion` is to be made; `history` then holds the file's draws as they were.
+AddDrawOutcome plan_draw_insertion(std::FILE* stream, const Draw& draw, DrawHistory& history,
+                                   HistoryError& error, TextInsertion& insertion);
+
+// Adds the draw in `line` to the history file at `path` as planned above. The file is
+// locked from reading to renaming and is left untouched unless the draw is added.
+// `history` then holds the file's draws, `draw` the one given.
 AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_milliseconds,
                                 DrawHistory& history, Draw& draw, HistoryError& error);
 

@@ -19,3 +19,21 @@ std::int32_t round_on_sale(std::int64_t unix_seconds)
     }
     return static_cast<std::int32_t>(since / WEEK + 2);
 }
+
+std::int32_t draw_date_of_round(std::int32_t round)
+{
+    constexpr std::int64_t FIRST_DRAW_DAY = 1'039'219'200 / DAY; // 2002-12-07, days since 1970
+    // The civil date of a day count, by the proleptic Gregorian calendar in 400-year eras.
+    const std::int64_t z = FIRST_DRAW_DAY + 7 * static_cast<std::int64_t>(round - 1) + 719'468;
+    const std::int64_t era = (z >= 0 ? z : z - 146'096) / 146'097;
+    const std::int64_t day_of_era = z - era * 146'097;
+    const std::int64_t year_of_era =
+        (day_of_era - day_of_era / 1460 + day_of_era / 36'524 - day_of_era / 146'096) / 365;
+    const std::int64_t day_of_year =
+        day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+    const std::int64_t shifted_month = (5 * day_of_year + 2) / 153;
+    const std::int64_t day = day_of_year - (153 * shifted_month + 2) / 5 + 1;
+    const std::int64_t month = shifted_month < 10 ? shifted_month + 3 : shifted_month - 9;
+    const std::int64_t year = year_of_era + era * 400 + (month <= 2 ? 1 : 0);
+    return static_cast<std::int32_t>(year * 10'000 + month * 100 + day);
+}

@@ -1,11 +1,11 @@
 #include "tickets/ticket_append.hpp"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
-#include "files/file_lock.hpp"
-#include "files/replaced_file.hpp"
 #include "text/text_format.hpp"
+#include "tickets/slip_code.hpp"
 
 namespace {
 
@@ -38,69 +38,42 @@ FileEnding ending_of(std::FILE* file)
     return ending;
 }
 
-int expected_count;
-
-bool reads_with_the_new_games(std::FILE* written)
-{
-    static TicketFile check;
-    HistoryError error{};
-    return read_ticket_stream(written, check, error) && check.count == expected_count;
-}
-
 } // namespace
 
-AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int count,
-                                      int wait_milliseconds, TicketFile& tickets,
-                                      HistoryError& error, int& known_line)
+AddTicketsOutcome plan_ticket_insertion(std::FILE* stream, const Ticket* games, int count,
+                                        TicketFile& tickets, HistoryError& error, int& known_line,
+                                        TextInsertion& insertion)
 {
     error = HistoryError{};
     known_line = 0;
-    LockedFile file{};
-    switch (open_locked(path, true, wait_milliseconds, file)) {
-    case LockOutcome::Locked:
-        break;
-    case LockOutcome::Busy:
-        return AddTicketsOutcome::Busy;
-    case LockOutcome::Failed:
+    insertion = TextInsertion{};
+    if (!read_ticket_stream(stream, tickets, error)) {
+        return AddTicketsOutcome::FileRefused;
+    }
+    for (int i = 0; i < tickets.count && count > 0 && games[0].slip[0] != '\0'; ++i) {
+        if (std::strcmp(tickets.tickets[i].slip, games[0].slip) == 0) {
+            known_line = tickets.tickets[i].line;
+            return AddTicketsOutcome::SlipKnown;
+        }
+    }
+    if (count > SLIP_SLOTS || tickets.count + count > MAX_TICKETS) {
+        errno = EFBIG;
         return AddTicketsOutcome::Failed;
     }
-    AddTicketsOutcome outcome = AddTicketsOutcome::Failed;
-    if (!read_ticket_stream(file.stream, tickets, error)) {
-        outcome = AddTicketsOutcome::FileRefused;
-    } else {
-        for (int i = 0; i < tickets.count && count > 0 && games[0].slip[0] != '\0'; ++i) {
-            if (std::strcmp(tickets.tickets[i].slip, games[0].slip) == 0) {
-                known_line = tickets.tickets[i].line;
-                break;
-            }
-        }
-        if (known_line != 0) {
-            outcome = AddTicketsOutcome::SlipKnown;
-        } else if (tickets.count + count > MAX_TICKETS) {
-            errno = EFBIG;
-        } else {
-            const FileEnding ending = ending_of(file.stream);
-            char text[(MAX_LINE_BYTES + 4) * 6];
-            std::size_t length = 0;
-            if (ending.size == 0) {
-                length += format_text(text, sizeof text, "%s%s", HEADER, ending.line_end);
-            } else if (!ending.ends_with_line_end) {
-                length += format_text(text, sizeof text, "%s", ending.line_end);
-            }
-            for (int i = 0; i < count; ++i) {
-                char line[MAX_LINE_BYTES + 1];
-                format_ticket_line(line, games[i]);
-                length +=
-                    format_text(text + length, sizeof text - length, "%s%s", line, ending.line_end);
-            }
-            expected_count = tickets.count + count;
-            std::FILE* old = file.stream;
-            file.stream = nullptr; // closed by the replacement
-            outcome = replace_with_insertion(path, old, ending.size, text, reads_with_the_new_games)
-                          ? AddTicketsOutcome::Added
-                          : AddTicketsOutcome::Failed;
-        }
+    const FileEnding ending = ending_of(stream);
+    std::size_t length = 0;
+    char* text = insertion.text;
+    const std::size_t size = sizeof insertion.text;
+    if (ending.size == 0) {
+        length += format_text(text, size, "%s%s", HEADER, ending.line_end);
+    } else if (!ending.ends_with_line_end) {
+        length += format_text(text, size, "%s", ending.line_end);
     }
-    close_locked(file);
-    return outcome;
+    for (int i = 0; i < count; ++i) {
+        char line[MAX_LINE_BYTES + 1];
+        format_ticket_line(line, games[i]);
+        length += format_text(text + length, size - length, "%s%s", line, ending.line_end);
+    }
+    insertion.at = ending.size;
+    return AddTicketsOutcome::Added;
 }

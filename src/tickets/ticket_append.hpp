@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdio>
+
 #include "history/draw_history.hpp"
+#include "text/text_insertion.hpp"
 #include "tickets/tickets.hpp"
 
 enum class AddTicketsOutcome {
@@ -10,6 +13,14 @@ enum class AddTicketsOutcome {
     Busy,        // another program held the file too long
     Failed,      // it could not be read or written: errno says why
 };
+
+// Where and how `count` games (at most a slip's five) go at the end of the tickets read
+// from `stream`, in its line ends, with a header when it is empty. With a slip's games, a
+// slip the file holds already adds nothing. Added when `insertion` is to be made; `tickets`
+// then holds the file's games as they were. Failed, errno EFBIG, when they would not fit.
+AddTicketsOutcome plan_ticket_insertion(std::FILE* stream, const Ticket* games, int count,
+                                        TicketFile& tickets, HistoryError& error,
+                                        int& known_line, TextInsertion& insertion);
 
 // Adds `count` games at the end of the tickets file at `path` (made, with a header, when
 // missing), keeping every byte that is there, locked from reading to renaming. With a slip's
