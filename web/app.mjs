@@ -7,7 +7,6 @@ const MAX_SEED = 4294967295;
 const $ = (id) => document.getElementById(id);
 const generateButton = $('generate');
 const detailsButton = $('details');
-const historyInput = $('history-file');
 const setsList = $('sets');
 const status = $('status');
 document.documentElement.classList.add('scripted');
@@ -57,6 +56,7 @@ const BALL_COLORS = Array.from({ length: core._lotto_color_group(45) + 1 }, (_, 
   range: `${core._lotto_ball_color_lowest(group)}~${core._lotto_ball_color_highest(group)}`,
 }));
 let currentSeed = null;
+let currentRound = null;
 
 function element(tag, attributes = {}, content = '') {
   const node = document.createElement(tag);
@@ -108,8 +108,18 @@ function setItem(set, showDetails) {
   return item;
 }
 
-function show(seed) {
+// The sets of a seed, scored with the lists of the built-in table (`round` null, as old
+// links were made) or with those the page's history gave after `round`.
+function show(seed, round) {
+  const lists = round === null ? core._lotto_use_built_in_lists() : core._lotto_use_lists_of_round(round);
+  if (round !== null && lists !== 1) {
+    setsList.replaceChildren();
+    status.textContent = `이 링크의 번호는 ${round}회까지의 당첨 번호 기록으로 점수를 매겼습니다. `
+      + `이 기기의 기록은 ${core._lotto_history_round()}회까지라 같은 점수를 보여 줄 수 없습니다. 기록에 회차를 더한 뒤 다시 열어 주세요.`;
+    return;
+  }
   currentSeed = seed;
+  currentRound = round;
   core._lotto_generate(seed);
   const showDetails = detailsButton.getAttribute('aria-expanded') === 'true';
   const items = [];
@@ -119,13 +129,16 @@ function show(seed) {
   setsList.replaceChildren(...items);
   generateButton.textContent = '다시 생성';
   detailsButton.hidden = false;
+  $('save-sets').hidden = false;
   const link = new URL(window.location.href);
-  link.search = `?seed=${seed}`;
+  link.search = replaySearch(seed, round);
   $('replay-link').href = link.href;
   $('replay-link').textContent = link.href;
   $('replay').hidden = false;
   status.textContent = `다섯 세트를 만들었습니다 (시드 ${seed}).`;
 }
+
+const replaySearch = (seed, round) => (round === null ? `?seed=${seed}` : `?seed=${seed}&round=${round}`);
 
 function toggleDetails() {
   const open = detailsButton.getAttribute('aria-expanded') !== 'true';
@@ -140,55 +153,503 @@ function toggleDetails() {
 // differ. The console program keeps its clock; the replay link replays a seed exactly.
 generateButton.addEventListener('click', () => {
   const seed = crypto.getRandomValues(new Uint32Array(1))[0];
-  window.history.replaceState(null, '', `?seed=${seed}`);
-  show(seed);
+  const round = core._lotto_history_round() > 0 ? core._lotto_history_round() : null;
+  window.history.replaceState(null, '', replaySearch(seed, round));
+  show(seed, round);
 });
 detailsButton.addEventListener('click', toggleDetails);
 
-historyInput.addEventListener('change', async (event) => {
+// The player's week, kept on the device: the draw history and the tickets, each as the
+// bytes of the programs' own file, in IndexedDB (asked to persist, so the browser keeps
+// them), and the core that reads them by the programs' rules.
+const STORE = 'files';
+const HISTORY_FILE = 'draws.csv';
+const TICKETS_FILE = 'tickets.csv';
+const historyStatus = $('history-status');
+const ticketsStatus = $('tickets-status');
+
+function openStore() {
+  return new Promise((resolve, reject) => {
+    const request = indexedDB.open('lotto', 1);
+    request.onupgradeneeded = () => request.result.createObjectStore(STORE);
+    request.onsuccess = () => resolve(request.result);
+    request.onerror = () => reject(request.error);
+  });
+}
+
+const storePromise = ('indexedDB' in window ? openStore() : Promise.reject(new Error('no IndexedDB')))
+  .catch(() => null);
+
+async function storeRequest(mode, action) {
+  const database = await storePromise;
+  if (database === null) {
+    return undefined;
+  }
+  return new Promise((resolve, reject) => {
+    const request = action(database.transaction(STORE, mode).objectStore(STORE));
+    request.onsuccess = () => resolve(request.result);
+    request.onerror = () => reject(request.error);
+  });
+}
+
+const loadFile = (name) => storeRequest('readonly', (store) => store.get(name)).catch(() => undefined);
+// Kept whole or not at all: one put is one transaction.
+const keepFile = (name, bytes) => storeRequest('readwrite', (store) => store.put(bytes, name))
+  .then(() => true, () => false);
+const forgetFile = (name) => storeRequest('readwrite', (store) => store.delete(name)).catch(() => undefined);
+
+// The bytes the core holds in a buffer, copied out.
+const bufferBytes = (pointer, length) => core.HEAPU8.slice(pointer, pointer + length);
+const historyBytes = () => bufferBytes(core._lotto_history_buffer(), core._lotto_history_length());
+const ticketsBytes = () => bufferBytes(core._lotto_tickets_buffer(), core._lotto_tickets_length());
+
+// Hands a file's bytes to the core to read; one that does not read leaves what was in use.
+function useFile(bytes, name, kind) {
+  const history = kind === HISTORY_FILE;
+  const capacity = history ? core._lotto_history_capacity() : core._lotto_tickets_capacity();
+  if (bytes.length > capacity) {
+    return `${name}: 파일이 너무 큽니다.`;
+  }
+  const before = history ? historyBytes() : ticketsBytes();
+  core.HEAPU8.set(bytes, history ? core._lotto_history_buffer() : core._lotto_tickets_buffer());
+  core.stringToUTF8(name, history ? core._lotto_history_name_buffer() : core._lotto_tickets_name_buffer(),
+    history ? core._lotto_history_name_capacity() : core._lotto_tickets_name_capacity());
+  if ((history ? core._lotto_use_history(bytes.length) : core._lotto_use_tickets(bytes.length)) === 1) {
+    return null;
+  }
+  const reason = text(history ? core._lotto_history_error() : core._lotto_message());
+  if (before.length > 0 || !history) {
+    useFile(before, kind, kind);
+  }
+  return reason;
+}
+
+// A line from the page into the core's line buffer; false when it is too long to be one.
+function putLine(line) {
+  if (core.lengthBytesUTF8(line) >= core._lotto_line_capacity()) {
+    return false;
+  }
+  core.stringToUTF8(line, core._lotto_line_buffer(), core._lotto_line_capacity());
+  return true;
+}
+
+const exportUrls = {};
+function offerDownload(id, bytes, type) {
+  if (exportUrls[id]) {
+    URL.revokeObjectURL(exportUrls[id]);
+  }
+  exportUrls[id] = URL.createObjectURL(new Blob([bytes], { type }));
+  $(id).href = exportUrls[id];
+}
+
+function historyChanged() {
+  const round = core._lotto_history_round();
+  historyStatus.textContent = round > 0
+    ? `${round}회까지의 당첨 번호 기록으로 미출현 숫자를 구하고 당첨을 확인합니다.`
+    : '당첨 번호 기록이 없어 기본 목록을 씁니다.';
+  $('draw-line').value = round > 0 ? text(core._lotto_next_draw_line()) : '';
+  offerDownload('export-history', historyBytes(), 'text/csv');
+  showTickets();
+}
+
+async function useShippedHistory() {
+  try {
+    const response = await fetch(HISTORY_FILE);
+    if (response.ok) {
+      return useFile(new Uint8Array(await response.arrayBuffer()), HISTORY_FILE, HISTORY_FILE);
+    }
+  } catch {
+    // Said below, as for a file that does not read.
+  }
+  return '기본 당첨 번호 기록을 불러오지 못했습니다. 인터넷 연결을 확인하고 페이지를 새로 고쳐 주세요.';
+}
+
+async function keep(kind) {
+  const kept = await keepFile(kind, kind === HISTORY_FILE ? historyBytes() : ticketsBytes());
+  if (!kept) {
+    ticketsStatus.textContent = '이 브라우저가 기기에 저장하지 못했습니다. 내보내기로 파일을 받아 두세요.';
+  }
+  return kept;
+}
+
+// The history kept on the device, or the one the page ships.
+async function startHistory() {
+  const kept = await loadFile(HISTORY_FILE);
+  const reason = kept instanceof Uint8Array ? useFile(kept, HISTORY_FILE, HISTORY_FILE) : await useShippedHistory();
+  historyChanged();
+  $('built-in').hidden = !(kept instanceof Uint8Array);
+  if (reason !== null) {
+    historyStatus.textContent = reason;
+  }
+}
+
+$('history-file').addEventListener('change', async (event) => {
   const file = event.target.files[0];
   if (!file) {
     return;
   }
-  const bytes = new Uint8Array(await file.arrayBuffer());
-  const historyStatus = $('history-status');
-  if (bytes.length > core._lotto_history_capacity()) {
-    historyStatus.textContent = `${file.name}: 파일이 너무 큽니다.`;
+  const reason = useFile(new Uint8Array(await file.arrayBuffer()), file.name, HISTORY_FILE);
+  event.target.value = '';
+  if (reason !== null) {
+    historyStatus.textContent = reason;
     return;
   }
-  core.HEAPU8.set(bytes, core._lotto_history_buffer());
-  core.stringToUTF8(file.name, core._lotto_history_name_buffer(),
-    core._lotto_history_name_capacity());
-  if (core._lotto_use_history(bytes.length) === 1) {
-    historyStatus.textContent = `${file.name}의 ${core._lotto_history_round()}회까지의 기록으로 미출현 숫자를 구합니다.`;
-    $('built-in').hidden = false;
+  historyChanged();
+  await keep(HISTORY_FILE);
+  $('built-in').hidden = false;
+  historyStatus.textContent = `${file.name}의 ${core._lotto_history_round()}회까지의 기록을 이 기기에 저장했습니다. 이제부터 이 기록을 씁니다.`;
+});
+
+$('built-in').addEventListener('click', async () => {
+  const reason = await useShippedHistory();
+  if (reason === null) {
+    await forgetFile(HISTORY_FILE);
+    $('built-in').hidden = true;
+    historyChanged();
   } else {
-    historyStatus.textContent = text(core._lotto_history_error());
-  }
-  if (currentSeed !== null) {
-    show(currentSeed);
+    historyStatus.textContent = reason;
   }
 });
-$('built-in').addEventListener('click', () => {
-  core._lotto_use_built_in_lists();
-  historyInput.value = '';
-  $('history-status').textContent = '기본 목록을 씁니다.';
-  $('built-in').hidden = true;
-  if (currentSeed !== null) {
-    show(currentSeed);
+
+const ADD_DRAW_REFUSED = 2;
+const ADD_DRAW_FILE_REFUSED = 3;
+$('add-draw').addEventListener('click', async () => {
+  const line = $('draw-line').value.trim();
+  if (!putLine(line)) {
+    historyStatus.textContent = '입력한 줄이 너무 깁니다.';
+    return;
+  }
+  const outcome = core._lotto_add_draw();
+  const round = core._lotto_added_round();
+  if (outcome === 0) {
+    historyChanged();
+    await keep(HISTORY_FILE);
+    $('built-in').hidden = false;
+    historyStatus.textContent = `${round}회를 기록에 추가했습니다. 이제 ${round}회까지의 기록을 씁니다.`;
+  } else if (outcome === 1) {
+    historyStatus.textContent = `${round}회는 이미 같은 번호로 기록에 있습니다. 추가하지 않았습니다.`;
+  } else if (outcome === ADD_DRAW_REFUSED || outcome === ADD_DRAW_FILE_REFUSED) {
+    historyStatus.textContent = `추가하지 않았습니다: ${text(core._lotto_message())}`;
+  } else {
+    historyStatus.textContent = '기록이 너무 커서 더할 수 없습니다.';
   }
 });
+
+// Tickets: by round, newest first; every game with its balls, the drawn ones marked, and
+// its result.
+const NOT_DRAWN = -1;
+const won = (amount) => `${amount.toLocaleString('ko-KR')}원`;
+let removedBytes = null;
+
+function ticketResult(index, rank) {
+  if (rank === NOT_DRAWN) {
+    return text(core._lotto_result_name(NOT_DRAWN));
+  }
+  const prize = core._lotto_ticket_prize(index);
+  const name = text(core._lotto_result_name(rank));
+  return prize > 0 ? `${name} ${won(prize)}` : name;
+}
+
+function ticketItem(index) {
+  const round = core._lotto_ticket_round(index);
+  const rank = core._lotto_ticket_rank(index);
+  const numbers = [0, 1, 2, 3, 4, 5].map((position) => core._lotto_ticket_number(index, position));
+  const result = ticketResult(index, rank);
+  const item = element('li', { class: 'ticket', 'data-round': round, 'data-game': numbers.join(' '),
+    'data-rank': rank === NOT_DRAWN ? '' : rank });
+  const balls = element('ol', { class: 'balls', 'aria-label': '번호' });
+  balls.append(...numbers.map((number, position) => {
+    const node = ball(number);
+    if (core._lotto_ticket_matched(index, position) === 1) {
+      node.classList.add('matched');
+      node.setAttribute('aria-label', `${node.getAttribute('aria-label')}, 당첨 번호`);
+    }
+    return node;
+  }));
+  const remove = element('button', { type: 'button', class: 'remove',
+    'aria-label': `${round}회 ${numbers.join(', ')} 삭제` }, '삭제');
+  remove.addEventListener('click', () => removeTicket(index, `${round}회 ${numbers.join(' ')}`));
+  item.append(balls, element('span', { class: `result${rank > 0 ? ' winning' : ''}` }, result), remove);
+  return item;
+}
+
+function showTickets() {
+  const rounds = new Map();
+  for (let index = 0; index < core._lotto_ticket_count(); index += 1) {
+    const round = core._lotto_ticket_round(index);
+    if (!rounds.has(round)) {
+      rounds.set(round, []);
+    }
+    rounds.get(round).push(ticketItem(index));
+  }
+  const sections = [...rounds.keys()].sort((a, b) => b - a).map((round) => {
+    const section = element('section', { class: 'ticket-round', 'aria-label': `${round}회` });
+    const games = element('ol', { class: 'ticket-games' });
+    games.append(...rounds.get(round));
+    section.append(element('h3', {}, `${round}회`), games);
+    return section;
+  });
+  $('tickets').replaceChildren(...sections);
+  core._lotto_summarize_tickets();
+  const games = core._lotto_summary_games();
+  const rows = [['게임 수', `${games.toLocaleString('ko-KR')}게임`], ['구입 금액', won(core._lotto_summary_spent())]];
+  for (const row of [1, 2, 3, 4, 5, 0, NOT_DRAWN]) {
+    const count = core._lotto_summary_count(row === NOT_DRAWN ? 6 : row);
+    if (count > 0) {
+      rows.push([text(core._lotto_result_name(row)), `${count.toLocaleString('ko-KR')}게임`]);
+    }
+  }
+  rows.push(['받은 고정 당첨금', won(core._lotto_summary_won())]);
+  $('tickets-summary').replaceChildren(...rows.flatMap(([term, value]) => [element('dt', {}, term),
+    element('dd', {}, value)]));
+  $('tickets-summary').hidden = games === 0;
+  $('pool-note').textContent = text(core._lotto_pool_prizes_note()).replaceAll('\n', ' ');
+  $('pool-note').hidden = games === 0;
+  offerDownload('export-tickets', ticketsBytes(), 'text/csv');
+}
+
+async function ticketsChanged(message) {
+  showTickets();
+  await keep(TICKETS_FILE);
+  ticketsStatus.textContent = message;
+}
+
+async function removeTicket(index, name) {
+  const before = ticketsBytes();
+  if (core._lotto_remove_ticket(index) === 1) {
+    removedBytes = before;
+    $('undo-remove').hidden = false;
+    await ticketsChanged(`${name}을 삭제했습니다.`);
+    $('undo-remove').focus();
+  }
+}
+
+$('undo-remove').addEventListener('click', async () => {
+  if (removedBytes !== null && useFile(removedBytes, TICKETS_FILE, TICKETS_FILE) === null) {
+    removedBytes = null;
+    $('undo-remove').hidden = true;
+    await ticketsChanged('삭제를 취소했습니다.');
+  }
+});
+
+const ADD_TICKET_MESSAGES = {
+  1: () => '이 용지는 이미 저장되어 있습니다. 추가하지 않았습니다.',
+  2: () => text(core._lotto_message()),
+  3: () => text(core._lotto_message()),
+  4: () => '저장할 자리가 없습니다.',
+};
+
+// A typed line, a pasted slip's code or one read from a QR code: what it is, never opened.
+async function addTicket(input, fromCode) {
+  const line = input.trim();
+  if (!putLine(line)) {
+    ticketsStatus.textContent = fromCode ? 'QR 코드가 너무 길어 로또 용지가 아닙니다.' : '입력한 줄이 너무 깁니다.';
+    return false;
+  }
+  const outcome = core._lotto_add_ticket();
+  if (outcome === 0) {
+    const round = core._lotto_added_ticket_round();
+    await ticketsChanged(`${round}회 번호를 저장했습니다.`);
+    return true;
+  }
+  const reason = ADD_TICKET_MESSAGES[outcome]();
+  ticketsStatus.textContent = fromCode && outcome === 2
+    ? `읽은 QR 코드는 로또 용지가 아닙니다 (${reason}): ${line}`
+    : reason;
+  return outcome === 1;
+}
+
+$('add-ticket').addEventListener('click', async () => {
+  if (await addTicket($('ticket-text').value, false)) {
+    $('ticket-text').value = '';
+  }
+});
+$('ticket-text').addEventListener('keydown', (event) => {
+  if (event.key === 'Enter') {
+    $('add-ticket').click();
+  }
+});
+
+let savedPrediction = null;
+$('save-sets').addEventListener('click', async () => {
+  const prediction = replaySearch(currentSeed, currentRound);
+  if (savedPrediction === prediction) {
+    ticketsStatus.textContent = '이미 저장한 번호입니다';
+    return;
+  }
+  const now = Date.now() / 1000;
+  if (core._lotto_save_sets(now) === 0) {
+    savedPrediction = prediction;
+    await ticketsChanged(`${core._lotto_round_on_sale(now)}회 ${SET_COUNT}게임을 저장하였습니다`);
+  } else {
+    ticketsStatus.textContent = ADD_TICKET_MESSAGES[3]();
+  }
+});
+
+$('tickets-file').addEventListener('change', async (event) => {
+  const file = event.target.files[0];
+  if (!file) {
+    return;
+  }
+  const reason = useFile(new Uint8Array(await file.arrayBuffer()), file.name, TICKETS_FILE);
+  event.target.value = '';
+  if (reason !== null) {
+    ticketsStatus.textContent = `가져오지 않았습니다: ${reason}`;
+    return;
+  }
+  core.stringToUTF8(TICKETS_FILE, core._lotto_tickets_name_buffer(), core._lotto_tickets_name_capacity());
+  await ticketsChanged(`${file.name}에서 ${core._lotto_ticket_count()}게임을 가져왔습니다.`);
+});
+
+// The QR decoder: the browser's own where it reads QR codes, else the bundled one, loaded
+// only now.
+async function decoder() {
+  if ('BarcodeDetector' in window) {
+    try {
+      if ((await window.BarcodeDetector.getSupportedFormats()).includes('qr_code')) {
+        const detector = new window.BarcodeDetector({ formats: ['qr_code'] });
+        return async (canvas) => (await detector.detect(canvas))[0]?.rawValue ?? null;
+      }
+    } catch {
+      // The bundled decoder below.
+    }
+  }
+  const { default: jsQR } = await import('./qr-decoder.mjs');
+  return async (canvas) => {
+    const picture = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+    return jsQR(picture.data, picture.width, picture.height)?.data ?? null;
+  };
+}
+
+// A picture drawn on a canvas no larger than a phone's screen needs for a code.
+function canvasOf(source, width, height) {
+  const scale = Math.min(1, 1280 / Math.max(width, height));
+  const canvas = document.createElement('canvas');
+  canvas.width = Math.max(1, Math.round(width * scale));
+  canvas.height = Math.max(1, Math.round(height * scale));
+  canvas.getContext('2d', { willReadFrequently: true }).drawImage(source, 0, 0, canvas.width, canvas.height);
+  return canvas;
+}
+
+$('ticket-photo').addEventListener('change', async (event) => {
+  const file = event.target.files[0];
+  event.target.value = '';
+  if (!file) {
+    return;
+  }
+  ticketsStatus.textContent = '사진에서 QR 코드를 찾는 중…';
+  let picture;
+  try {
+    picture = await createImageBitmap(file);
+  } catch {
+    ticketsStatus.textContent = `${file.name}: 그림 파일로 읽을 수 없습니다.`;
+    return;
+  }
+  const code = await (await decoder())(canvasOf(picture, picture.width, picture.height));
+  if (code === null) {
+    ticketsStatus.textContent = '사진에서 QR 코드를 찾지 못했습니다. 용지의 QR 코드가 크고 선명하게 나오도록 다시 찍어 주세요.';
+    return;
+  }
+  await addTicket(code, true);
+});
+
+// The camera, asked for only when the player taps scan, stopped as soon as a code is read.
+let scanning = null;
+function stopScan() {
+  if (scanning !== null) {
+    scanning.stream.getTracks().forEach((track) => track.stop());
+    clearTimeout(scanning.timer);
+    scanning = null;
+  }
+  $('scanner').hidden = true;
+}
+
+$('scan-ticket').addEventListener('click', async () => {
+  if (scanning !== null) {
+    return;
+  }
+  if (!navigator.mediaDevices?.getUserMedia) {
+    ticketsStatus.textContent = '이 브라우저나 기기에서는 카메라를 쓸 수 없습니다. 용지 사진으로 읽어 주세요.';
+    return;
+  }
+  let stream;
+  try {
+    stream = await navigator.mediaDevices.getUserMedia({ video: { facingMode: 'environment' }, audio: false });
+  } catch (error) {
+    ticketsStatus.textContent = error?.name === 'NotAllowedError' || error?.name === 'SecurityError'
+      ? '카메라 사용이 허용되지 않았습니다. 브라우저 설정에서 이 페이지의 카메라를 허용하거나 용지 사진으로 읽어 주세요.'
+      : '카메라를 찾지 못했습니다. 용지 사진으로 읽어 주세요.';
+    return;
+  }
+  const video = $('scanner-video');
+  video.srcObject = stream;
+  $('scanner').hidden = false;
+  scanning = { stream, timer: 0 };
+  ticketsStatus.textContent = '용지의 QR 코드를 카메라에 비춰 주세요.';
+  const detect = await decoder();
+  await video.play().catch(() => {});
+  const look = async () => {
+    if (scanning === null) {
+      return;
+    }
+    const code = video.videoWidth > 0 ? await detect(canvasOf(video, video.videoWidth, video.videoHeight)) : null;
+    if (code !== null) {
+      stopScan();
+      await addTicket(code, true);
+    } else if (scanning !== null) {
+      scanning.timer = setTimeout(look, 250);
+    }
+  };
+  look();
+});
+$('stop-scan').addEventListener('click', () => {
+  stopScan();
+  ticketsStatus.textContent = '카메라를 껐습니다.';
+});
+
+// A weekly reminder without a server: a calendar event every Saturday at 18:00 Korean
+// time, two hours before sales close, from the coming one on.
+function reminderCalendar(nowSeconds) {
+  const date = String(core._lotto_draw_date_of_round(core._lotto_round_on_sale(nowSeconds)));
+  const stamp = new Date(nowSeconds * 1000).toISOString().replace(/[-:]/g, '').replace(/\.\d+/, '');
+  return ['BEGIN:VCALENDAR', 'VERSION:2.0', 'PRODID:-//lotto//weekly reminder//KO', 'CALSCALE:GREGORIAN',
+    'METHOD:PUBLISH', 'BEGIN:VEVENT', `UID:lotto-weekly-${date}@lotto.invalid`, `DTSTAMP:${stamp}`,
+    `DTSTART:${date}T090000Z`, 'DURATION:PT30M', 'RRULE:FREQ=WEEKLY;BYDAY=SA',
+    'SUMMARY:로또 판매 마감 2시간 전', 'DESCRIPTION:로또 6/45 판매는 토요일 20시에 마감됩니다.',
+    'BEGIN:VALARM', 'ACTION:DISPLAY', 'DESCRIPTION:로또 판매 마감 2시간 전', 'TRIGGER:PT0M', 'END:VALARM',
+    'END:VEVENT', 'END:VCALENDAR', ''].join('\r\n');
+}
+offerDownload('reminder', reminderCalendar(Math.floor(Date.now() / 1000)), 'text/calendar');
+
+// The tickets kept on the device, then the history they are checked against.
+const keptTickets = await loadFile(TICKETS_FILE);
+if (keptTickets instanceof Uint8Array) {
+  const reason = useFile(keptTickets, TICKETS_FILE, TICKETS_FILE);
+  if (reason !== null) {
+    ticketsStatus.textContent = reason;
+  }
+}
+await startHistory();
+navigator.storage?.persist?.().catch(() => {});
 
 generateButton.textContent = '로또 번호 생성';
 generateButton.disabled = false;
-historyInput.disabled = false;
-const requested = new URLSearchParams(window.location.search).get('seed');
+for (const id of ['history-file', 'draw-line', 'add-draw', 'ticket-text', 'add-ticket', 'scan-ticket',
+  'ticket-photo', 'tickets-file']) {
+  $(id).disabled = false;
+}
+const query = new URLSearchParams(window.location.search);
+const requested = query.get('seed');
+const requestedRound = query.get('round');
 if (requested !== null && /^\d{1,10}$/.test(requested) && Number(requested) <= MAX_SEED) {
-  show(Number(requested));
+  if (requestedRound === null) {
+    show(Number(requested), null);
+  } else if (/^\d{1,6}$/.test(requestedRound)) {
+    show(Number(requested), Number(requestedRound));
+  }
 }
 document.documentElement.classList.remove('replaying');
 document.body.dataset.ready = 'true';
-
 if ('serviceWorker' in navigator) {
   navigator.serviceWorker.register('sw.js').catch(() => {});
 }

@@ -3,8 +3,8 @@
 // without a new version, is a new cache that reaches every returning visitor.
 const PREFIX = 'lotto-';
 const CACHE = `${PREFIX}@SITE_HASH@`;
-const FILES = ['./', 'index.html', 'style.css', 'app.mjs', 'core.mjs', 'core.wasm',
-  'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
+const FILES = ['./', 'index.html', 'style.css', 'early.js', 'app.mjs', 'core.mjs', 'core.wasm',
+  'draws.csv', 'qr-decoder.mjs', 'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
 
 // Install: the new files, past the browser's HTTP cache, then take over at once.
 self.addEventListener('install', (event) => {

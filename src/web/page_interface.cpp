@@ -2,30 +2,20 @@
 // page that calls them from JavaScript. Texts are UTF-8, in fixed buffers of this file;
 // the page takes every name and text from here rather than keeping copies of its own.
 #include <cstdint>
-#include <cstdio>
 
 #include "generation/set_generator.hpp"
-#include "history/draw_history.hpp"
-#include "history/overdue_numbers.hpp"
 #include "lottery/lottery.hpp"
 #include "scoring/color_ratio.hpp"
 #include "scoring/non_appearing.hpp"
 #include "scoring/odd_even.hpp"
 #include "scoring/set_score.hpp"
 #include "scoring/sum_range.hpp"
-#include "text/quoted_text.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
 
 namespace {
 
-constexpr std::size_t HISTORY_CAPACITY = 1 << 20;
-char history_text[HISTORY_CAPACITY];
-char history_name[256];
-DrawHistory history;
-HistoryError history_error;
 char value[64];
-char error_text[QUOTE_CAPACITY + sizeof history_error.message + 16];
 
 bool valid(int set, int criterion)
 {
@@ -160,71 +150,4 @@ const char* lotto_value(int set, int criterion)
     return value;
 }
 
-// Where the page puts a draw history's text, and its file's name, before
-// lotto_use_history.
-char* lotto_history_buffer()
-{
-    return history_text;
-}
-
-int lotto_history_capacity()
-{
-    return static_cast<int>(HISTORY_CAPACITY);
-}
-
-char* lotto_history_name_buffer()
-{
-    return history_name;
-}
-
-int lotto_history_name_capacity()
-{
-    return static_cast<int>(sizeof history_name);
-}
-
-// Puts the lists of the history in the buffer in force, as lotto --draws does. Returns 1,
-// or 0 with lotto_history_error telling why it was refused.
-int lotto_use_history(int length)
-{
-    if (length < 0 || static_cast<std::size_t>(length) > HISTORY_CAPACITY) {
-        length = 0;
-    }
-    use_language(Language::Korean); // the page is Korean, its messages too
-    history_error = HistoryError{};
-    std::FILE* file =
-        length > 0 ? fmemopen(history_text, static_cast<std::size_t>(length), "rb") : nullptr;
-    if (file == nullptr) {
-        format_text(history_error.message, sizeof history_error.message, "%s",
-                    translate("the file is empty"));
-    }
-    const bool ok = file != nullptr && read_draw_stream(file, history, history_error);
-    if (file != nullptr) {
-        std::fclose(file);
-    }
-    if (!ok) {
-        return 0;
-    }
-    use_history_lists(history);
-    return 1;
-}
-
-// Why the history was refused, as lotto says it: "NAME:LINE: what is wrong".
-const char* lotto_history_error()
-{
-    history_name[sizeof history_name - 1] = '\0';
-    format_history_error(error_text, sizeof error_text, history_name, history_error);
-    return error_text;
-}
-
-// The latest round of the history in force, or 0 for the built-in lists.
-int lotto_history_round()
-{
-    return history.count > 0 ? history.draws[history.count - 1].round : 0;
-}
-
-void lotto_use_built_in_lists()
-{
-    history.count = 0;
-    use_non_appearing_points(COMPILED_IN_POINTS);
-}
 }

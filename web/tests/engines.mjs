@@ -85,8 +85,9 @@ class PuppeteerPage {
 }
 
 class PuppeteerBrowser {
-  constructor(engine) {
+  constructor(engine, args = []) {
     this.engine = engine;
+    this.args = args;
   }
 
   async start() {
@@ -96,7 +97,7 @@ class PuppeteerBrowser {
         extraPrefsFirefox: { 'ui.prefersReducedMotion': 1, 'ui.useOverlayScrollbars': 1 },
       })
       : await puppeteer.launch({ executablePath: this.engine.executable, headless: true,
-        args: CHROMIUM_ARGS });
+        args: [...CHROMIUM_ARGS, ...this.args] });
   }
 
   // A fresh page of `width` px, with reduced motion so that pictures never catch a
@@ -308,8 +309,9 @@ class WebKitBrowser {
   }
 }
 
-export async function launch(engine) {
-  const browser = engine.name === 'webkit' ? new WebKitBrowser(engine) : new PuppeteerBrowser(engine);
+// `args`: more command-line switches, for Chromium only (a fake camera, say).
+export async function launch(engine, { args = [] } = {}) {
+  const browser = engine.name === 'webkit' ? new WebKitBrowser(engine) : new PuppeteerBrowser(engine, args);
   await browser.start();
   return browser;
 }

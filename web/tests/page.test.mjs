@@ -11,6 +11,7 @@ import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
+import QRCode from 'qrcode';
 import { installedEngines, launch } from './engines.mjs';
 import { serveSite } from './site_server.mjs';
 
@@ -28,8 +29,18 @@ const criteria = Array.from({ length: core._lotto_criterion_count() },
   (_, index) => core.UTF8ToString(core._lotto_criterion_key(index)));
 mkdirSync(screenshots, { recursive: true });
 
-// What the core itself yields for a seed.
-function prediction(seed) {
+const shippedHistory = readFileSync(join(top, 'data/draws.csv'));
+
+// What the core itself yields for a seed: with the built-in lists, or with those the
+// shipped history gave after `round`.
+function prediction(seed, round = null) {
+  if (round === null) {
+    core._lotto_use_built_in_lists();
+  } else {
+    core.HEAPU8.set(shippedHistory, core._lotto_history_buffer());
+    assert.equal(core._lotto_use_history(shippedHistory.length), 1);
+    assert.equal(core._lotto_use_lists_of_round(round), 1);
+  }
   core._lotto_generate(seed);
   return [0, 1, 2, 3, 4].map((set) => ({
     numbers: [0, 1, 2, 3, 4, 5].map((i) => core._lotto_number(set, i)).join(' '),
@@ -73,6 +84,62 @@ function siteCopy() {
   const folder = mkdtempSync(join(tmpdir(), 'lotto-site-'));
   cpSync(site, folder, { recursive: true });
   return folder;
+}
+
+// Two slips' QR codes: two games pasted as the phone shows the link, one game on a photo.
+const PASTED_SLIP = '1231q030914273641m051117223344n000000000000n000000000000n0000000000001234567890';
+const PHOTO_SLIP = '1231m010203040506n000000000000n000000000000n000000000000n000000000000987654321012345678';
+
+function shownGames(page) {
+  return page.evaluate(() => [...document.querySelectorAll('#tickets [data-game]')].map((game) => ({
+    round: game.dataset.round, game: game.dataset.game, rank: game.dataset.rank })));
+}
+
+// Types a line into a field and taps its button.
+async function enter(page, field, line, button) {
+  await page.evaluate((selector, value) => { document.querySelector(selector).value = value; return true; },
+    field, line);
+  await page.click(button);
+}
+
+// The page's exports, as a player would download them, written to files.
+async function exported(page, folder) {
+  const [ticketsText, historyText] = await page.evaluate(() => Promise.all(['#export-tickets', '#export-history']
+    .map((id) => fetch(document.querySelector(id).href).then((r) => r.text()))));
+  const tickets = join(folder, 'tickets.csv');
+  const history = join(folder, 'draws.csv');
+  writeFileSync(tickets, ticketsText);
+  writeFileSync(history, historyText);
+  return { tickets, history, ticketsText };
+}
+
+// A photo of a slip: its QR code as a PNG of the test's own making.
+async function slipPhoto(folder) {
+  const path = join(folder, 'slip.png');
+  await QRCode.toFile(path, PHOTO_SLIP, { width: 480, margin: 4 });
+  return path;
+}
+
+// The same code as a camera would film it: one frame of Y4M, black modules on white.
+function slipVideo(folder) {
+  const { modules } = QRCode.create(PHOTO_SLIP, { errorCorrectionLevel: 'M' });
+  const width = 640;
+  const height = 480;
+  const scale = 8;
+  const left = (width - modules.size * scale) / 2;
+  const top = (height - modules.size * scale) / 2;
+  const luma = Buffer.alloc(width * height, 235);
+  for (let y = 0; y < modules.size * scale; y += 1) {
+    for (let x = 0; x < modules.size * scale; x += 1) {
+      if (modules.get(Math.floor(y / scale), Math.floor(x / scale))) {
+        luma[(top + y) * width + left + x] = 16;
+      }
+    }
+  }
+  const path = join(folder, 'slip.y4m');
+  writeFileSync(path, Buffer.concat([Buffer.from(`YUV4MPEG2 W${width} H${height} F10:1 Ip A1:1 C420jpeg\nFRAME\n`),
+    luma, Buffer.alloc(width * height / 2, 128)]));
+  return path;
 }
 
 for (const engine of installedEngines()) {
@@ -128,14 +195,22 @@ for (const engine of installedEngines()) {
       assert.notEqual(second[1], first[1]);
       assert.notDeepEqual(await shownSets(page), firstSets);
       assert.equal(await page.evaluate(() => document.querySelector('#generate').textContent), '다시 생성');
+      // A new prediction is scored with the page's history, and its link says how far it went.
       const seed = Number(new URL(second[1]).searchParams.get('seed'));
+      assert.equal(new URL(second[1]).searchParams.get('round'), '1230');
       assert.deepEqual((await shownSets(page)).map(({ numbers, total }) => ({ numbers, total })),
-        prediction(seed));
+        prediction(seed, 1230));
       await page.close();
-      const replay = await open(new URL(second[1]).search === '' ? '/' : `/${new URL(second[1]).search}`);
+      const replay = await open(`/${new URL(second[1]).search}`);
       assert.deepEqual((await shownSets(replay)).map(({ numbers, total }) => ({ numbers, total })),
-        prediction(seed));
+        prediction(seed, 1230));
       await replay.close();
+      // A history that does not reach the link's round says so and shows no sets.
+      const ahead = await open(`/?seed=${seed}&round=1300`);
+      assert.equal(await ahead.evaluate(() => document.querySelectorAll('.set').length), 0);
+      assert.match(await ahead.evaluate(() => document.querySelector('#status').textContent),
+        /^이 링크의 번호는 1300회까지의 당첨 번호 기록으로 점수를 매겼습니다\. 이 기기의 기록은 1230회까지라/);
+      await ahead.close();
     });
 
     test('the details show every criterion of every set, and fit a phone of 360 and 320 px', async () => {
@@ -208,6 +283,9 @@ for (const engine of installedEngines()) {
       const page = await open('/?seed=20261206');
       await page.upload('#history-file', history);
       await page.waitFor(() => document.querySelector('#history-status').textContent.includes('30회'));
+      // The sets shown keep their link's lists; the next ones are scored with the new history.
+      await page.click('#generate');
+      await page.waitFor(() => new URL(document.querySelector('#replay-link').href).searchParams.get('round') === '30');
       for (const set of await shownSets(page)) {
         const native = nativePoints(set.numbers, '--draws', history);
         assert.deepEqual(set.points.map(([, points]) => points), native.points, set.numbers);
@@ -219,7 +297,139 @@ for (const engine of installedEngines()) {
       // In Korean, as the page is, from the same catalogue as the programs.
       assert.match(await page.evaluate(() => document.querySelector('#history-status').textContent),
         /^broken\.csv:32: 1부터 45까지의 수가 아닙니다: '46'$/);
+      // The page's own history again, for the tests after this one.
+      await page.click('#built-in');
+      await page.waitFor(() => document.querySelector('#history-status').textContent.startsWith('1230회'));
       await page.close();
+    });
+
+    test('the week on the device: a draw added, sets saved, games typed, pasted and photographed, checked as lotto-stats checks them', async () => {
+      const own = await serveSite(site); // an origin of its own: nothing kept from other tests
+      const folder = mkdtempSync(join(tmpdir(), 'lotto-week-'));
+      const page = await browser.open(`${own.origin}/`, { width: 320 });
+      await page.waitFor(ready);
+      const statusOf = (id) => page.evaluate((which) => document.getElementById(which).textContent, id);
+      assert.match(await statusOf('history-status'), /^1230회까지의 당첨 번호 기록/);
+      assert.equal(await page.evaluate(() => document.querySelector('#draw-line').value), '1231,2026-07-04,');
+
+      // The newest draw, first without its bonus (refused in the core's words), then whole.
+      await enter(page, '#draw-line', '1231,2026-07-04,1,2,3,4,5,6', '#add-draw');
+      await page.waitFor(() => document.querySelector('#history-status').textContent.startsWith('추가하지 않았습니다'));
+      assert.match(await statusOf('history-status'), /보너스 번호가 빠졌습니다$/);
+      await enter(page, '#draw-line', '1231,2026-07-04,6,5,4,3,2,1,7', '#add-draw');
+      await page.waitFor(() => document.querySelector('#history-status').textContent.startsWith('1231회를'));
+      assert.equal(await page.evaluate(() => document.querySelector('#draw-line').value), '1232,2026-07-11,');
+
+      // Five sets saved as games of the round on sale, once.
+      const onSale = () => core._lotto_round_on_sale(Date.now() / 1000);
+      const roundBefore = onSale();
+      await page.click('#generate');
+      await page.waitFor(() => document.querySelectorAll('.set').length === 5);
+      const sets = (await shownSets(page)).map((set) => set.numbers);
+      await page.click('#save-sets');
+      await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 5);
+      await page.click('#save-sets');
+      await page.waitFor(() => document.querySelector('#tickets-status').textContent === '이미 저장한 번호입니다');
+      const saved = await shownGames(page);
+      assert.ok([roundBefore, onSale()].includes(Number(saved[0].round)), saved[0].round);
+      assert.deepEqual(saved.map((game) => game.game).sort(), sets.sort());
+
+      // A typed game, a pasted slip, a slip on a photo; the same slip again adds nothing.
+      await enter(page, '#ticket-text', '1231,7,5,4,3,2,1', '#add-ticket');
+      await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 6);
+      await enter(page, '#ticket-text', `http://qr.example.kr/?v=${PASTED_SLIP}`, '#add-ticket');
+      await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 8);
+      await page.upload('#ticket-photo', await slipPhoto(folder));
+      await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 9);
+      await enter(page, '#ticket-text', PHOTO_SLIP, '#add-ticket');
+      await page.waitFor(() => document.querySelector('#tickets-status').textContent.startsWith('이 용지는 이미'));
+      // A code that is no slip is shown as text, not followed.
+      await enter(page, '#ticket-text', 'https://example.com/?v=<b>no</b>', '#add-ticket');
+      await page.waitFor(() => document.querySelector('#tickets-status').textContent !== '' &&
+        !document.querySelector('#tickets-status').textContent.startsWith('이 용지는'));
+      assert.equal(await page.evaluate(() => document.querySelector('#tickets-status b')), null);
+
+      // Every result as lotto-stats --check --csv gives it for the page's own files.
+      const checkAgainstNative = async () => {
+        const files = await exported(page, folder);
+        const csv = execFileSync(lottoStats, ['--draws', files.history, '--tickets', files.tickets,
+          '--check', '--csv'], { encoding: 'utf8' }).trim().split('\n').slice(1);
+        const native = csv.map((row) => row.split(',')).map((f) => `${f[0]}:${f.slice(1, 7).join(' ')}:${f[9]}`);
+        const shown = (await shownGames(page)).map((g) => `${g.round}:${g.game}:${g.rank}`);
+        assert.deepEqual(shown.sort(), native.sort());
+        return shown;
+      };
+      const shown = await checkAgainstNative();
+      assert.ok(shown.includes('1231:1 2 3 4 5 7:2') && shown.includes('1231:1 2 3 4 5 6:1'), shown.join(' '));
+      assert.match(await page.evaluate(() => document.querySelector('#tickets-summary').textContent), /게임 수9게임/);
+
+      assert.deepEqual(await accessibilityViolations(page), [], 'tickets shown');
+      const widths = await page.evaluate(() => [document.documentElement.scrollWidth, document.documentElement.clientWidth]);
+      assert.ok(widths[0] <= widths[1], `scrolls sideways at 320 px: ${widths}`);
+
+      // A game removed, and brought back.
+      await page.click('#tickets .remove');
+      await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 8);
+      await page.click('#undo-remove');
+      await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 9);
+
+      // Kept on the device across a reload.
+      await page.goto(`${own.origin}/`);
+      await page.waitFor(ready);
+      assert.match(await statusOf('history-status'), /^1231회까지/);
+      assert.deepEqual((await shownGames(page)).map((g) => `${g.round}:${g.game}:${g.rank}`).sort(), shown.sort());
+
+      // An import that does not read changes nothing; one that reads replaces the tickets.
+      const bad = join(folder, 'bad.csv');
+      writeFileSync(bad, 'round,n1,n2,n3,n4,n5,n6\n1231,1,2,3,4,5,46\n');
+      await page.upload('#tickets-file', bad);
+      await page.waitFor(() => document.querySelector('#tickets-status').textContent.startsWith('가져오지'));
+      assert.match(await statusOf('tickets-status'), /^가져오지 않았습니다: bad\.csv:2: /);
+      assert.equal((await shownGames(page)).length, 9);
+      const good = join(folder, 'good.csv');
+      writeFileSync(good, '1231,1,2,3,4,5,6\r\n1240,10,20,30,40,41,42\r\n');
+      await page.upload('#tickets-file', good);
+      await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 2);
+      assert.equal((await exported(page, folder)).ticketsText, '1231,1,2,3,4,5,6\r\n1240,10,20,30,40,41,42\r\n');
+      await checkAgainstNative();
+
+      // The weekly reminder: every Saturday, 18:00 in Korea, from the round on sale's.
+      const calendar = await page.evaluate(() => fetch(document.querySelector('#reminder').href).then((r) => r.text()));
+      const lines = calendar.split('\r\n');
+      assert.equal(lines[0], 'BEGIN:VCALENDAR');
+      assert.ok(lines.includes('RRULE:FREQ=WEEKLY;BYDAY=SA'), calendar);
+      const start = lines.find((line) => line.startsWith('DTSTART:')).match(/^DTSTART:(\d{4})(\d\d)(\d\d)T090000Z$/);
+      assert.ok(start, calendar);
+      assert.equal(new Date(Date.UTC(start[1], start[2] - 1, start[3])).getUTCDay(), 6);
+      await page.close();
+      await own.stop();
+    });
+
+    test('the camera reads a slip, asked only when scan is tapped', {
+      skip: engine.name !== 'chromium' && 'only Chromium takes a fake camera from the command line',
+    }, async () => {
+      const folder = mkdtempSync(join(tmpdir(), 'lotto-camera-'));
+      // Without a camera the page says so.
+      const own = await serveSite(site);
+      const plain = await browser.open(`${own.origin}/`);
+      await plain.waitFor(ready);
+      await plain.click('#scan-ticket');
+      await plain.waitFor(() => document.querySelector('#tickets-status').textContent !== '');
+      assert.match(await plain.evaluate(() => document.querySelector('#tickets-status').textContent),
+        /카메라를 찾지 못했습니다|카메라 사용이 허용되지 않았습니다|카메라를 쓸 수 없습니다/);
+      await plain.close();
+      const camera = await launch(engine, { args: ['--use-fake-device-for-media-stream',
+        '--use-fake-ui-for-media-stream', `--use-file-for-fake-video-capture=${slipVideo(folder)}`] });
+      const page = await camera.open(`${own.origin}/`);
+      await page.waitFor(ready);
+      assert.equal(await page.evaluate(() => document.querySelector('#scanner').hidden), true);
+      await page.click('#scan-ticket');
+      await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 1);
+      assert.deepEqual(await shownGames(page), [{ round: '1231', game: '1 2 3 4 5 6', rank: '' }]);
+      assert.equal(await page.evaluate(() => document.querySelector('#scanner').hidden), true);
+      await page.close();
+      await camera.close();
+      await own.stop();
     });
 
     test('a core that cannot load is said in Korean, never a button that does nothing', async () => {
@@ -251,6 +461,9 @@ for (const engine of installedEngines()) {
       await page.waitFor(ready);
       assert.deepEqual((await shownSets(page)).map(({ numbers, total }) => ({ numbers, total })),
         prediction(42));
+      // The shipped history and the QR decoder came with the page.
+      assert.match(await page.evaluate(() => document.querySelector('#history-status').textContent), /^1230회까지/);
+      assert.equal(await page.evaluate(() => import('./qr-decoder.mjs').then((m) => typeof m.default)), 'function');
       await page.close();
     });
 

@@ -1,0 +1,49 @@
+#include "tickets/ticket_summary.hpp"
+
+#include "text/translation.hpp"
+#include "tickets/ticket_check.hpp"
+
+namespace {
+
+bool reported(const Ticket& ticket, std::int32_t round)
+{
+    return round == 0 || ticket.round == round;
+}
+
+} // namespace
+
+const char* ticket_result_name(int row)
+{
+    static const char* const NAMES[NOT_DRAWN + 1] = {
+        translatable("no prize"),      translatable("1st prize"), translatable("2nd prize"),
+        translatable("3rd prize"),     translatable("4th prize"), translatable("5th prize"),
+        translatable("not drawn yet"),
+    };
+    return translate(NAMES[row >= 0 && row <= NOT_DRAWN ? row : NOT_DRAWN]);
+}
+
+const char* pool_prizes_note()
+{
+    return translate("The 1st to 3rd prizes (and the 4th before round 401) are a share of "
+                     "each round's prize pool,\nwhich the draw history does not hold: they "
+                     "are not in this sum.");
+}
+
+TicketSummary summarize_tickets(const TicketFile& tickets, const DrawHistory& history,
+                                std::int32_t round)
+{
+    TicketSummary summary{};
+    for (int i = 0; i < tickets.count; ++i) {
+        const Ticket& ticket = tickets.tickets[i];
+        if (!reported(ticket, round)) {
+            continue;
+        }
+        const TicketResult result = check_ticket(ticket, history);
+        ++summary.games;
+        ++summary.by_result[result.drawn ? result.rank : NOT_DRAWN];
+        summary.spent += game_price(ticket.round);
+        const std::int64_t prize = result.drawn ? fixed_prize(result.rank, ticket.round) : 0;
+        summary.fixed_won += prize > 0 ? prize : 0;
+    }
+    return summary;
+}

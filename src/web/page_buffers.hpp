@@ -1,0 +1,22 @@
+#pragma once
+
+// What the page's parts share: the line the page hands in (a typed draw, a game, a slip's
+// code) and the text it takes back (why something was refused).
+#include <cstddef>
+#include <cstdio>
+
+#include "history/draw_history.hpp"
+#include "text/quoted_text.hpp"
+
+inline constexpr std::size_t PAGE_LINE_CAPACITY = 4096;
+extern char page_line[PAGE_LINE_CAPACITY];
+extern char page_message[QUOTE_CAPACITY + sizeof(HistoryError::message) + 16];
+
+// The `length` bytes of `text` as a stream to read, empty included.
+std::FILE* open_page_text(char* text, std::size_t length);
+
+// "NAME:LINE: what is wrong" (or "NAME: what is wrong") in page_message.
+const char* page_error(const char* name, const HistoryError& error);
+
+// Clamps a length from the page to the room it was written in.
+std::size_t page_length(int length, std::size_t capacity);

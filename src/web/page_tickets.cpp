@@ -1,0 +1,296 @@
+// The page's tickets: the text the page keeps on the device, in the tickets format of the
+// programs, the games added to it as lotto-stats --add-ticket adds them to a file, and each
+// game's result against the page's history.
+#include <cstdint>
+
+#include "generation/prediction_table.hpp"
+#include "text/text_format.hpp"
+#include "text/translation.hpp"
+#include "tickets/sales_round.hpp"
+#include "tickets/slip_code.hpp"
+#include "tickets/ticket_append.hpp"
+#include "tickets/ticket_check.hpp"
+#include "tickets/ticket_summary.hpp"
+#include "web/page_buffers.hpp"
+#include "web/page_state.hpp"
+
+namespace {
+
+constexpr std::size_t TICKETS_CAPACITY = 1 << 22;
+char tickets_text[TICKETS_CAPACITY];
+std::size_t tickets_length;
+char tickets_name[256] = "tickets.csv";
+TicketFile tickets;
+TicketSummary summary;
+HistoryError tickets_error;
+
+const Ticket* ticket_at(int index)
+{
+    return index >= 0 && index < tickets.count ? &tickets.tickets[index] : nullptr;
+}
+
+bool read_tickets(std::size_t length, HistoryError& error)
+{
+    error = HistoryError{};
+    std::FILE* file = open_page_text(tickets_text, length);
+    const bool ok = file != nullptr && read_ticket_stream(file, tickets, error);
+    if (file != nullptr) {
+        std::fclose(file);
+    }
+    return ok;
+}
+
+// Outcomes for the page: 0 added, 1 the slip is there already, 2 refused (lotto_message
+// says why), 3 the tickets do not read, 4 no room.
+int add_games(const Ticket* games, int count)
+{
+    HistoryError error{};
+    int known_line = 0;
+    static TextInsertion insertion;
+    std::FILE* file = open_page_text(tickets_text, tickets_length);
+    const AddTicketsOutcome outcome =
+        file != nullptr
+            ? plan_ticket_insertion(file, games, count, tickets, error, known_line, insertion)
+            : AddTicketsOutcome::Failed;
+    if (file != nullptr) {
+        std::fclose(file);
+    }
+    switch (outcome) {
+    case AddTicketsOutcome::Added:
+        break;
+    case AddTicketsOutcome::SlipKnown:
+        return 1;
+    case AddTicketsOutcome::FileRefused:
+        page_error(tickets_name, error);
+        return 3;
+    case AddTicketsOutcome::Busy:
+    case AddTicketsOutcome::Failed:
+        return 4;
+    }
+    if (!insert_text(tickets_text, tickets_length, TICKETS_CAPACITY, insertion)) {
+        return 4;
+    }
+    read_tickets(tickets_length, error); // reads: the games were written by its rules
+    return 0;
+}
+
+} // namespace
+
+extern "C" {
+
+char* lotto_tickets_buffer()
+{
+    return tickets_text;
+}
+
+int lotto_tickets_capacity()
+{
+    return static_cast<int>(TICKETS_CAPACITY);
+}
+
+char* lotto_tickets_name_buffer()
+{
+    return tickets_name;
+}
+
+int lotto_tickets_name_capacity()
+{
+    return static_cast<int>(sizeof tickets_name);
+}
+
+int lotto_tickets_length()
+{
+    return static_cast<int>(tickets_length);
+}
+
+// Reads the tickets in the buffer. Returns 1, or 0 with lotto_tickets_error telling why;
+// the tickets in use then stay as they were (the buffer is the page's to restore).
+int lotto_use_tickets(int length)
+{
+    use_language(Language::Korean);
+    const std::size_t given = page_length(length, TICKETS_CAPACITY);
+    if (!read_tickets(given, tickets_error)) {
+        tickets_name[sizeof tickets_name - 1] = '\0';
+        page_error(tickets_name, tickets_error);
+        return 0;
+    }
+    tickets_length = given;
+    return 1;
+}
+
+// Why the last thing asked was refused.
+const char* lotto_message()
+{
+    return page_message;
+}
+
+// The line buffer's game: a line of the tickets format, or a slip's QR code.
+int lotto_add_ticket()
+{
+    use_language(Language::Korean);
+    page_line[PAGE_LINE_CAPACITY - 1] = '\0';
+    SlipGames games{};
+    HistoryError error{};
+    bool read = false;
+    if (looks_like_slip_code(page_line)) {
+        read = read_slip_code(page_line, games, error);
+    } else {
+        read = parse_ticket_line(page_line, false, games.games[0], error) == LineKind::Draw;
+        games.count = 1;
+        if (!read && error.message[0] == '\0') {
+            format_text(error.message, sizeof error.message, "%s",
+                        translate("expected the round and six numbers, or a slip's QR code"));
+        }
+    }
+    if (!read) {
+        format_text(page_message, sizeof page_message, "%s", error.message);
+        return 2;
+    }
+    return add_games(games.games, games.count);
+}
+
+// The round of the game or slip lotto_add_ticket looked at last.
+int lotto_added_ticket_round()
+{
+    HistoryError error{};
+    SlipGames games{};
+    if (looks_like_slip_code(page_line)) {
+        return read_slip_code(page_line, games, error) ? games.games[0].round : 0;
+    }
+    return parse_ticket_line(page_line, false, games.games[0], error) == LineKind::Draw
+               ? games.games[0].round
+               : 0;
+}
+
+// Keeps the five sets of the prediction as games of the round on sale at `unix_seconds`.
+int lotto_save_sets(double unix_seconds)
+{
+    Ticket games[SET_COUNT] = {};
+    const std::int32_t round = round_on_sale(static_cast<std::int64_t>(unix_seconds));
+    for (int i = 0; i < SET_COUNT; ++i) {
+        games[i].round = round;
+        games[i].numbers = prediction_table.sets[i];
+    }
+    return add_games(games, SET_COUNT);
+}
+
+int lotto_round_on_sale(double unix_seconds)
+{
+    return round_on_sale(static_cast<std::int64_t>(unix_seconds));
+}
+
+// YYYYMMDD of the Saturday the round is drawn on.
+int lotto_draw_date_of_round(int round)
+{
+    return draw_date_of_round(round);
+}
+
+// Takes a game out, its line with it, every other byte kept. Returns 1, or 0 for no such
+// game.
+int lotto_remove_ticket(int index)
+{
+    const Ticket* ticket = ticket_at(index);
+    HistoryError error{};
+    if (ticket == nullptr || !remove_text_line(tickets_text, tickets_length, ticket->line)) {
+        return 0;
+    }
+    read_tickets(tickets_length, error);
+    return 1;
+}
+
+// The games in file order: round, numbers ascending, slip, and the result against the
+// page's history (rank -1 before the draw, 0 no prize).
+int lotto_ticket_count()
+{
+    return tickets.count;
+}
+
+int lotto_ticket_round(int index)
+{
+    const Ticket* ticket = ticket_at(index);
+    return ticket != nullptr ? ticket->round : 0;
+}
+
+int lotto_ticket_number(int index, int position)
+{
+    const Ticket* ticket = ticket_at(index);
+    return ticket != nullptr && position >= 0 && position < NUMBERS_PER_SET
+               ? ticket->numbers[static_cast<std::size_t>(position)]
+               : 0;
+}
+
+const char* lotto_ticket_slip(int index)
+{
+    const Ticket* ticket = ticket_at(index);
+    return ticket != nullptr ? ticket->slip : "";
+}
+
+int lotto_ticket_rank(int index)
+{
+    const Ticket* ticket = ticket_at(index);
+    if (ticket == nullptr) {
+        return -1;
+    }
+    const TicketResult result = check_ticket(*ticket, page_history);
+    return result.drawn ? result.rank : -1;
+}
+
+int lotto_ticket_matched(int index, int position)
+{
+    const Ticket* ticket = ticket_at(index);
+    return ticket != nullptr && position >= 0 && position < NUMBERS_PER_SET &&
+                   check_ticket(*ticket, page_history).is_matched[position]
+               ? 1
+               : 0;
+}
+
+// The fixed prize of the game's rank in won, -1 for a share of the pool.
+double lotto_ticket_prize(int index)
+{
+    const Ticket* ticket = ticket_at(index);
+    if (ticket == nullptr) {
+        return 0;
+    }
+    const TicketResult result = check_ticket(*ticket, page_history);
+    return result.drawn ? static_cast<double>(fixed_prize(result.rank, ticket->round)) : 0;
+}
+
+// The summary of every game, as lotto-stats --check gives it: call lotto_summarize_tickets
+// first.
+void lotto_summarize_tickets()
+{
+    summary = summarize_tickets(tickets, page_history, 0);
+}
+
+double lotto_summary_games()
+{
+    return static_cast<double>(summary.games);
+}
+
+double lotto_summary_spent()
+{
+    return static_cast<double>(summary.spent);
+}
+
+double lotto_summary_won()
+{
+    return static_cast<double>(summary.fixed_won);
+}
+
+double lotto_summary_count(int row)
+{
+    return row >= 0 && row <= NOT_DRAWN ? static_cast<double>(summary.by_result[row]) : 0;
+}
+
+const char* lotto_result_name(int row)
+{
+    use_language(Language::Korean);
+    return ticket_result_name(row < 0 ? NOT_DRAWN : row);
+}
+
+const char* lotto_pool_prizes_note()
+{
+    use_language(Language::Korean);
+    return pool_prizes_note();
+}
+}
