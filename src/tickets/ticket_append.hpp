@@ -19,8 +19,8 @@ enum class AddTicketsOutcome {
 // slip the file holds already adds nothing. Added when `insertion` is to be made; `tickets`
 // then holds the file's games as they were. Failed, errno EFBIG, when they would not fit.
 AddTicketsOutcome plan_ticket_insertion(std::FILE* stream, const Ticket* games, int count,
-                                        TicketFile& tickets, HistoryError& error,
-                                        int& known_line, TextInsertion& insertion);
+                                        TicketFile& tickets, HistoryError& error, int& known_line,
+                                        TextInsertion& insertion);
 
 // Adds `count` games at the end of the tickets file at `path` (made, with a header, when
 // missing), keeping every byte that is there, locked from reading to renaming. With a slip's

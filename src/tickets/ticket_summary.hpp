@@ -10,7 +10,7 @@ inline constexpr int NOT_DRAWN = 6; // the row after the five ranks and "no priz
 struct TicketSummary {
     std::int64_t games;
     std::int64_t spent;
-    std::int64_t fixed_won; // the fixed prizes only
+    std::int64_t fixed_won;                // the fixed prizes only
     std::int64_t by_result[NOT_DRAWN + 1]; // by rank, 0 no prize, NOT_DRAWN
 };
 TicketSummary summarize_tickets(const TicketFile& tickets, const DrawHistory& history,

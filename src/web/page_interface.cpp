@@ -149,5 +149,4 @@ const char* lotto_value(int set, int criterion)
     }
     return value;
 }
-
 }
