@@ -3,6 +3,7 @@
 // its own server, so its own origin: no service worker or cache passes between tests.
 import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
+import { createRequire } from 'node:module';
 import { extname, join } from 'node:path';
 
 const TYPES = { '.html': 'text/html; charset=utf-8', '.css': 'text/css', '.mjs': 'text/javascript',
@@ -11,6 +12,9 @@ const TYPES = { '.html': 'text/html; charset=utf-8', '.css': 'text/css', '.mjs':
 
 // Before the page's own scripts, in the page itself: a browser without WebAssembly.
 const WITHOUT_WEBASSEMBLY = '<script>delete window.WebAssembly;</script>';
+// axe-core from the page's own origin, as its Content-Security-Policy allows scripts.
+export const AXE_PATH = '/__test/axe.js';
+const axeFile = createRequire(import.meta.url).resolve('axe-core');
 
 export async function serveSite(folder, { failing = [] } = {}) {
   const sockets = new Set();
@@ -21,7 +25,7 @@ export async function serveSite(folder, { failing = [] } = {}) {
       if (failing.includes(name)) {
         throw new Error('failed on purpose');
       }
-      let body = readFileSync(join(folder, name));
+      let body = readFileSync(url.pathname === AXE_PATH ? axeFile : join(folder, name));
       if (name === 'index.html' && url.searchParams.has('without-webassembly')) {
         body = Buffer.from(body.toString().replace('<head>', `<head>${WITHOUT_WEBASSEMBLY}`));
       }
