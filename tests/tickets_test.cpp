@@ -15,6 +15,7 @@
 #include "tickets/slip_code.hpp"
 #include "tickets/ticket_append.hpp"
 #include "tickets/ticket_check.hpp"
+#include "tickets/ticket_summary.hpp"
 #include "tickets/tickets.hpp"
 
 namespace {
@@ -435,4 +436,43 @@ TEST(TextInsertion, InsertsWhereToldOrNotAtAll)
     insertion = TextInsertion{4, "x"};
     EXPECT_FALSE(insert_text(buffer, length, sizeof buffer, insertion)); // past the end
     EXPECT_EQ(std::string(buffer, length), "abc");
+}
+
+TEST(TicketSummary, CountsPricesAndFixedPrizesByTheRulesOfTheirRound)
+{
+    // Rounds 70 to 410, each drawn 1 2 3 4 5 6 + 7.
+    std::string text;
+    for (int round = 70; round <= 410; ++round) {
+        text += std::to_string(round) + ",1,2,3,4,5,6,7\n";
+    }
+    std::FILE* file = stream_of(text);
+    ASSERT_NE(file, nullptr);
+    HistoryError error{};
+    ASSERT_TRUE(read_draw_stream(file, history, error)) << error.message;
+    std::fclose(file);
+    static TicketFile tickets;
+    tickets.count = 0;
+    const auto game = [](std::int32_t round, NumberSet numbers) {
+        Ticket ticket{};
+        ticket.round = round;
+        ticket.numbers = numbers;
+        return ticket;
+    };
+    tickets.tickets[tickets.count++] = game(87, {1, 2, 3, 10, 11, 12}); // 5th, at 2,000 won
+    tickets.tickets[tickets.count++] = game(88, {1, 2, 3, 10, 11, 12}); // 5th, at 1,000 won
+    tickets.tickets[tickets.count++] = game(400, {1, 2, 3, 4, 10, 11}); // 4th from the pool
+    tickets.tickets[tickets.count++] = game(401, {1, 2, 3, 4, 10, 11}); // 4th, fixed
+    tickets.tickets[tickets.count++] = game(411, {1, 2, 3, 4, 5, 6});   // not drawn yet
+    tickets.tickets[tickets.count++] = game(100, {1, 2, 3, 4, 5, 7});   // 2nd, from the pool
+    const TicketSummary all = summarize_tickets(tickets, history, 0);
+    EXPECT_EQ(all.games, 6);
+    EXPECT_EQ(all.spent, 2000 + 5 * 1000);
+    EXPECT_EQ(all.fixed_won, 10'000 + 5'000 + 50'000);
+    EXPECT_EQ(all.by_result[5], 2);
+    EXPECT_EQ(all.by_result[4], 2);
+    EXPECT_EQ(all.by_result[2], 1);
+    EXPECT_EQ(all.by_result[NOT_DRAWN], 1);
+    const TicketSummary one = summarize_tickets(tickets, history, 401);
+    EXPECT_EQ(one.games, 1);
+    EXPECT_EQ(one.fixed_won, 50'000);
 }
