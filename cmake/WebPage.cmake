@@ -62,6 +62,9 @@ foreach(file ${lotto_page_files})
 endforeach()
 # The real draws, the same file the programs ship.
 configure_file(${PROJECT_SOURCE_DIR}/data/draws.csv ${lotto_site}/draws.csv COPYONLY)
+# The QR decoder's WebAssembly, served from the site rather than a CDN.
+configure_file(${PROJECT_SOURCE_DIR}/web/node_modules/zxing-wasm/dist/reader/zxing_reader.wasm
+               ${lotto_site}/zxing_reader.wasm COPYONLY)
 
 # The QR decoder from npm (web/package.json pins it), bundled as one module of its own.
 add_custom_command(OUTPUT ${lotto_site}/qr-decoder.mjs

@@ -13,7 +13,7 @@ function(run)
 endfunction()
 
 # The site's build needs esbuild and the QR decoder from npm, the tests the rest.
-foreach(package puppeteer-core axe-core esbuild jsqr qrcode)
+foreach(package puppeteer-core axe-core esbuild barcode-detector zxing-wasm qrcode)
     if(NOT EXISTS "${SOURCE_DIR}/web/node_modules/${package}")
         run(npm --prefix web ci --no-audit --no-fund)
         break()

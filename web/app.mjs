@@ -502,23 +502,21 @@ $('tickets-file').addEventListener('change', async (event) => {
 });
 
 // The QR decoder: the browser's own where it reads QR codes, else the bundled one, loaded
-// only now.
+// only now; both behind the same interface.
 async function decoder() {
-  if ('BarcodeDetector' in window) {
-    try {
-      if ((await window.BarcodeDetector.getSupportedFormats()).includes('qr_code')) {
-        const detector = new window.BarcodeDetector({ formats: ['qr_code'] });
-        return async (canvas) => (await detector.detect(canvas))[0]?.rawValue ?? null;
-      }
-    } catch {
-      // The bundled decoder below.
+  let Detector = window.BarcodeDetector ?? null;
+  try {
+    if (Detector !== null && !(await Detector.getSupportedFormats()).includes('qr_code')) {
+      Detector = null;
     }
+  } catch {
+    Detector = null;
   }
-  const { default: jsQR } = await import('./qr-decoder.mjs');
-  return async (canvas) => {
-    const picture = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
-    return jsQR(picture.data, picture.width, picture.height)?.data ?? null;
-  };
+  if (Detector === null) {
+    ({ default: Detector } = await import('./qr-decoder.mjs'));
+  }
+  const detector = new Detector({ formats: ['qr_code'] });
+  return async (canvas) => (await detector.detect(canvas))[0]?.rawValue ?? null;
 }
 
 // A picture drawn on a canvas no larger than a phone's screen needs for a code.

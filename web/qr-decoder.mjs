@@ -1,5 +1,13 @@
-// The QR decoder for browsers without their own: bundled into the site at build time and
-// loaded only when the player asks to read a slip.
-import jsQR from 'jsqr';
+// The QR decoder for browsers without their own: ZXing compiled to WebAssembly behind the
+// browser's own BarcodeDetector interface, bundled into the site at build time and loaded
+// only when the player asks to read a slip. Its WebAssembly comes from the site itself.
+import { BarcodeDetector, prepareZXingModule } from 'barcode-detector/ponyfill';
 
-export default jsQR;
+prepareZXingModule({
+  overrides: {
+    locateFile: (path, prefix) => (path.endsWith('.wasm')
+      ? new URL('zxing_reader.wasm', import.meta.url).href : prefix + path),
+  },
+});
+
+export default BarcodeDetector;

@@ -467,7 +467,11 @@ for (const engine of installedEngines()) {
         prediction(42));
       // The shipped history and the QR decoder came with the page.
       assert.match(await page.evaluate(() => document.querySelector('#history-status').textContent), /^1230회까지/);
-      assert.equal(await page.evaluate(() => import('./qr-decoder.mjs').then((m) => typeof m.default)), 'function');
+      assert.deepEqual(await page.evaluate(async () => {
+        const { default: Detector } = await import('./qr-decoder.mjs');
+        const blank = document.createElement('canvas');
+        return new Detector({ formats: ['qr_code'] }).detect(blank.getContext('2d').getImageData(0, 0, 8, 8));
+      }), []);
       await page.close();
     });
 
