@@ -2,13 +2,14 @@
 // sizes (2, 3 and 5 px a module in 640x480), four tilts, and three lights (clear; dim with
 // noise; dark with noise), with a light falling off across the picture.
 // Usage: node web/tools/measure_qr_decoders.mjs   (after npm --prefix web ci)
-// jsQR against ZXing (WebAssembly) on made-up pictures of a slip's code: small, tilted,
-globalThis.ImageData = class ImageData { constructor(data, width, height) { this.data = data; this.width = width; this.height = height; this.colorSpace = "srgb"; } };
-// dim and noisy.
 import jsQR from 'jsqr';
 import QRCode from 'qrcode';
 import { readBarcodes, prepareZXingModule } from 'zxing-wasm/reader';
 import { readFileSync } from 'node:fs';
+// Node has no ImageData; ZXing takes one of these.
+globalThis.ImageData = class ImageData {
+  constructor(data, width, height) { Object.assign(this, { data, width, height, colorSpace: 'srgb' }); }
+};
 prepareZXingModule({ overrides: { wasmBinary: readFileSync(new URL('../node_modules/zxing-wasm/dist/reader/zxing_reader.wasm', import.meta.url)) } });
 const TEXT = 'http://qr.example.kr/?v=1231m010203040506n000000000000n000000000000n000000000000n000000000000987654321012345678';
 const { modules } = QRCode.create(TEXT, { errorCorrectionLevel: 'M' });
