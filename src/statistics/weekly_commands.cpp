@@ -142,18 +142,7 @@ int run_add_ticket(const char* tickets_path, const char* text)
 {
     SlipGames games{};
     HistoryError error{};
-    const bool slip = looks_like_slip_code(text);
-    bool read = false;
-    if (slip) {
-        read = read_slip_code(text, games, error);
-    } else {
-        read = parse_ticket_line(text, false, games.games[0], error) == LineKind::Draw;
-        games.count = 1;
-        if (!read && error.message[0] == '\0') {
-            format_text(error.message, sizeof error.message, "%s",
-                        translate("expected the round and six numbers, or a slip's QR code"));
-        }
-    }
+    const bool read = read_games_to_add(text, games, error);
     if (!read) {
         char typed[QUOTE_CAPACITY];
         quote_text(typed, sizeof typed, text, NAME_SHOWN);

@@ -148,3 +148,21 @@ bool read_slip_code(const char* text, SlipGames& slip, HistoryError& error)
     }
     return true;
 }
+
+bool read_games_to_add(const char* text, SlipGames& games, HistoryError& error)
+{
+    games = SlipGames{};
+    error = HistoryError{};
+    if (looks_like_slip_code(text)) {
+        return read_slip_code(text, games, error);
+    }
+    games.count = 1;
+    if (parse_ticket_line(text, false, games.games[0], error) == LineKind::Draw) {
+        return true;
+    }
+    if (error.message[0] == '\0') {
+        format_text(error.message, sizeof error.message, "%s",
+                    translate("expected the round and six numbers, or a slip's QR code"));
+    }
+    return false;
+}

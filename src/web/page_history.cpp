@@ -19,6 +19,7 @@ char history_text[HISTORY_CAPACITY];
 std::size_t history_length;
 char history_name[256];
 HistoryError history_error;
+std::int32_t added_round;
 
 bool read_history(std::size_t length)
 {
@@ -148,6 +149,7 @@ int lotto_add_draw()
         format_text(page_message, sizeof page_message, "%s", error.message);
         return 2;
     }
+    added_round = draw.round;
     std::FILE* file = open_page_text(history_text, history_length);
     const AddDrawOutcome outcome =
         file != nullptr ? plan_draw_insertion(file, draw, page_history, error, insertion)
@@ -178,11 +180,9 @@ int lotto_add_draw()
     return 0;
 }
 
-// The draw lotto_add_draw looked at last: its round.
+// The round of the draw lotto_add_draw looked at last.
 int lotto_added_round()
 {
-    HistoryError error{};
-    Draw draw{};
-    return parse_draw_to_add(page_line, draw, error) ? draw.round : 0;
+    return added_round;
 }
 }

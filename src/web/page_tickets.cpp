@@ -23,6 +23,7 @@ char tickets_name[256] = "tickets.csv";
 TicketFile tickets;
 TicketSummary summary;
 HistoryError tickets_error;
+std::int32_t added_ticket_round;
 
 const Ticket* ticket_at(int index)
 {
@@ -103,8 +104,8 @@ int lotto_tickets_length()
     return static_cast<int>(tickets_length);
 }
 
-// Reads the tickets in the buffer. Returns 1, or 0 with lotto_tickets_error telling why;
-// the tickets in use then stay as they were (the buffer is the page's to restore).
+// Reads the tickets in the buffer. Returns 1, or 0 with lotto_message telling why; the page
+// then hands back the bytes it had before.
 int lotto_use_tickets(int length)
 {
     use_language(Language::Korean);
@@ -131,35 +132,18 @@ int lotto_add_ticket()
     page_line[PAGE_LINE_CAPACITY - 1] = '\0';
     SlipGames games{};
     HistoryError error{};
-    bool read = false;
-    if (looks_like_slip_code(page_line)) {
-        read = read_slip_code(page_line, games, error);
-    } else {
-        read = parse_ticket_line(page_line, false, games.games[0], error) == LineKind::Draw;
-        games.count = 1;
-        if (!read && error.message[0] == '\0') {
-            format_text(error.message, sizeof error.message, "%s",
-                        translate("expected the round and six numbers, or a slip's QR code"));
-        }
-    }
-    if (!read) {
+    if (!read_games_to_add(page_line, games, error)) {
         format_text(page_message, sizeof page_message, "%s", error.message);
         return 2;
     }
+    added_ticket_round = games.games[0].round;
     return add_games(games.games, games.count);
 }
 
-// The round of the game or slip lotto_add_ticket looked at last.
+// The round of the game or slip lotto_add_ticket added last.
 int lotto_added_ticket_round()
 {
-    HistoryError error{};
-    SlipGames games{};
-    if (looks_like_slip_code(page_line)) {
-        return read_slip_code(page_line, games, error) ? games.games[0].round : 0;
-    }
-    return parse_ticket_line(page_line, false, games.games[0], error) == LineKind::Draw
-               ? games.games[0].round
-               : 0;
+    return added_ticket_round;
 }
 
 // Keeps the five sets of the prediction as games of the round on sale at `unix_seconds`.
