@@ -465,7 +465,11 @@ for (const engine of installedEngines()) {
       await page.waitFor(ready);
       assert.deepEqual((await shownSets(page)).map(({ numbers, total }) => ({ numbers, total })),
         prediction(42));
-      // The shipped history and the QR decoder came with the page.
+      // A game kept without a connection; the shipped history and the QR decoder came with
+      // the page.
+      await enter(page, '#ticket-text', '1230,3,8,9,22,28,45', '#add-ticket');
+      await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 1);
+      assert.deepEqual(await shownGames(page), [{ round: '1230', game: '3 8 9 22 28 45', rank: '2' }]);
       assert.match(await page.evaluate(() => document.querySelector('#history-status').textContent), /^1230회까지/);
       assert.deepEqual(await page.evaluate(async () => {
         const { default: Detector } = await import('./qr-decoder.mjs');
