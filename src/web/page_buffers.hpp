@@ -15,6 +15,17 @@ extern char page_message[QUOTE_CAPACITY + sizeof(HistoryError::message) + 16];
 // The `length` bytes of `text` as a stream to read, empty included.
 std::FILE* open_page_text(char* text, std::size_t length);
 
+// Reads the `length` bytes of `text` with `read(stream)`: false when they do not read.
+template <typename Read> bool read_page_text(char* text, std::size_t length, Read read)
+{
+    std::FILE* file = open_page_text(text, length);
+    const bool ok = file != nullptr && read(file);
+    if (file != nullptr) {
+        std::fclose(file);
+    }
+    return ok;
+}
+
 // "NAME:LINE: what is wrong" (or "NAME: what is wrong") in page_message.
 const char* page_error(const char* name, const HistoryError& error);
 

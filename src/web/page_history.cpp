@@ -24,11 +24,9 @@ std::int32_t added_round;
 bool read_history(std::size_t length)
 {
     history_error = HistoryError{};
-    std::FILE* file = open_page_text(history_text, length);
-    const bool ok = file != nullptr && read_draw_stream(file, page_history, history_error);
-    if (file != nullptr) {
-        std::fclose(file);
-    }
+    const bool ok = read_page_text(history_text, length, [](std::FILE* file) {
+        return read_draw_stream(file, page_history, history_error);
+    });
     if (!ok) {
         page_history.count = 0;
     }
@@ -150,13 +148,11 @@ int lotto_add_draw()
         return 2;
     }
     added_round = draw.round;
-    std::FILE* file = open_page_text(history_text, history_length);
-    const AddDrawOutcome outcome =
-        file != nullptr ? plan_draw_insertion(file, draw, page_history, error, insertion)
-                        : AddDrawOutcome::Failed;
-    if (file != nullptr) {
-        std::fclose(file);
-    }
+    AddDrawOutcome outcome = AddDrawOutcome::Failed;
+    read_page_text(history_text, history_length, [&](std::FILE* file) {
+        outcome = plan_draw_insertion(file, draw, page_history, error, insertion);
+        return true;
+    });
     switch (outcome) {
     case AddDrawOutcome::Added:
         break;

@@ -33,12 +33,9 @@ const Ticket* ticket_at(int index)
 bool read_tickets(std::size_t length, HistoryError& error)
 {
     error = HistoryError{};
-    std::FILE* file = open_page_text(tickets_text, length);
-    const bool ok = file != nullptr && read_ticket_stream(file, tickets, error);
-    if (file != nullptr) {
-        std::fclose(file);
-    }
-    return ok;
+    return read_page_text(tickets_text, length, [&](std::FILE* file) {
+        return read_ticket_stream(file, tickets, error);
+    });
 }
 
 // Outcomes for the page: 0 added, 1 the slip is there already, 2 refused (lotto_message
@@ -48,14 +45,11 @@ int add_games(const Ticket* games, int count)
     HistoryError error{};
     int known_line = 0;
     static TextInsertion insertion;
-    std::FILE* file = open_page_text(tickets_text, tickets_length);
-    const AddTicketsOutcome outcome =
-        file != nullptr
-            ? plan_ticket_insertion(file, games, count, tickets, error, known_line, insertion)
-            : AddTicketsOutcome::Failed;
-    if (file != nullptr) {
-        std::fclose(file);
-    }
+    AddTicketsOutcome outcome = AddTicketsOutcome::Failed;
+    read_page_text(tickets_text, tickets_length, [&](std::FILE* file) {
+        outcome = plan_ticket_insertion(file, games, count, tickets, error, known_line, insertion);
+        return true;
+    });
     switch (outcome) {
     case AddTicketsOutcome::Added:
         break;
