@@ -198,30 +198,54 @@ const keepFile = (name, bytes) => storeRequest('readwrite', (store) => store.put
   .then(() => true, () => false);
 const forgetFile = (name) => storeRequest('readwrite', (store) => store.delete(name)).catch(() => undefined);
 
-// The bytes the core holds in a buffer, copied out.
-const bufferBytes = (pointer, length) => core.HEAPU8.slice(pointer, pointer + length);
-const historyBytes = () => bufferBytes(core._lotto_history_buffer(), core._lotto_history_length());
-const ticketsBytes = () => bufferBytes(core._lotto_tickets_buffer(), core._lotto_tickets_length());
+// The core's side of each file: where its bytes and name go, how it is read, why not.
+const CORE_FILES = {
+  [HISTORY_FILE]: { buffer: () => core._lotto_history_buffer(), length: () => core._lotto_history_length(),
+    capacity: () => core._lotto_history_capacity(), name: () => core._lotto_history_name_buffer(),
+    nameCapacity: () => core._lotto_history_name_capacity(), use: (length) => core._lotto_use_history(length),
+    error: () => core._lotto_history_error() },
+  [TICKETS_FILE]: { buffer: () => core._lotto_tickets_buffer(), length: () => core._lotto_tickets_length(),
+    capacity: () => core._lotto_tickets_capacity(), name: () => core._lotto_tickets_name_buffer(),
+    nameCapacity: () => core._lotto_tickets_name_capacity(), use: (length) => core._lotto_use_tickets(length),
+    error: () => core._lotto_message() },
+};
+
+// The bytes the core holds for a file, copied out.
+function fileBytes(kind) {
+  const file = CORE_FILES[kind];
+  return core.HEAPU8.slice(file.buffer(), file.buffer() + file.length());
+}
 
 // Hands a file's bytes to the core to read; one that does not read leaves what was in use.
 function useFile(bytes, name, kind) {
-  const history = kind === HISTORY_FILE;
-  const capacity = history ? core._lotto_history_capacity() : core._lotto_tickets_capacity();
-  if (bytes.length > capacity) {
+  const file = CORE_FILES[kind];
+  if (bytes.length > file.capacity()) {
     return `${name}: 파일이 너무 큽니다.`;
   }
-  const before = history ? historyBytes() : ticketsBytes();
-  core.HEAPU8.set(bytes, history ? core._lotto_history_buffer() : core._lotto_tickets_buffer());
-  core.stringToUTF8(name, history ? core._lotto_history_name_buffer() : core._lotto_tickets_name_buffer(),
-    history ? core._lotto_history_name_capacity() : core._lotto_tickets_name_capacity());
-  if ((history ? core._lotto_use_history(bytes.length) : core._lotto_use_tickets(bytes.length)) === 1) {
-    return null;
-  }
-  const reason = text(history ? core._lotto_history_error() : core._lotto_message());
-  if (before.length > 0 || !history) {
+  const before = fileBytes(kind);
+  core.HEAPU8.set(bytes, file.buffer());
+  core.stringToUTF8(name, file.name(), file.nameCapacity());
+  const read = file.use(bytes.length) === 1;
+  const reason = read ? null : text(file.error());
+  // The file's own name again for later messages; a history that never read stays none.
+  if (!read && (before.length > 0 || kind === TICKETS_FILE)) {
     useFile(before, kind, kind);
+  } else {
+    core.stringToUTF8(kind, file.name(), file.nameCapacity());
   }
   return reason;
+}
+
+// A file the player picked in `input`, handed to the core: its name, or null when none was
+// picked; `reason` says why it did not read.
+async function pickedFile(input, kind) {
+  const file = input.files[0];
+  if (!file) {
+    return null;
+  }
+  const reason = useFile(new Uint8Array(await file.arrayBuffer()), file.name, kind);
+  input.value = '';
+  return { name: file.name, reason };
 }
 
 // A line from the page into the core's line buffer; false when it is too long to be one.
@@ -248,7 +272,7 @@ function historyChanged() {
     ? `${round}회까지의 당첨 번호 기록으로 미출현 숫자를 구하고 당첨을 확인합니다.`
     : '당첨 번호 기록이 없어 기본 목록을 씁니다.';
   $('draw-line').value = round > 0 ? text(core._lotto_next_draw_line()) : '';
-  offerDownload('export-history', historyBytes(), 'text/csv');
+  offerDownload('export-history', fileBytes(HISTORY_FILE), 'text/csv');
   showTickets();
 }
 
@@ -265,7 +289,7 @@ async function useShippedHistory() {
 }
 
 async function keep(kind) {
-  const kept = await keepFile(kind, kind === HISTORY_FILE ? historyBytes() : ticketsBytes());
+  const kept = await keepFile(kind, fileBytes(kind));
   if (!kept) {
     ticketsStatus.textContent = '이 브라우저가 기기에 저장하지 못했습니다. 내보내기로 파일을 받아 두세요.';
   }
@@ -284,14 +308,12 @@ async function startHistory() {
 }
 
 $('history-file').addEventListener('change', async (event) => {
-  const file = event.target.files[0];
-  if (!file) {
+  const file = await pickedFile(event.target, HISTORY_FILE);
+  if (file === null) {
     return;
   }
-  const reason = useFile(new Uint8Array(await file.arrayBuffer()), file.name, HISTORY_FILE);
-  event.target.value = '';
-  if (reason !== null) {
-    historyStatus.textContent = reason;
+  if (file.reason !== null) {
+    historyStatus.textContent = file.reason;
     return;
   }
   historyChanged();
@@ -405,7 +427,7 @@ function showTickets() {
   $('tickets-summary').hidden = games === 0;
   $('pool-note').textContent = text(core._lotto_pool_prizes_note()).replaceAll('\n', ' ');
   $('pool-note').hidden = games === 0;
-  offerDownload('export-tickets', ticketsBytes(), 'text/csv');
+  offerDownload('export-tickets', fileBytes(TICKETS_FILE), 'text/csv');
 }
 
 async function ticketsChanged(message) {
@@ -415,7 +437,7 @@ async function ticketsChanged(message) {
 }
 
 async function removeTicket(index, name) {
-  const before = ticketsBytes();
+  const before = fileBytes(TICKETS_FILE);
   if (core._lotto_remove_ticket(index) === 1) {
     removedBytes = before;
     $('undo-remove').hidden = false;
@@ -487,17 +509,14 @@ $('save-sets').addEventListener('click', async () => {
 });
 
 $('tickets-file').addEventListener('change', async (event) => {
-  const file = event.target.files[0];
-  if (!file) {
+  const file = await pickedFile(event.target, TICKETS_FILE);
+  if (file === null) {
     return;
   }
-  const reason = useFile(new Uint8Array(await file.arrayBuffer()), file.name, TICKETS_FILE);
-  event.target.value = '';
-  if (reason !== null) {
-    ticketsStatus.textContent = `가져오지 않았습니다: ${reason}`;
+  if (file.reason !== null) {
+    ticketsStatus.textContent = `가져오지 않았습니다: ${file.reason}`;
     return;
   }
-  core.stringToUTF8(TICKETS_FILE, core._lotto_tickets_name_buffer(), core._lotto_tickets_name_capacity());
   await ticketsChanged(`${file.name}에서 ${core._lotto_ticket_count()}게임을 가져왔습니다.`);
 });
 
