@@ -39,6 +39,10 @@ double lotto_summary_spent();
 double lotto_summary_won();
 void lotto_generate(std::uint32_t seed);
 int lotto_number(int set, int index);
+int lotto_choose_numbers();
+int lotto_kept_count();
+int lotto_kept_number(int index);
+int lotto_left_out(int number);
 }
 
 namespace {
@@ -95,6 +99,7 @@ private:
 
 using PageHistory = PageCore;
 using PageTickets = PageCore;
+using PageNumbers = PageCore;
 
 } // namespace
 
@@ -182,4 +187,44 @@ TEST_F(PageTickets, AFileInAnotherStyleKeepsItsLineEnds)
     std::memcpy(lotto_tickets_buffer(), bad.data(), bad.size());
     EXPECT_EQ(lotto_use_tickets(static_cast<int>(bad.size())), 0);
     EXPECT_STREQ(lotto_message(), "tickets.csv:1: 1부터 45까지의 수가 아닙니다: '46'");
+}
+
+// The board's numbers go in as two lines; a refusal is the programs' own, in Korean, and
+// leaves the numbers in use as they were.
+TEST_F(PageNumbers, TheBoardsNumbersAreReadByTheProgramsRules)
+{
+    ASSERT_EQ(add(lotto_line_buffer, lotto_choose_numbers, "21,7\n13,40"), 1) << lotto_message();
+    EXPECT_EQ(lotto_kept_count(), 2);
+    EXPECT_EQ(lotto_kept_number(0), 21);
+    EXPECT_EQ(lotto_kept_number(1), 7);
+    EXPECT_EQ(lotto_left_out(13) + lotto_left_out(40) + lotto_left_out(7), 2);
+    lotto_generate(20261207);
+    for (int set = 0; set < 5; ++set) {
+        std::string numbers = " ";
+        for (int i = 0; i < 6; ++i) {
+            numbers += std::to_string(lotto_number(set, i));
+            numbers += ' ';
+        }
+        EXPECT_NE(numbers.find(" 7 "), std::string::npos) << numbers;
+        EXPECT_NE(numbers.find(" 21 "), std::string::npos) << numbers;
+        EXPECT_EQ(numbers.find(" 13 "), std::string::npos) << numbers;
+        EXPECT_EQ(numbers.find(" 40 "), std::string::npos) << numbers;
+    }
+    const struct {
+        const char* lines;
+        const char* message;
+    } refused[] = {
+        {"7\n7", "7번을 고정수와 제외수에 함께 넣을 수 없습니다"},
+        {"1,2,3,4,5,6\n", "고정수는 다섯 개까지입니다(6개를 골랐습니다)"},
+        {"\n7?", "1부터 45까지의 수를 쉼표로 구분해 주세요"},
+    };
+    for (const auto& r : refused) {
+        EXPECT_EQ(add(lotto_line_buffer, lotto_choose_numbers, r.lines), 0) << r.lines;
+        EXPECT_STREQ(lotto_message(), r.message);
+    }
+    EXPECT_EQ(lotto_kept_count(), 2);
+    // Nothing chosen: the generator as it always was.
+    ASSERT_EQ(add(lotto_line_buffer, lotto_choose_numbers, "\n"), 1);
+    EXPECT_EQ(lotto_kept_count(), 0);
+    EXPECT_EQ(lotto_left_out(13), 0);
 }

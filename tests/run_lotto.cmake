@@ -153,13 +153,53 @@ if(NOT status EQUAL 0 OR NOT errors STREQUAL "" OR NOT detail_count EQUAL 5)
     message(FATAL_ERROR "lotto --draws gave status ${status}, errors: ${errors}")
 endif()
 
+# The player's own numbers: a list that cannot be read, or lists under which no set could be
+# proposed, are refused before any screen, with the reason.
+foreach(case "--with;7,x|^lotto: --with 7,x: give numbers from 1 to 45 with commas between them\n"
+        "--without;0|^lotto: --without 0: 0 is not a number from 1 to 45\n"
+        "--with;-3|^lotto: --with -3: -3 is not a number from 1 to 45\n"
+        "--with|^lotto: numbers must follow '--with'\n"
+        "--with;7;--with;8|^lotto: this option may be given only once: '--with'\n"
+        "--with;7,21;--without;13,21|^lotto: 21 cannot be both kept and left out\n"
+        "--with;1,3,5,7,9,11|^lotto: --with 1,3,5,7,9,11: at most five numbers can be kept, not 6\n"
+        "--with;9,8,7,6|^lotto: the kept numbers 6 to 9 are four in a row"
+        "--without;2,4,6,8,10,12,14,16,18,20,22,24,26,28,30,32,34,36,38,40,42,44|^lotto: no set these lists leave can be proposed: every one is all odd\n")
+    string(FIND "${case}" "|" bar)
+    string(SUBSTRING "${case}" 0 ${bar} arguments)
+    math(EXPR bar "${bar} + 1")
+    string(SUBSTRING "${case}" ${bar} -1 expected_errors)
+    execute_process(COMMAND ${EMULATOR} "${LOTTO}" ${arguments}
+        INPUT_FILE "${work}/input.txt" OUTPUT_VARIABLE output ERROR_VARIABLE errors
+        RESULT_VARIABLE status)
+    string(REPLACE "\r\n" "\n" errors "${errors}")
+    if(NOT status EQUAL 2 OR NOT output STREQUAL "" OR NOT errors MATCHES "${expected_errors}"
+       OR NOT errors MATCHES "\nTry 'lotto --help'.\n$")
+        message(FATAL_ERROR "lotto ${arguments}: status ${status}\noutput: ${output}\nerrors: ${errors}")
+    endif()
+endforeach()
+# Accepted: every set of the prediction holds 7 and 21 and not 13.
+file(WRITE "${work}/generate.txt" "2\n1\n")
+execute_process(COMMAND ${EMULATOR} "${LOTTO}" --with 7,21 --without 13
+    INPUT_FILE "${work}/generate.txt" OUTPUT_VARIABLE output RESULT_VARIABLE status)
+string(REGEX MATCHALL "\n  [1-5] \\|\\|[ 0-9]+" chosen_sets "${output}")
+list(LENGTH chosen_sets set_count)
+if(NOT status EQUAL 0 OR NOT set_count EQUAL 5)
+    message(FATAL_ERROR "lotto --with 7,21 --without 13 gave status ${status}:\n${output}")
+endif()
+foreach(set IN LISTS chosen_sets)
+    string(APPEND set " ")
+    if(NOT set MATCHES " 7 " OR NOT set MATCHES " 21 " OR set MATCHES " 13 ")
+        message(FATAL_ERROR "a set breaks --with 7,21 --without 13: ${set}")
+    endif()
+endforeach()
+
 # Korean: help, a usage error and a refused history in the user's language; the screens
 # exactly as in English but for the numbers the clock draws. (Wine takes the Windows
 # display language from LC_ALL.)
 execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO}" --help OUTPUT_VARIABLE help
     RESULT_VARIABLE status)
 as_utf8("${help}" help)
-if(NOT status EQUAL 0 OR NOT help MATCHES "^사용법: lotto \\[--draws 파일\\] \\[--tickets \\[파일\\]\\]\n"
+if(NOT status EQUAL 0 OR NOT help MATCHES "^사용법: lotto \\[--draws 파일\\] \\[--tickets \\[파일\\]\\] \\[--with 목록\\] \\[--without 목록\\]\n"
    OR NOT help MATCHES "1등은 8,145,060분의 1입니다")
     message(FATAL_ERROR "lotto --help in Korean gave status ${status}:\n${help}")
 endif()
@@ -169,6 +209,13 @@ as_utf8("${errors}" errors)
 if(NOT status EQUAL 2
    OR NOT errors STREQUAL "lotto: 알 수 없는 옵션 '--bogus'\n자세한 내용은 'lotto --help'를 보세요.\n")
     message(FATAL_ERROR "a Korean usage error gave status ${status}: ${errors}")
+endif()
+execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO}" --with 2,4 --without 1,3,5,7,9,11,13,15,17,19,21,23,25,27,29,31,33,35,37,39,41,43,45
+    ERROR_VARIABLE errors RESULT_VARIABLE status)
+as_utf8("${errors}" errors)
+if(NOT status EQUAL 2 OR NOT errors STREQUAL
+   "lotto: 이 번호로 만들 수 있는 세트는 모두 제안하지 않는 세트입니다: 모두 짝수\n자세한 내용은 'lotto --help'를 보세요.\n")
+    message(FATAL_ERROR "a Korean refusal of --with and --without gave status ${status}: ${errors}")
 endif()
 execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO}" --draws "${work}/bad-draws.txt"
     INPUT_FILE "${work}/input.txt" ERROR_VARIABLE errors RESULT_VARIABLE status)

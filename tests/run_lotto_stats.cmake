@@ -129,6 +129,33 @@ if(NOT status EQUAL 0 OR NOT at EQUAL 0)
     message(FATAL_ERROR "--set gave status ${status}:\n${set_report}")
 endif()
 
+# Under --with and --without only the sets lotto can propose under them are counted: with
+# 7 and 21 and without 13, four of the other 42 numbers, C(42,4) = 111,930 sets, of which
+# the all-odd ones take four of the 20 other odd numbers, C(20,4) = 4,845.
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --with 21,7 --without 13
+    OUTPUT_VARIABLE chosen RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" chosen "${chosen}")
+if(NOT status EQUAL 0 OR NOT chosen MATCHES
+   "^Only the sets that hold 21, 7 \\(--with\\)\nOnly the sets that hold none of 13 \\(--without\\)\n\nSets of six numbers from 1 to 45\n  all sets +111,930\n"
+   OR NOT chosen MATCHES "\n    all odd +4,845\n    all even +0\n")
+    message(FATAL_ERROR "--with 21,7 --without 13 gave status ${status}:\n${chosen}")
+endif()
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --set 1,7,13,20,30,40 --with 7,21 --without 13,40
+    OUTPUT_VARIABLE chosen RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" chosen "${chosen}")
+if(NOT status EQUAL 0 OR NOT chosen MATCHES "\nlotto can propose this set.\nUnder --with and --without lotto never proposes it: it lacks 21 and holds 13, 40.\n\nAmong")
+    message(FATAL_ERROR "--set under --with and --without gave status ${status}:\n${chosen}")
+endif()
+foreach(arguments "--with;1,2,3,4" "--with;7;--without;7" "--with;7;--check" "--without")
+    execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" ${arguments}
+        OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
+    string(REPLACE "\r\n" "\n" errors "${errors}")
+    if(NOT status EQUAL 2 OR NOT output STREQUAL ""
+       OR NOT errors MATCHES "^lotto-stats: .*\nTry 'lotto-stats --help'.\n$")
+        message(FATAL_ERROR "'${arguments}' gave status ${status}, errors: ${errors}")
+    endif()
+endforeach()
+
 set(history "round,date,n1,n2,n3,n4,n5,n6,bonus\n")
 foreach(round RANGE 20 1 -1)
     math(EXPR first "${round} % 39 + 1")

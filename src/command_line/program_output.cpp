@@ -35,6 +35,35 @@ int usage_error(const char* program, const char* problem, const char* argument,
     return STATUS_USAGE;
 }
 
+const char* number_list_value(int argc, const char* const* argv, int at)
+{
+    const char* value = at + 1 < argc ? argv[at + 1] : nullptr;
+    const bool negative = value != nullptr && value[0] == '-' && value[1] >= '0' && value[1] <= '9';
+    return negative ? value : option_value(argc, argv, at);
+}
+
+bool read_choice_options(const char* program, const char* kept, const char* left_out,
+                         NumberChoice& choice)
+{
+    const ChoiceVerdict verdict = read_number_choice(kept, left_out, choice);
+    if (verdict.problem == ChoiceProblem::None) {
+        return true;
+    }
+    char problem[256];
+    describe_choice_problem(verdict, problem, sizeof problem);
+    if (verdict.list == ChoiceList::None) {
+        std::fprintf(stderr, "%s: %s\n", program, problem);
+    } else {
+        const bool kept_list = verdict.list == ChoiceList::Kept;
+        char quoted[QUOTE_CAPACITY];
+        quote_text(quoted, sizeof quoted, kept_list ? kept : left_out, NAME_SHOWN);
+        std::fprintf(stderr, "%s: %s %s: %s\n", program, kept_list ? "--with" : "--without", quoted,
+                     problem);
+    }
+    std::fprintf(stderr, translate("Try '%s --help'.\n"), program);
+    return false;
+}
+
 void report_output_error(const char* program, int error)
 {
     std::fprintf(stderr, translate("%s: cannot write to standard output: %s\n"), program,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generation/number_choice.hpp"
 #include "history/draw_history.hpp"
 
 // Exit statuses both programs give.
@@ -18,6 +19,16 @@ const char* option_value(int argc, const char* const* argv, int at);
 // begins with '-', also how to give such a file. Returns STATUS_USAGE.
 int usage_error(const char* program, const char* problem, const char* argument,
                 const char* following = nullptr);
+
+// The list after --with or --without at `at`, or null when it is missing. "-3" is a list,
+// with a number that is refused as such, not another option.
+const char* number_list_value(int argc, const char* const* argv, int at);
+
+// Reads the lists of --with and --without (null: not given) into `choice`. A refusal is
+// reported on the error stream, "PROGRAM: --with LIST: why" for one list ("PROGRAM: why"
+// for the two together), with where to find help. Returns true to go on.
+bool read_choice_options(const char* program, const char* kept, const char* left_out,
+                         NumberChoice& choice);
 
 // "PROGRAM: cannot write to standard output: REASON" (or "cannot read standard input")
 // on the error stream, for the C library's error number `error` (EIO when 0).

@@ -11,7 +11,7 @@ namespace {
 const char* usage_text()
 {
     return translate(
-        "Usage: lotto [--draws FILE] [--tickets [FILE]]\n"
+        "Usage: lotto [--draws FILE] [--tickets [FILE]] [--with LIST] [--without LIST]\n"
         "   or: lotto --help | --version\n"
         "\n"
         "Proposes five sets of six numbers from 1 to 45 for the Korean 6/45 lottery, scores\n"
@@ -28,6 +28,10 @@ const char* usage_text()
         "                    as games of the round on sale to the tickets file FILE (without\n"
         "                    FILE: tickets.csv in the data folder, ~/.local/share/lotto);\n"
         "                    lotto-stats --check tells what they won\n"
+        "      --with LIST   numbers every set holds, one to five with commas between them\n"
+        "                    (e.g. 7,21); they come first in every draw of a set\n"
+        "      --without LIST  numbers no set holds (e.g. 13,40)\n"
+        "                    lotto refuses lists under which it could propose no set\n"
         "  -h, --help        show this help and exit\n"
         "      --version     show the version and exit\n"
         "\n"
@@ -39,12 +43,13 @@ const char* usage_text()
 
 CommandLine parse_command_line(int argc, const char* const* argv)
 {
-    CommandLine command_line{
-        CommandAction::RunMenu, nullptr, nullptr, false, nullptr, nullptr, nullptr};
+    CommandLine command_line{.action = CommandAction::RunMenu};
     const auto refuse = [&](const char* problem, const char* argument,
                             const char* following = nullptr) {
-        return CommandLine{
-            CommandAction::UsageError, nullptr, nullptr, false, problem, argument, following};
+        return CommandLine{.action = CommandAction::UsageError,
+                           .problem = problem,
+                           .argument = argument,
+                           .following = following};
     };
     bool tickets_given = false;
     for (int i = 1; i < argc; ++i) {
@@ -77,10 +82,20 @@ CommandLine parse_command_line(int argc, const char* const* argv)
             } else {
                 command_line.default_tickets = true;
             }
+        } else if ((is_option(argument, "--with") && command_line.kept_numbers == nullptr) ||
+                   (is_option(argument, "--without") && command_line.left_out_numbers == nullptr)) {
+            const char* list = number_list_value(argc, argv, i);
+            if (list == nullptr) {
+                return refuse(translatable("numbers must follow"), argument);
+            }
+            (is_option(argument, "--with") ? command_line.kept_numbers
+                                           : command_line.left_out_numbers) = list;
+            ++i;
         } else if (is_option(argument, "--help") || is_option(argument, "-h") ||
                    is_option(argument, "--version")) {
             return refuse(translatable("no other argument may come with"), argument);
-        } else if (is_option(argument, "--draws") || is_option(argument, "--tickets")) {
+        } else if (is_option(argument, "--draws") || is_option(argument, "--tickets") ||
+                   is_option(argument, "--with") || is_option(argument, "--without")) {
             return refuse(translatable("this option may be given only once:"), argument);
         } else {
             const bool option = argument[0] == '-' && argument[1] != '\0';

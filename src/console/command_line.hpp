@@ -4,19 +4,23 @@
 enum class CommandAction { RunMenu, ShowHelp, ShowVersion, UsageError };
 
 struct CommandLine {
-    CommandAction action;
+    CommandAction action = CommandAction::RunMenu;
     // For RunMenu: the draw history whose overdue numbers replace the compiled-in lists,
     // or nullptr.
-    const char* draws_file;
+    const char* draws_file = nullptr;
     // For RunMenu: where choice 4 saves the sets shown, or nullptr for no choice 4; with
     // `default_tickets`, tickets.csv in the user's data folder.
-    const char* tickets_file;
-    bool default_tickets;
+    const char* tickets_file = nullptr;
+    bool default_tickets = false;
+    // For RunMenu: --with and --without as typed (the numbers every set keeps, the numbers
+    // no set takes), or nullptr; main reads and checks them before any screen.
+    const char* kept_numbers = nullptr;
+    const char* left_out_numbers = nullptr;
     // For UsageError: what is wrong, and the argument it is about.
-    const char* problem;
-    const char* argument;
+    const char* problem = nullptr;
+    const char* argument = nullptr;
     // For a missing file name: the argument that was taken for an option, or nullptr.
-    const char* following;
+    const char* following = nullptr;
 };
 
 CommandLine parse_command_line(int argc, const char* const* argv);

@@ -10,6 +10,7 @@
 #include "console/ticket_saving.hpp"
 #include "files/data_folder.hpp"
 #include "files/replaced_file.hpp"
+#include "generation/set_generator.hpp"
 #include "history/draw_history.hpp"
 #include "history/overdue_numbers.hpp"
 #include "text/error_text.hpp"
@@ -29,6 +30,12 @@ int main(int argc, char** argv)
     if (command_line.action != CommandAction::RunMenu) {
         return answer_command_line(command_line);
     }
+    NumberChoice choice{};
+    if (!read_choice_options("lotto", command_line.kept_numbers, command_line.left_out_numbers,
+                             choice)) {
+        return STATUS_USAGE;
+    }
+    use_number_choice(choice);
     if (command_line.draws_file != nullptr) {
         if (!load_draw_history("lotto", command_line.draws_file, history)) {
             return EXIT_FAILURE;

@@ -31,3 +31,9 @@ bool is_proposable(const NumberSet& set)
 {
     return !is_all_odd(set) && !is_all_even(set) && !has_four_in_a_row(set);
 }
+
+unsigned rejection_of(const NumberSet& set)
+{
+    return (is_all_odd(set) ? REJECTED_ALL_ODD : 0U) | (is_all_even(set) ? REJECTED_ALL_EVEN : 0U) |
+           (has_four_in_a_row(set) ? REJECTED_FOUR_IN_A_ROW : 0U);
+}

@@ -9,3 +9,14 @@ bool has_four_in_a_row(const NumberSet& set);
 
 // True when an ascending set passes all three shape filters.
 bool is_proposable(const NumberSet& set);
+
+// Why the generator rejects a set, as bits; a set may have several reasons.
+enum Rejection : unsigned {
+    REJECTED_ALL_ODD = 1U,
+    REJECTED_ALL_EVEN = 2U,
+    REJECTED_FOUR_IN_A_ROW = 4U,
+    REJECTION_KINDS = 8U,
+};
+
+// The reasons an ascending set is rejected for; 0 when it is proposable.
+unsigned rejection_of(const NumberSet& set);

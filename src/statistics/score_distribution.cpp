@@ -7,12 +7,6 @@
 
 namespace {
 
-unsigned rejection_of(const NumberSet& set)
-{
-    return (is_all_odd(set) ? REJECTED_ALL_ODD : 0U) | (is_all_even(set) ? REJECTED_ALL_EVEN : 0U) |
-           (has_four_in_a_row(set) ? REJECTED_FOUR_IN_A_ROW : 0U);
-}
-
 void count(ScoreDistribution& d, int population, const SetScore& score)
 {
     ++d.sets[population];
@@ -44,8 +38,9 @@ void tally(ScoreDistribution& d, const NumberSet& set, const NonAppearingPoints&
 } // namespace
 
 void tally_all_sets(int highest_number, const NonAppearingPoints& lists,
-                    ScoreDistribution& distribution)
+                    ScoreDistribution& distribution, const NumberChoice& choice)
 {
+    const bool every_set = is_empty_choice(choice);
     std::memset(&distribution, 0, sizeof distribution);
     distribution.highest_number = highest_number;
     distribution.best_total = -1;
@@ -57,7 +52,9 @@ void tally_all_sets(int highest_number, const NonAppearingPoints& lists,
         return;
     }
     for (;;) {
-        tally(distribution, set, lists);
+        if (every_set || fits_number_choice(set, choice)) {
+            tally(distribution, set, lists);
+        }
         int slot = NUMBERS_PER_SET - 1;
         while (slot >= 0 && set[slot] == highest_number - (NUMBERS_PER_SET - 1 - slot)) {
             --slot;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "generation/number_choice.hpp"
+#include "generation/shape_filters.hpp"
 #include "lottery/lottery.hpp"
 #include "scoring/color_ratio.hpp"
 #include "scoring/non_appearing.hpp"
@@ -13,14 +15,6 @@ inline constexpr int MAX_TOTAL_POINTS = 255;
 
 // Counts over two populations: every set, and the sets the generator can propose.
 enum Population : int { ALL_SETS = 0, PROPOSABLE_SETS = 1, POPULATION_COUNT = 2 };
-
-// Why the generator rejects a set, as bits; a set may have several reasons.
-enum Rejection : unsigned {
-    REJECTED_ALL_ODD = 1U,
-    REJECTED_ALL_EVEN = 2U,
-    REJECTED_FOUR_IN_A_ROW = 4U,
-    REJECTION_KINDS = 8U,
-};
 
 struct ScoreDistribution {
     int highest_number;
@@ -41,6 +35,7 @@ struct ScoreDistribution {
 };
 
 // Scores every set of six distinct numbers from 1 to `highest_number` (6 to MAX_NUMBER)
-// under the non-appearing `lists`, in ascending order, without building a list of them.
+// that fits `choice` under the non-appearing `lists`, in ascending order, without building
+// a list of them. The proposable sets are then those lotto can propose under the choice.
 void tally_all_sets(int highest_number, const NonAppearingPoints& lists,
-                    ScoreDistribution& distribution);
+                    ScoreDistribution& distribution, const NumberChoice& choice = NO_NUMBER_CHOICE);

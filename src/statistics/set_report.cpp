@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cinttypes>
 
 #include "generation/prediction_table.hpp"
@@ -24,6 +25,51 @@ void write_detail_lines(std::FILE* out, const NumberSet& set)
     char total_line[64];
     format_total_line(total_line, sizeof total_line, prediction_table.total_score[0]);
     std::fprintf(out, "%s\n", total_line);
+}
+
+// Under a choice: whether the set fits it, and what it lacks or holds.
+void write_proposable_under(std::FILE* out, const NumberSet& set, const NumberChoice& choice)
+{
+    if (is_empty_choice(choice)) {
+        return;
+    }
+    if (fits_number_choice(set, choice)) {
+        std::fprintf(out, "%s",
+                     is_proposable(set)
+                         ? translate("Under --with and --without lotto can propose it too.\n")
+                         : translate("Under --with and --without it still never does.\n"));
+        return;
+    }
+    NumberChoice lacked = NO_NUMBER_CHOICE;
+    NumberChoice held = NO_NUMBER_CHOICE;
+    for (int i = 0; i < choice.kept_count; ++i) {
+        if (std::find(set.begin(), set.end(), choice.kept[i]) == set.end()) {
+            lacked.kept[static_cast<std::size_t>(lacked.kept_count++)] = choice.kept[i];
+        }
+    }
+    for (std::int32_t number : set) {
+        if (is_left_out(choice, number)) {
+            held.left_out |= number_bit(number);
+        }
+    }
+    char lacks[64];
+    char holds[64];
+    join_choice_numbers(lacked, ChoiceList::Kept, lacks, sizeof lacks);
+    join_choice_numbers(held, ChoiceList::LeftOut, holds, sizeof holds);
+    if (held.left_out == 0) {
+        std::fprintf(
+            out, translate("Under --with and --without lotto never proposes it: it lacks %s.\n"),
+            lacks);
+    } else if (lacked.kept_count == 0) {
+        std::fprintf(
+            out, translate("Under --with and --without lotto never proposes it: it holds %s.\n"),
+            holds);
+    } else {
+        std::fprintf(out,
+                     translate("Under --with and --without lotto never proposes it: it lacks %s "
+                               "and holds %s.\n"),
+                     lacks, holds);
+    }
 }
 
 void write_proposable(std::FILE* out, const NumberSet& set)
@@ -80,7 +126,7 @@ void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& histo
 } // namespace
 
 void write_set_report(std::FILE* out, const NumberSet& set, const TotalCounts& totals,
-                      const DrawHistory* history)
+                      const DrawHistory* history, const NumberChoice& choice)
 {
     std::fprintf(out, "%s", translate("Set"));
     for (std::int32_t number : set) {
@@ -91,6 +137,7 @@ void write_set_report(std::FILE* out, const NumberSet& set, const TotalCounts& t
                                     : translate(", scored with lotto's own lists\n"));
     write_detail_lines(out, set);
     write_proposable(out, set);
+    write_proposable_under(out, set, choice);
     write_place(out, totals, prediction_table.total_score[0]);
     if (history != nullptr) {
         write_prizes(out, set, *history);

@@ -10,6 +10,7 @@
 #include "files/replaced_file.hpp"
 #include "history/draw_history.hpp"
 #include "history/overdue_numbers.hpp"
+#include "lottery/number_list.hpp"
 #include "lotto_version.hpp"
 #include "statistics/back_test.hpp"
 #include "statistics/chart_layout.hpp"
@@ -29,8 +30,8 @@ constexpr char PROGRAM[] = "lotto-stats";
 const char* usage_text()
 {
     return translate(
-        "Usage: lotto-stats [--draws FILE] [--csv] [--svg FILE]\n"
-        "   or: lotto-stats [--draws FILE] --set a,b,c,d,e,f\n"
+        "Usage: lotto-stats [--draws FILE] [CHOICE] [--csv] [--svg FILE]\n"
+        "   or: lotto-stats [--draws FILE] [CHOICE] --set a,b,c,d,e,f\n"
         "   or: lotto-stats [--draws FILE] [--tickets FILE] --add-draw LINE\n"
         "   or: lotto-stats [--tickets FILE] --add-ticket TEXT\n"
         "   or: lotto-stats [--draws FILE] [--tickets FILE] --check [--csv]\n"
@@ -57,6 +58,11 @@ const char* usage_text()
         "  --back-test-csv FILE  with --draws, also write the back-test's rows\n"
         "                 (round,total,mid_rank) as CSV to FILE; with - as FILE, write\n"
         "                 only them, to standard output\n"
+        "CHOICE is --with LIST, --without LIST or both:\n"
+        "  --with LIST    count only the sets that hold these numbers (one to five, commas\n"
+        "                 between them), as lotto --with proposes them; with --set, say\n"
+        "                 whether lotto could propose the set under --with and --without\n"
+        "  --without LIST count only the sets that hold none of these numbers\n"
         "\n"
         "Every week:\n"
         "  --add-draw LINE   add the newest draw (round,date,six numbers,bonus) to the\n"
@@ -81,6 +87,8 @@ struct StatsOptions {
     const char* tickets_path;       // --tickets FILE: a player's games
     const char* added_draw;         // --add-draw LINE: the next round into the history
     const char* added_ticket;       // --add-ticket TEXT: games into the tickets
+    const char* kept_numbers;       // --with LIST: only sets that hold these
+    const char* left_out_numbers;   // --without LIST: only sets that hold none of these
     bool check;                     // --check: the games against their draws
     bool csv;                       // --csv: the raw distribution instead of the report
     bool help;                      // --help alone
@@ -110,6 +118,7 @@ bool rows_to_file(const StatsOptions& options)
 }
 
 ScoreDistribution distribution;
+NumberChoice number_choice;
 DrawHistory history;
 BackTest back_test;
 TotalCounts set_totals;
@@ -129,65 +138,31 @@ int set_error(const char* list, const char* format, ...)
     return STATUS_USAGE;
 }
 
-// Six distinct numbers from 1 to 45, parted by commas, blanks or both, as people copy
-// them ("3,11,19", "3, 11, 19", "3 11 19"), sorted into `set`. A number is quoted as it
-// was typed.
+// Six distinct numbers from 1 to 45 as people copy them, sorted into `set`. A number is
+// quoted as it was typed.
 int parse_set(const char* list, NumberSet& set)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    int count = 0;
-    const char* at = list;
-    while (blank(*at)) {
-        ++at;
-    }
-    for (;;) {
-        const char* start = at;
-        int number = 0;
-        if (*at == '-' || *at == '+') {
-            ++at; // a sign is quoted with its number: "-1 is not a number from 1 to 45"
-        }
-        while (*at >= '0' && *at <= '9') {
-            number = at - start < 9 ? number * 10 + (*at - '0') : MAX_NUMBER + 1;
-            ++at;
-        }
-        const int length = static_cast<int>(at - start);
-        const bool signed_number = length > 1 && (*start == '-' || *start == '+');
-        const char* end = at;
-        while (blank(*at)) {
-            ++at;
-        }
-        const bool comma = *at == ',';
-        if (comma) {
-            ++at;
-            while (blank(*at)) {
-                ++at;
-            }
-        }
-        const bool digits = length > 0 && (*start != '-' && *start != '+');
-        if ((!digits && !signed_number) || (*end != ',' && *end != '\0' && !blank(*end)) ||
-            (comma && *at == '\0')) {
-            return set_error(list, "%s",
-                             translate("six numbers from 1 to 45 with commas between them"));
-        }
-        if (signed_number || number < 1 || number > MAX_NUMBER) {
-            return set_error(list, translate("%.*s is not a number from 1 to 45"), length, start);
-        }
-        if (count == NUMBERS_PER_SET) {
+    static NumberList numbers;
+    if (!read_number_list(list, NUMBERS_PER_SET, numbers)) {
+        switch (numbers.problem) {
+        case ListProblem::NotANumber:
+            return set_error(list, translate("%.*s is not a number from 1 to 45"),
+                             numbers.token_length, numbers.token);
+        case ListProblem::TooMany:
             return set_error(list, translate("more than %d numbers"), NUMBERS_PER_SET);
-        }
-        for (int i = 0; i < count; ++i) {
-            if (set[i] == number) {
-                return set_error(list, translate("%d is given twice"), number);
-            }
-        }
-        set[count++] = number;
-        if (*at == '\0') {
+        case ListProblem::GivenTwice:
+            return set_error(list, translate("%d is given twice"), numbers.number);
+        case ListProblem::Malformed:
+        case ListProblem::None:
             break;
         }
+        return set_error(list, "%s",
+                         translate("six numbers from 1 to 45 with commas between them"));
     }
-    if (count < NUMBERS_PER_SET) {
-        return set_error(list, translate("six numbers are needed, not %d"), count);
+    if (numbers.count < NUMBERS_PER_SET) {
+        return set_error(list, translate("six numbers are needed, not %d"), numbers.count);
     }
+    std::copy(numbers.numbers.begin(), numbers.numbers.begin() + NUMBERS_PER_SET, set.begin());
     std::sort(set.begin(), set.end());
     return 0;
 }
@@ -196,6 +171,9 @@ int parse_set(const char* list, NumberSet& set)
 // to give one.
 int missing_value(const char* option, const char* next)
 {
+    if (is_option(option, "--with") || is_option(option, "--without")) {
+        return usage_error(PROGRAM, translatable("numbers must follow"), option);
+    }
     const bool file = !is_option(option, "--set");
     // "--set -1,2,3,4,5,6" is a set with a negative number in it, not a missing set.
     if (!file && next != nullptr && next[0] == '-' && next[1] >= '0' && next[1] <= '9') {
@@ -224,6 +202,8 @@ int parse_options(int argc, char** argv, StatsOptions& options)
                                 : is_option(argument, "--tickets")    ? &options.tickets_path
                                 : is_option(argument, "--add-draw")   ? &options.added_draw
                                 : is_option(argument, "--add-ticket") ? &options.added_ticket
+                                : is_option(argument, "--with")       ? &options.kept_numbers
+                                : is_option(argument, "--without")    ? &options.left_out_numbers
                                                                       : nullptr;
         if (is_option(argument, "--help") || is_option(argument, "-h") ||
             is_option(argument, "--version")) {
@@ -244,7 +224,8 @@ int parse_options(int argc, char** argv, StatsOptions& options)
                 return usage_error(PROGRAM, translatable("this option may be given only once:"),
                                    argument);
             }
-            *value_of = option_value(argc, argv, i);
+            const bool list = is_option(argument, "--with") || is_option(argument, "--without");
+            *value_of = list ? number_list_value(argc, argv, i) : option_value(argc, argv, i);
             if (*value_of == nullptr) {
                 return missing_value(argument, i + 1 < argc ? argv[i + 1] : nullptr);
             }
@@ -269,6 +250,13 @@ int parse_options(int argc, char** argv, StatsOptions& options)
         return usage_error(PROGRAM,
                            translatable("--set, --svg, --back-test-csv and --csv (but with "
                                         "--check) do not go with"),
+                           options.check                   ? "--check"
+                           : options.added_draw != nullptr ? "--add-draw"
+                                                           : "--add-ticket");
+    }
+    if (weekly == 1 && (options.kept_numbers != nullptr || options.left_out_numbers != nullptr)) {
+        return usage_error(PROGRAM,
+                           translatable("--with and --without choose sets; they do not go with"),
                            options.check                   ? "--check"
                            : options.added_draw != nullptr ? "--add-draw"
                                                            : "--add-ticket");
@@ -370,7 +358,7 @@ void write_svg(std::FILE* out, bool with_back_test)
 int run_set_report(const NumberSet& set, const NonAppearingPoints& lists, const DrawHistory* draws)
 {
     count_totals(lists, set_totals);
-    write_set_report(stdout, set, set_totals, draws);
+    write_set_report(stdout, set, set_totals, draws, number_choice);
     return finish_standard_output(PROGRAM);
 }
 
@@ -390,7 +378,7 @@ int run_distribution_report(const StatsOptions& options, const NonAppearingPoint
         errno = reason;
         return cannot_write(options.back_test_csv_path);
     }
-    tally_all_sets(MAX_NUMBER, lists, distribution);
+    tally_all_sets(MAX_NUMBER, lists, distribution, number_choice);
     if (draws != nullptr) {
         run_back_test(*draws, back_test);
     }
@@ -427,6 +415,7 @@ int run_distribution_report(const StatsOptions& options, const NonAppearingPoint
         std::printf(translate("Scored with the lists of the draw history %s, as of round %d\n\n"),
                     quoted, draws->draws[draws->count - 1].round);
     }
+    write_choice_lines(stdout, number_choice);
     write_text_report(stdout, distribution);
     if (draws != nullptr) {
         write_history_report(stdout, *draws, back_test);
@@ -468,6 +457,10 @@ int main(int argc, char** argv)
     NumberSet set{};
     if (options.set_list != nullptr && (status = parse_set(options.set_list, set)) != 0) {
         return status;
+    }
+    if (!read_choice_options(PROGRAM, options.kept_numbers, options.left_out_numbers,
+                             number_choice)) {
+        return STATUS_USAGE;
     }
     const DrawHistory* draws = nullptr;
     if (options.draws_path != nullptr) {

@@ -83,6 +83,23 @@ void write_totals(std::FILE* out, const ScoreDistribution& d)
 
 } // namespace
 
+void write_choice_lines(std::FILE* out, const NumberChoice& choice)
+{
+    if (is_empty_choice(choice)) {
+        return;
+    }
+    char numbers[200];
+    if (choice.kept_count > 0) {
+        join_choice_numbers(choice, ChoiceList::Kept, numbers, sizeof numbers);
+        std::fprintf(out, translate("Only the sets that hold %s (--with)\n"), numbers);
+    }
+    if (choice.left_out != 0) {
+        join_choice_numbers(choice, ChoiceList::LeftOut, numbers, sizeof numbers);
+        std::fprintf(out, translate("Only the sets that hold none of %s (--without)\n"), numbers);
+    }
+    std::fputc('\n', out);
+}
+
 void write_text_report(std::FILE* out, const ScoreDistribution& distribution)
 {
     write_set_counts(out, distribution);
