@@ -7,6 +7,7 @@
 
 #include "console/console.hpp"
 #include "console/screens.hpp"
+#include "generation/number_choice.hpp"
 #include "generation/set_generator.hpp"
 #include "scripted_console.hpp"
 
@@ -52,6 +53,50 @@ void one_prediction(benchmark::State& state)
     }
 }
 BENCHMARK(one_prediction);
+
+// Kept and left-out numbers: a common choice, the choices that leave a single set (five kept
+// and one number to draw; nothing kept and six numbers left) and one that leaves a single
+// even number among the odd ones, where most attempts are all odd.
+const char* const CHOICES[][2] = {
+    {"7,21", "13,40"},
+    {"8,22,10,12,14", "1,2,3,4,5,6,7,9,11,13,15,16,17,18,19,20,21,23,24,25,26,27,28,29,30,31,32,"
+                      "33,34,35,36,37,38,39,40,41,42,43,44"},
+    {nullptr, "1,2,4,5,6,7,9,10,11,12,13,14,15,16,17,18,19,22,23,24,25,26,27,28,29,30,31,32,34,"
+              "35,36,37,38,39,40,41,42,43,44"},
+    {nullptr, "2,4,6,8,10,12,14,16,18,20,22,24,26,28,30,32,34,36,38,40,42"},
+};
+
+void one_prediction_with_choice(benchmark::State& state)
+{
+    NumberChoice choice{};
+    const auto& lists = CHOICES[state.range(0)];
+    if (read_number_choice(lists[0], lists[1], choice).problem != ChoiceProblem::None) {
+        state.SkipWithError("the choice is refused");
+        return;
+    }
+    use_number_choice(choice);
+    std::uint32_t seed = SEED;
+    for (auto _ : state) {
+        generate_sets_from_seed(seed++);
+        benchmark::DoNotOptimize(prediction_table.total_score);
+    }
+    use_number_choice(NO_NUMBER_CHOICE);
+}
+BENCHMARK(one_prediction_with_choice)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
+// Deciding a choice: accepted at the first proposable set, or refused after every set that
+// fits (leaving out every even number: the 100,947 all-odd sets).
+void decide_choice(benchmark::State& state)
+{
+    const char* const left_out = state.range(0) == 0 ? "13,40"
+                                                     : "2,4,6,8,10,12,14,16,18,20,22,24,26,28,"
+                                                       "30,32,34,36,38,40,42,44";
+    for (auto _ : state) {
+        NumberChoice choice{};
+        benchmark::DoNotOptimize(read_number_choice(nullptr, left_out, choice));
+    }
+}
+BENCHMARK(decide_choice)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void prediction_screen(benchmark::State& state)
 {

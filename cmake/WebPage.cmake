@@ -10,7 +10,7 @@ if(NOT ESBUILD)
 endif()
 
 set(lotto_web_sources web/page_interface.cpp web/page_buffers.cpp web/page_history.cpp
-    web/page_tickets.cpp)
+    web/page_tickets.cpp web/page_numbers.cpp)
 add_executable(lotto_web ${lotto_web_sources})
 target_link_libraries(lotto_web PRIVATE lotto_tickets lotto_warnings)
 set(lotto_web_exports
@@ -27,7 +27,8 @@ set(lotto_web_exports
     _lotto_remove_ticket _lotto_ticket_count _lotto_ticket_round _lotto_ticket_number
     _lotto_ticket_slip _lotto_ticket_rank _lotto_ticket_matched _lotto_ticket_prize
     _lotto_summarize_tickets _lotto_summary_games _lotto_summary_spent _lotto_summary_won
-    _lotto_summary_count _lotto_result_name _lotto_pool_prizes_note)
+    _lotto_summary_count _lotto_result_name _lotto_pool_prizes_note _lotto_choose_numbers
+    _lotto_kept_count _lotto_kept_number _lotto_left_out)
 list(JOIN lotto_web_exports "," lotto_web_export_list)
 set_target_properties(lotto_web PROPERTIES
     OUTPUT_NAME core

@@ -1,8 +1,11 @@
 # Turns a gettext catalogue into a compiled-in table of C++ string pairs, so that no
 # program needs a run-time library or a file beside it to speak the catalogue's language.
 # The .po file's strings are C string literals already; they are copied as they stand.
-# Fuzzy and untranslated entries are left out: their English stands.
-# Usage: cmake -DPO=<file.po> -DOUTPUT=<file.cpp> -DTABLE=<name> -P po_to_cpp.cmake
+# Fuzzy and untranslated entries are left out: their English stands. With ONLY_FROM (source
+# folders, e.g. "src/web/;src/history/"), so is every message no file in them uses: the
+# page carries only what it can show.
+# Usage: cmake -DPO=<file.po> -DOUTPUT=<file.cpp> -DTABLE=<name> [-DONLY_FROM=<folders>]
+#              -P po_to_cpp.cmake
 cmake_minimum_required(VERSION 3.20)
 
 file(READ "${PO}" text)
@@ -20,8 +23,23 @@ set(part "")
 set(msgid "")
 set(msgstr "")
 set(fuzzy FALSE)
+set(used TRUE)
+if(ONLY_FROM)
+    string(REPLACE "," ";" ONLY_FROM "${ONLY_FROM}")
+    set(used FALSE)
+endif()
 foreach(line IN LISTS lines)
-    if(line MATCHES "^#,.*fuzzy")
+    if(line MATCHES "^#: (.*)$" AND ONLY_FROM)
+        string(REPLACE " " ";" locations "${CMAKE_MATCH_1}")
+        foreach(location IN LISTS locations)
+            foreach(folder IN LISTS ONLY_FROM)
+                string(FIND "${location}" "${folder}" at)
+                if(at EQUAL 0)
+                    set(used TRUE)
+                endif()
+            endforeach()
+        endforeach()
+    elseif(line MATCHES "^#,.*fuzzy")
         set(fuzzy TRUE)
     elseif(line MATCHES "^msgid (\".*\")$")
         set(part msgid)
@@ -37,7 +55,7 @@ foreach(line IN LISTS lines)
         endif()
     elseif(line STREQUAL "")
         if(NOT msgid STREQUAL "" AND NOT msgid STREQUAL "\"\"" AND NOT msgstr STREQUAL ""
-           AND NOT msgstr STREQUAL "\"\"" AND NOT fuzzy)
+           AND NOT msgstr STREQUAL "\"\"" AND NOT fuzzy AND used)
             string(APPEND entries "    {${msgid},\n     ${msgstr}},\n")
             math(EXPR count "${count} + 1")
         endif()
@@ -45,6 +63,11 @@ foreach(line IN LISTS lines)
         set(msgid "")
         set(msgstr "")
         set(fuzzy FALSE)
+        if(ONLY_FROM)
+            set(used FALSE)
+        else()
+            set(used TRUE)
+        endif()
     endif()
 endforeach()
 

@@ -57,6 +57,7 @@ const BALL_COLORS = Array.from({ length: core._lotto_color_group(45) + 1 }, (_, 
 }));
 let currentSeed = null;
 let currentRound = null;
+let currentChoice = { kept: [], leftOut: [] };
 
 function element(tag, attributes = {}, content = '') {
   const node = document.createElement(tag);
@@ -108,9 +109,37 @@ function setItem(set, showDetails) {
   return item;
 }
 
+// The player's own numbers: kept ones in the order tapped (every attempt starts from them
+// in that order), left-out ones ascending. The core reads and refuses them by the programs'
+// rules and follows the last accepted ones.
+const NO_CHOICE = { kept: [], leftOut: [] };
+
+// Why the core refuses a choice, or null when every later prediction follows it. A control
+// character cannot part the two lists: it is handed in as a character that reads as none.
+function choose(choice) {
+  const list = (numbers) => numbers.join(',').replace(/[\u0000-\u001f]/g, '?');
+  const lines = `${list(choice.kept)}\n${list(choice.leftOut)}`;
+  if (core.lengthBytesUTF8(lines) >= core._lotto_line_capacity()) {
+    return '번호 목록이 너무 깁니다.';
+  }
+  core.stringToUTF8(lines, core._lotto_line_buffer(), core._lotto_line_capacity());
+  return core._lotto_choose_numbers() === 1 ? null : text(core._lotto_message());
+}
+
+const chosenNumbers = () => ({
+  kept: Array.from({ length: core._lotto_kept_count() }, (_, index) => core._lotto_kept_number(index)),
+  leftOut: Array.from({ length: 45 }, (_, index) => index + 1).filter((number) => core._lotto_left_out(number) === 1),
+});
+
 // The sets of a seed, scored with the lists of the built-in table (`round` null, as old
-// links were made) or with those the page's history gave after `round`.
-function show(seed, round) {
+// links were made) or with those the page's history gave after `round`, under `choice`.
+function show(seed, round, choice = NO_CHOICE) {
+  const refusal = choose(choice);
+  if (refusal !== null) {
+    setsList.replaceChildren();
+    status.textContent = `이 고정수·제외수로는 번호를 만들 수 없습니다: ${refusal}`;
+    return;
+  }
   const lists = round === null ? core._lotto_use_built_in_lists() : core._lotto_use_lists_of_round(round);
   if (round !== null && lists !== 1) {
     setsList.replaceChildren();
@@ -120,6 +149,7 @@ function show(seed, round) {
   }
   currentSeed = seed;
   currentRound = round;
+  currentChoice = chosenNumbers();
   core._lotto_generate(seed);
   const showDetails = detailsButton.getAttribute('aria-expanded') === 'true';
   const items = [];
@@ -131,14 +161,18 @@ function show(seed, round) {
   detailsButton.hidden = false;
   $('save-sets').hidden = false;
   const link = new URL(window.location.href);
-  link.search = replaySearch(seed, round);
+  link.search = replaySearch(seed, round, currentChoice);
   $('replay-link').href = link.href;
   $('replay-link').textContent = link.href;
   $('replay').hidden = false;
   status.textContent = `다섯 세트를 만들었습니다 (시드 ${seed}).`;
 }
 
-const replaySearch = (seed, round) => (round === null ? `?seed=${seed}` : `?seed=${seed}&round=${round}`);
+function replaySearch(seed, round, choice) {
+  return `?seed=${seed}${round === null ? '' : `&round=${round}`}`
+    + `${choice.kept.length > 0 ? `&with=${choice.kept.join(',')}` : ''}`
+    + `${choice.leftOut.length > 0 ? `&without=${choice.leftOut.join(',')}` : ''}`;
+}
 
 function toggleDetails() {
   const open = detailsButton.getAttribute('aria-expanded') !== 'true';
@@ -154,9 +188,62 @@ function toggleDetails() {
 generateButton.addEventListener('click', () => {
   const seed = crypto.getRandomValues(new Uint32Array(1))[0];
   const round = core._lotto_history_round() > 0 ? core._lotto_history_round() : null;
-  window.history.replaceState(null, '', replaySearch(seed, round));
-  show(seed, round);
+  const choice = boardChoice();
+  if (choose(choice) === null) {
+    window.history.replaceState(null, '', replaySearch(seed, round, choice));
+  }
+  show(seed, round, choice);
 });
+
+// The board: each tap cycles a number through kept, left out and neither.
+const board = $('number-board');
+const numbersStatus = $('numbers-status');
+const boardKept = [];
+const boardLeftOut = new Set();
+const PICK_MARKS = { kept: '고정', 'left-out': '제외', none: '' };
+const boardChoice = () => ({ kept: [...boardKept], leftOut: [...boardLeftOut].sort((a, b) => a - b) });
+
+function paintBoard() {
+  for (const button of board.children) {
+    const number = Number(button.dataset.number);
+    const state = boardKept.includes(number) ? 'kept' : boardLeftOut.has(number) ? 'left-out' : 'none';
+    button.dataset.state = state;
+    button.lastChild.textContent = PICK_MARKS[state];
+    button.setAttribute('aria-label', state === 'none' ? `${number}번` : `${number}번 ${PICK_MARKS[state]}`);
+  }
+  const choice = boardChoice();
+  const refusal = choose(choice);
+  const chosen = [choice.kept.length > 0 ? `고정수 ${choice.kept.join(', ')}` : '',
+    choice.leftOut.length > 0 ? `제외수 ${choice.leftOut.join(', ')}` : ''].filter(Boolean).join(' · ');
+  numbersStatus.textContent = refusal !== null ? `이대로는 번호를 만들 수 없습니다: ${refusal}`
+    : chosen === '' ? '고른 번호가 없습니다.' : `${chosen}: 다음 생성부터 따릅니다.`;
+}
+
+function setBoard(choice) {
+  boardKept.splice(0, boardKept.length, ...choice.kept);
+  boardLeftOut.clear();
+  choice.leftOut.forEach((number) => boardLeftOut.add(number));
+  paintBoard();
+}
+
+for (let number = 1; number <= 45; number += 1) {
+  const button = element('button', { type: 'button', class: 'pick', 'data-number': number });
+  button.append(element('span', { class: 'pick-number' }, String(number)), element('span', { class: 'pick-mark' }));
+  button.addEventListener('click', () => {
+    const at = boardKept.indexOf(number);
+    if (at >= 0) {
+      boardKept.splice(at, 1);
+      boardLeftOut.add(number);
+    } else if (boardLeftOut.has(number)) {
+      boardLeftOut.delete(number);
+    } else {
+      boardKept.push(number);
+    }
+    paintBoard();
+  });
+  board.append(button);
+}
+$('clear-numbers').addEventListener('click', () => setBoard(NO_CHOICE));
 detailsButton.addEventListener('click', toggleDetails);
 
 // The player's week, kept on the device: the draw history and the tickets, each as the
@@ -494,7 +581,7 @@ $('ticket-text').addEventListener('keydown', (event) => {
 
 let savedPrediction = null;
 $('save-sets').addEventListener('click', async () => {
-  const prediction = replaySearch(currentSeed, currentRound);
+  const prediction = replaySearch(currentSeed, currentRound, currentChoice);
   if (savedPrediction === prediction) {
     ticketsStatus.textContent = '이미 저장한 번호입니다';
     return;
@@ -658,12 +745,21 @@ for (const id of ['history-file', 'draw-line', 'add-draw', 'ticket-text', 'add-t
 const query = new URLSearchParams(window.location.search);
 const requested = query.get('seed');
 const requestedRound = query.get('round');
+// The link's own numbers are read by the core, as typed; the board shows what it accepted.
+const linkChoice = { kept: [query.get('with') ?? ''].filter(Boolean), leftOut: [query.get('without') ?? ''].filter(Boolean) };
 if (requested !== null && /^\d{1,10}$/.test(requested) && Number(requested) <= MAX_SEED) {
   if (requestedRound === null) {
-    show(Number(requested), null);
+    show(Number(requested), null, linkChoice);
   } else if (/^\d{1,6}$/.test(requestedRound)) {
-    show(Number(requested), Number(requestedRound));
+    show(Number(requested), Number(requestedRound), linkChoice);
   }
+  if (choose(linkChoice) === null) {
+    setBoard(chosenNumbers());
+    $('own-numbers').open = linkChoice.kept.length + linkChoice.leftOut.length > 0;
+  }
+}
+if (numbersStatus.textContent === '') {
+  paintBoard();
 }
 document.documentElement.classList.remove('replaying');
 document.body.dataset.ready = 'true';

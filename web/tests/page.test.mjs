@@ -31,8 +31,10 @@ mkdirSync(screenshots, { recursive: true });
 const shippedHistory = readFileSync(join(top, 'data/draws.csv'));
 
 // What the core itself yields for a seed: with the built-in lists, or with those the
-// shipped history gave after `round`.
-function prediction(seed, round = null) {
+// shipped history gave after `round`; under the kept and left-out numbers of `choice`.
+function prediction(seed, round = null, choice = { with: '', without: '' }) {
+  core.stringToUTF8(`${choice.with}\n${choice.without}`, core._lotto_line_buffer(), core._lotto_line_capacity());
+  assert.equal(core._lotto_choose_numbers(), 1, core.UTF8ToString(core._lotto_message()));
   if (round === null) {
     core._lotto_use_built_in_lists();
   } else {
@@ -215,6 +217,73 @@ for (const engine of installedEngines()) {
       assert.match(await ahead.evaluate(() => document.querySelector('#status').textContent),
         /^이 링크의 번호는 1300회까지의 당첨 번호 기록으로 점수를 매겼습니다\. 이 기기의 기록은 1230회까지라/);
       await ahead.close();
+    });
+
+    test('numbers kept and left out on the board: the core\'s sets, a link that replays them, refusals in Korean', async () => {
+      const page = await open('/', { width: 320 });
+      await page.click('#own-numbers summary');
+      for (const number of [21, 7, 13, 13]) {
+        await page.click(`#number-board [data-number="${number}"]`);
+      }
+      const marks = () => page.evaluate(() => Object.fromEntries([...document.querySelectorAll('#number-board .pick')]
+        .filter((pick) => pick.dataset.state !== 'none')
+        .map((pick) => [pick.dataset.number, [pick.dataset.state, pick.getAttribute('aria-label'), pick.textContent]])));
+      const marked = { 21: ['kept', '21번 고정', '21고정'], 7: ['kept', '7번 고정', '7고정'],
+        13: ['left-out', '13번 제외', '13제외'] };
+      assert.deepEqual(await marks(), marked);
+      assert.equal(await page.evaluate(() => document.querySelector('#numbers-status').textContent),
+        '고정수 21, 7 · 제외수 13: 다음 생성부터 따릅니다.');
+      assert.deepEqual(await accessibilityViolations(page), [], 'the board marked');
+      const widths = await page.evaluate(() => [document.documentElement.scrollWidth, document.documentElement.clientWidth]);
+      assert.ok(widths[0] <= widths[1], `the board scrolls sideways: ${widths}`);
+      await page.click('#generate');
+      await page.waitFor(() => document.querySelectorAll('.set').length === 5);
+      const link = new URL(await page.evaluate(() => document.querySelector('#replay-link').href));
+      assert.equal(link.searchParams.get('with'), '21,7');
+      assert.equal(link.searchParams.get('without'), '13');
+      const seed = Number(link.searchParams.get('seed'));
+      const expected = prediction(seed, 1230, { with: '21,7', without: '13' });
+      assert.deepEqual((await shownSets(page)).map(({ numbers, total }) => ({ numbers, total })), expected);
+      for (const { numbers } of expected) {
+        const set = numbers.split(' ');
+        assert.ok(set.includes('7') && set.includes('21') && !set.includes('13'), numbers);
+      }
+      // Four in a row cannot be kept: said at once, and a tap makes no sets.
+      for (const number of [1, 2, 3, 4]) {
+        await page.click(`#number-board [data-number="${number}"]`);
+      }
+      assert.match(await page.evaluate(() => document.querySelector('#numbers-status').textContent),
+        /^이대로는 번호를 만들 수 없습니다: 고정수는 다섯 개까지입니다\(6개를 골랐습니다\)$/);
+      await page.click('#number-board [data-number="21"]');
+      assert.equal(await page.evaluate(() => document.querySelector('#numbers-status').textContent),
+        '이대로는 번호를 만들 수 없습니다: 고정수 1부터 4까지가 네 개 연속입니다. 네 개 연속인 세트는 제안하지 않습니다');
+      await page.click('#generate');
+      assert.equal(await page.evaluate(() => document.querySelectorAll('.set').length), 0);
+      assert.match(await page.evaluate(() => document.querySelector('#status').textContent),
+        /^이 고정수·제외수로는 번호를 만들 수 없습니다: 고정수 1부터 4까지가/);
+      await page.click('#clear-numbers');
+      assert.deepEqual(await marks(), {});
+      await page.close();
+
+      // The link replays the sets and marks the board; a link without lists replays as before.
+      const replay = await open(`/${link.search}`);
+      assert.deepEqual((await shownSets(replay)).map(({ numbers, total }) => ({ numbers, total })), expected);
+      assert.deepEqual(await replay.evaluate(() => document.querySelector('#own-numbers').open), true);
+      const replayed = await replay.evaluate(() => Object.fromEntries([...document.querySelectorAll('#number-board .pick')]
+        .filter((pick) => pick.dataset.state !== 'none').map((pick) => [pick.dataset.number, pick.dataset.state])));
+      assert.deepEqual(replayed, { 21: 'kept', 7: 'kept', 13: 'left-out' });
+      await replay.close();
+      for (const [search, reason] of [['with=7&without=7', '7번을 고정수와 제외수에 함께 넣을 수 없습니다'],
+        ['with=7%0A13', '1부터 45까지의 수를 쉼표로 구분해 주세요'],
+        ['without=1,3,5,7,9,11,13,15,17,19,21,23,25,27,29,31,33,35,37,39,41,43,45',
+          '이 번호로 만들 수 있는 세트는 모두 제안하지 않는 세트입니다: 모두 짝수'],
+        ['with=<b>1</b>', '1부터 45까지의 수를 쉼표로 구분해 주세요']]) {
+        const refused = await open(`/?seed=5&${search}`);
+        assert.equal(await refused.evaluate(() => document.querySelectorAll('.set, #status b').length), 0, search);
+        assert.equal(await refused.evaluate(() => document.querySelector('#status').textContent),
+          `이 고정수·제외수로는 번호를 만들 수 없습니다: ${reason}`, search);
+        await refused.close();
+      }
     });
 
     test('the details show every criterion of every set, and fit a phone of 360 and 320 px', async () => {
