@@ -2,120 +2,10 @@
 
 #include <boost/math/distributions/chi_squared.hpp>
 
-#include "generation/shape_filters.hpp"
+#include <algorithm>
+
 #include "history/overdue_numbers.hpp"
 #include "scoring/set_score.hpp"
-
-namespace {
-
-// Marks the sets lotto never proposes: above every real total, so their counts land in
-// slots that are then ignored. They are counted from a list of their own.
-constexpr std::uint8_t NOT_PROPOSABLE = 200;
-constexpr int COUNT_SLOTS = NOT_PROPOSABLE + MAX_NON_APPEARING_POINTS + 1;
-constexpr int REJECTED_SET_COUNT = 208'360;
-
-// Per set, in ascending order: the points of the three criteria that do not depend on
-// the lists.
-std::uint8_t base_points[ALL_SET_COUNT];
-bool base_points_ready = false;
-
-// The sets lotto never proposes, with the same points.
-struct RejectedSet {
-    std::uint8_t numbers[NUMBERS_PER_SET];
-    std::uint8_t base_points;
-};
-RejectedSet rejected_sets[REJECTED_SET_COUNT];
-int rejected_count = 0;
-
-void work_out_base_points()
-{
-    NumberSet set{};
-    int index = 0;
-    for (set[0] = 1; set[0] <= MAX_NUMBER - 5; ++set[0]) {
-        for (set[1] = set[0] + 1; set[1] <= MAX_NUMBER - 4; ++set[1]) {
-            for (set[2] = set[1] + 1; set[2] <= MAX_NUMBER - 3; ++set[2]) {
-                for (set[3] = set[2] + 1; set[3] <= MAX_NUMBER - 2; ++set[3]) {
-                    for (set[4] = set[3] + 1; set[4] <= MAX_NUMBER - 1; ++set[4]) {
-                        for (set[5] = set[4] + 1; set[5] <= MAX_NUMBER; ++set[5]) {
-                            // No lists: the points that do not depend on them.
-                            const SetScore score = score_of(set, NonAppearingPoints{});
-                            const auto base = static_cast<std::uint8_t>(score.total);
-                            const bool proposable = is_proposable(set);
-                            base_points[index++] = proposable ? base : NOT_PROPOSABLE;
-                            if (!proposable && rejected_count < REJECTED_SET_COUNT) {
-                                RejectedSet& rejected = rejected_sets[rejected_count++];
-                                for (int i = 0; i < NUMBERS_PER_SET; ++i) {
-                                    rejected.numbers[i] = static_cast<std::uint8_t>(set[i]);
-                                }
-                                rejected.base_points = base;
-                            }
-                        }
-                    }
-                }
-            }
-        }
-    }
-    base_points_ready = true;
-}
-
-} // namespace
-
-void count_totals(const NonAppearingPoints& points, TotalCounts& proposable, TotalCounts* all_sets)
-{
-    if (!base_points_ready) {
-        work_out_base_points();
-    }
-    // Two sets of counters, taken in turn, so that neighbouring sets do not wait on each
-    // other's count.
-    static std::int64_t counts[2][COUNT_SLOTS];
-    for (auto& half : counts) {
-        for (std::int64_t& count : half) {
-            count = 0;
-        }
-    }
-    const auto& p = points.by_number;
-    const std::uint8_t* base = base_points;
-    for (int a = 1; a <= MAX_NUMBER - 5; ++a) {
-        for (int b = a + 1; b <= MAX_NUMBER - 4; ++b) {
-            const std::int32_t pb = p[a] + p[b];
-            for (int c = b + 1; c <= MAX_NUMBER - 3; ++c) {
-                const std::int32_t pc = pb + p[c];
-                for (int d = c + 1; d <= MAX_NUMBER - 2; ++d) {
-                    const std::int32_t pd = pc + p[d];
-                    for (int e = d + 1; e <= MAX_NUMBER - 1; ++e) {
-                        const std::int32_t pe = pd + p[e];
-                        int f = e + 1;
-                        for (; f + 1 <= MAX_NUMBER; f += 2) {
-                            ++counts[0][base[0] + pe + p[f]];
-                            ++counts[1][base[1] + pe + p[f + 1]];
-                            base += 2;
-                        }
-                        if (f <= MAX_NUMBER) {
-                            ++counts[0][*base++ + pe + p[f]];
-                        }
-                    }
-                }
-            }
-        }
-    }
-    for (int total = 0; total <= MAX_TOTAL_POINTS; ++total) {
-        proposable[total] = total < NOT_PROPOSABLE ? counts[0][total] + counts[1][total] : 0;
-    }
-    if (all_sets == nullptr) {
-        return;
-    }
-    for (int total = 0; total <= MAX_TOTAL_POINTS; ++total) {
-        (*all_sets)[total] = proposable[total];
-    }
-    for (int i = 0; i < rejected_count; ++i) {
-        const RejectedSet& set = rejected_sets[i];
-        std::int32_t total = set.base_points;
-        for (std::uint8_t number : set.numbers) {
-            total += p[number];
-        }
-        ++(*all_sets)[total];
-    }
-}
 
 TotalPlace place_of(const TotalCounts& totals, int total)
 {
@@ -204,34 +94,41 @@ void test_score_bands(BackTest& result)
     }
 }
 
-void run_back_test(const DrawHistory& history, BackTest& result)
+void run_back_test(const DrawHistory& history, BackTest& result, const CountingOptions& options)
 {
     result = BackTest{};
-    static TotalCounts totals;
-    static TotalCounts all_totals;
+    static NonAppearingPoints lists[MOST_LISTS_AT_ONCE];
+    static TotalCounts totals[MOST_LISTS_AT_ONCE];
+    static TotalCounts all_totals[MOST_LISTS_AT_ONCE];
     double mid_rank_sum = 0.0;
     int in_top_tenth = 0;
-    for (int index = MIN_DRAWS; index < history.count; ++index) {
-        const Draw& draw = history.draws[index];
-        const NonAppearingPoints points = overdue_points(draws_since_drawn(history, index));
-        count_totals(points, totals, &all_totals);
-        const std::int32_t total = score_of(draw.numbers, points).total;
-        // Under chance the winning set is any of all sets, each as likely.
-        for (int t = 0; t <= MAX_TOTAL_POINTS; ++t) {
-            if (all_totals[t] == 0) {
-                continue;
-            }
-            const double chance = static_cast<double>(all_totals[t]) / ALL_SET_COUNT;
-            const double rank = mid_rank(totals, t);
-            result.expected[score_band(t)] += chance;
-            result.chance_mean_mid_rank += chance * rank;
-            result.chance_top_tenth_share += rank >= 0.9 ? chance : 0.0;
+    for (int first = MIN_DRAWS; first < history.count; first += MOST_LISTS_AT_ONCE) {
+        const int batch = std::min(MOST_LISTS_AT_ONCE, history.count - first);
+        for (int i = 0; i < batch; ++i) {
+            lists[i] = overdue_points(draws_since_drawn(history, first + i));
         }
-        ++result.observed[score_band(total)];
-        const double rank = mid_rank(totals, total);
-        result.draws[result.count++] = BackTestDraw{draw.round, total, rank};
-        mid_rank_sum += rank;
-        in_top_tenth += rank >= 0.9 ? 1 : 0;
+        count_totals_of_lists(lists, batch, totals, all_totals, options);
+        // In draw order, so the sums are the same whatever the batches and workers.
+        for (int i = 0; i < batch; ++i) {
+            const Draw& draw = history.draws[first + i];
+            const std::int32_t total = score_of(draw.numbers, lists[i]).total;
+            // Under chance the winning set is any of all sets, each as likely.
+            for (int t = 0; t <= MAX_TOTAL_POINTS; ++t) {
+                if (all_totals[i][t] == 0) {
+                    continue;
+                }
+                const double chance = static_cast<double>(all_totals[i][t]) / ALL_SET_COUNT;
+                const double rank = mid_rank(totals[i], t);
+                result.expected[score_band(t)] += chance;
+                result.chance_mean_mid_rank += chance * rank;
+                result.chance_top_tenth_share += rank >= 0.9 ? chance : 0.0;
+            }
+            ++result.observed[score_band(total)];
+            const double rank = mid_rank(totals[i], total);
+            result.draws[result.count++] = BackTestDraw{draw.round, total, rank};
+            mid_rank_sum += rank;
+            in_top_tenth += rank >= 0.9 ? 1 : 0;
+        }
     }
     if (result.count > 0) {
         result.mean_mid_rank = mid_rank_sum / result.count;

@@ -5,16 +5,7 @@
 #include "history/draw_history.hpp"
 #include "scoring/non_appearing.hpp"
 #include "statistics/score_distribution.hpp"
-
-// How many proposable sets reach each total under given non-appearing lists. The other
-// three criteria do not depend on the lists, so their points are worked out once for all
-// sets and each call only adds the lists' points: exact, and fast enough to be repeated
-// for every draw of a long history.
-// `all_sets`, when given, gets the counts over every set, the ones lotto never proposes
-// included: the sets a draw picks from.
-using TotalCounts = std::int64_t[MAX_TOTAL_POINTS + 1];
-void count_totals(const NonAppearingPoints& points, TotalCounts& proposable,
-                  TotalCounts* all_sets = nullptr);
+#include "statistics/total_counting.hpp"
 
 // How many sets have a lower, the same and a higher total than `total`, of how many.
 struct TotalPlace {
@@ -69,5 +60,7 @@ struct BackTest {
 // until each merged band expects at least five draws.
 void test_score_bands(BackTest& result);
 
-// Tests every draw that has at least MIN_DRAWS draws before it.
-void run_back_test(const DrawHistory& history, BackTest& result);
+// Tests every draw that has at least MIN_DRAWS draws before it, counting the totals of
+// many draws at once the way and with the workers of `options`.
+void run_back_test(const DrawHistory& history, BackTest& result,
+                   const CountingOptions& options = default_counting_options());

@@ -37,5 +37,7 @@ struct ScoreDistribution {
 // Scores every set of six distinct numbers from 1 to `highest_number` (6 to MAX_NUMBER)
 // that fits `choice` under the non-appearing `lists`, in ascending order, without building
 // a list of them. The proposable sets are then those lotto can propose under the choice.
+// `workers` threads share the sets by their lowest number; the counts are the same.
 void tally_all_sets(int highest_number, const NonAppearingPoints& lists,
-                    ScoreDistribution& distribution, const NumberChoice& choice = NO_NUMBER_CHOICE);
+                    ScoreDistribution& distribution, const NumberChoice& choice = NO_NUMBER_CHOICE,
+                    int workers = 1);

@@ -17,6 +17,7 @@
 #include "statistics/history_reports.hpp"
 #include "statistics/reports.hpp"
 #include "statistics/score_distribution.hpp"
+#include "statistics/total_counting.hpp"
 #include "statistics/weekly_commands.hpp"
 #include "text/error_text.hpp"
 #include "text/quoted_text.hpp"
@@ -74,6 +75,7 @@ const char* usage_text()
         "Without --draws or --tickets these use draws.csv (started from the real draws\n"
         "shipped with lotto) and tickets.csv in the data folder, ~/.local/share/lotto.\n"
         "\n"
+        "  -j N           count with N threads (the default: one per processor core)\n"
         "  -h, --help     show this help and exit\n"
         "  --version      show the version and exit\n");
 }
@@ -89,6 +91,7 @@ struct StatsOptions {
     const char* added_ticket;       // --add-ticket TEXT: games into the tickets
     const char* kept_numbers;       // --with LIST: only sets that hold these
     const char* left_out_numbers;   // --without LIST: only sets that hold none of these
+    const char* jobs;               // -j N: threads that share the counting
     bool check;                     // --check: the games against their draws
     bool csv;                       // --csv: the raw distribution instead of the report
     bool help;                      // --help alone
@@ -119,6 +122,7 @@ bool rows_to_file(const StatsOptions& options)
 
 ScoreDistribution distribution;
 NumberChoice number_choice;
+CountingOptions counting;
 DrawHistory history;
 BackTest back_test;
 TotalCounts set_totals;
@@ -167,11 +171,28 @@ int parse_set(const char* list, NumberSet& set)
     return 0;
 }
 
+// -j N: 1 to 256 threads.
+int parse_jobs(const char* text, int& workers)
+{
+    constexpr int most = 256;
+    int value = 0;
+    const char* at = text;
+    while (*at >= '0' && *at <= '9' && value <= most) {
+        value = value * 10 + (*at++ - '0');
+    }
+    if (at == text || *at != '\0' || value < 1 || value > most) {
+        return usage_error(PROGRAM, translatable("-j takes a number of threads from 1 to 256, not"),
+                           text);
+    }
+    workers = value;
+    return 0;
+}
+
 // A value that is missing: a name that begins with '-' is taken for an option, so say how
 // to give one.
 int missing_value(const char* option, const char* next)
 {
-    if (is_option(option, "--with") || is_option(option, "--without")) {
+    if (is_option(option, "--with") || is_option(option, "--without") || is_option(option, "-j")) {
         return usage_error(PROGRAM, translatable("numbers must follow"), option);
     }
     const bool file = !is_option(option, "--set");
@@ -204,6 +225,7 @@ int parse_options(int argc, char** argv, StatsOptions& options)
                                 : is_option(argument, "--add-ticket") ? &options.added_ticket
                                 : is_option(argument, "--with")       ? &options.kept_numbers
                                 : is_option(argument, "--without")    ? &options.left_out_numbers
+                                : is_option(argument, "-j")           ? &options.jobs
                                                                       : nullptr;
         if (is_option(argument, "--help") || is_option(argument, "-h") ||
             is_option(argument, "--version")) {
@@ -378,9 +400,9 @@ int run_distribution_report(const StatsOptions& options, const NonAppearingPoint
         errno = reason;
         return cannot_write(options.back_test_csv_path);
     }
-    tally_all_sets(MAX_NUMBER, lists, distribution, number_choice);
+    tally_all_sets(MAX_NUMBER, lists, distribution, number_choice, counting.workers);
     if (draws != nullptr) {
-        run_back_test(*draws, back_test);
+        run_back_test(*draws, back_test, counting);
     }
     if (chart_to_file(options)) {
         write_svg(chart.stream, draws != nullptr);
@@ -461,6 +483,10 @@ int main(int argc, char** argv)
     if (!read_choice_options(PROGRAM, options.kept_numbers, options.left_out_numbers,
                              number_choice)) {
         return STATUS_USAGE;
+    }
+    counting = default_counting_options();
+    if (options.jobs != nullptr && (status = parse_jobs(options.jobs, counting.workers)) != 0) {
+        return status;
     }
     const DrawHistory* draws = nullptr;
     if (options.draws_path != nullptr) {

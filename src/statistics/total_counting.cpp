@@ -1,0 +1,471 @@
+#include "statistics/total_counting.hpp"
+
+#include <algorithm>
+
+#include "generation/shape_filters.hpp"
+#include "scoring/color_ratio.hpp"
+#include "scoring/odd_even.hpp"
+#include "scoring/sum_range.hpp"
+#include "statistics/grouped_sets.hpp"
+#include "statistics/parallel_runs.hpp"
+
+namespace {
+
+constexpr int REJECTED_SET_COUNT = 208'360;
+constexpr int PAIR_COUNT = MAX_NUMBER * (MAX_NUMBER - 1) / 2;
+// Each worker counts into its own table; more workers than this share them out in turn.
+constexpr int MOST_COUNTING_WORKERS = 32;
+// The vector ways take the sets a group at a time in pieces this size (100 KB of numbers),
+// which stay in the second-level cache while every list of a batch is counted over them.
+constexpr int PIECE_SETS = 255 * GROUP_VECTOR;
+
+// Per set, in ascending order: the points of the three criteria that do not depend on the
+// lists, or NOT_PROPOSABLE.
+std::uint8_t fixed_points[ALL_SET_COUNT];
+
+// The sets lotto never proposes, with their fixed points.
+struct RejectedSet {
+    std::uint8_t numbers[NUMBERS_PER_SET];
+    std::uint8_t fixed_points;
+};
+RejectedSet rejected_sets[REJECTED_SET_COUNT];
+int rejected_count = 0;
+bool fixed_points_ready = false;
+
+// The same sets grouped for the vector ways: six planes of numbers (every set's first
+// number, then its second...), each group padded with sets of number 0.
+constexpr int MOST_GROUPS = 2 * (MAX_TOTAL_POINTS + 1);
+constexpr int GROUPED_CAPACITY = ALL_SET_COUNT + MOST_GROUPS * GROUP_VECTOR;
+alignas(64) std::uint8_t number_planes[NUMBERS_PER_SET][GROUPED_CAPACITY];
+SetGroup groups[MOST_GROUPS];
+int group_count = 0;
+bool groups_ready = false;
+
+// C(n, k) for the small n and k of the game.
+constexpr int choose(int n, int k)
+{
+    int result = 1;
+    for (int i = 1; i <= k; ++i) {
+        result = result * (n - k + i) / i;
+    }
+    return result;
+}
+
+// The index of the first set whose lowest number is `first`.
+int first_index_of(int first)
+{
+    int index = 0;
+    for (int lower = 1; lower < first; ++lower) {
+        index += choose(MAX_NUMBER - lower, NUMBERS_PER_SET - 1);
+    }
+    return index;
+}
+
+// The colour points of every spread of six numbers over the colour groups, by the groups'
+// counts in base 7: worked out once from one set of each spread, then looked up.
+constexpr int SPREADS = 7 * 7 * 7 * 7 * 7;
+std::uint8_t color_points_by_spread[SPREADS];
+
+int spread_of(const NumberSet& set)
+{
+    int spread = 0;
+    for (std::int32_t number : set) {
+        constexpr int weights[COLOR_GROUP_COUNT] = {1, 7, 49, 343, 2401};
+        spread += weights[color_group(number)];
+    }
+    return spread;
+}
+
+void work_out_color_points()
+{
+    for (int spread = 0; spread < SPREADS; ++spread) {
+        // A set with the spread's count of each group's lowest numbers, if it has six.
+        NumberSet set{};
+        int count = 0;
+        for (int group = 0, rest = spread; group < COLOR_GROUP_COUNT; ++group, rest /= 7) {
+            for (int i = 0; i < rest % 7 && count < NUMBERS_PER_SET; ++i) {
+                set[count++] = BALL_COLORS[group].lowest + i;
+            }
+        }
+        if (count == NUMBERS_PER_SET && spread_of(set) == spread) {
+            color_points_by_spread[spread] = static_cast<std::uint8_t>(
+                color_row_points(find_color_pattern(color_pattern_of(set))));
+        }
+    }
+}
+
+// The points of the three criteria that do not depend on the lists.
+std::uint8_t fixed_points_of(const NumberSet& set)
+{
+    std::int32_t sum = 0;
+    int odd = 0;
+    for (std::int32_t number : set) {
+        sum += number;
+        odd += number % 2;
+    }
+    return static_cast<std::uint8_t>(find_sum_range(sum).points + ODD_EVEN_POINTS[odd] +
+                                     color_points_by_spread[spread_of(set)]);
+}
+
+// Works out the fixed points of the sets whose lowest number is one of the worker's.
+struct FixedPointsWork {
+    int workers;
+};
+
+void work_out_fixed_points(int worker, void* context)
+{
+    const int workers = static_cast<FixedPointsWork*>(context)->workers;
+    NumberSet set{};
+    for (set[0] = 1 + worker; set[0] <= MAX_NUMBER - 5; set[0] += workers) {
+        int index = first_index_of(set[0]);
+        for (set[1] = set[0] + 1; set[1] <= MAX_NUMBER - 4; ++set[1]) {
+            for (set[2] = set[1] + 1; set[2] <= MAX_NUMBER - 3; ++set[2]) {
+                for (set[3] = set[2] + 1; set[3] <= MAX_NUMBER - 2; ++set[3]) {
+                    for (set[4] = set[3] + 1; set[4] <= MAX_NUMBER - 1; ++set[4]) {
+                        for (set[5] = set[4] + 1; set[5] <= MAX_NUMBER; ++set[5]) {
+                            fixed_points[index++] =
+                                is_proposable(set) ? fixed_points_of(set) : NOT_PROPOSABLE;
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Calls `visit(set, index)` for every set in ascending order.
+template <typename Visit> void for_every_set(Visit visit)
+{
+    NumberSet set{};
+    int index = 0;
+    for (set[0] = 1; set[0] <= MAX_NUMBER - 5; ++set[0]) {
+        for (set[1] = set[0] + 1; set[1] <= MAX_NUMBER - 4; ++set[1]) {
+            for (set[2] = set[1] + 1; set[2] <= MAX_NUMBER - 3; ++set[2]) {
+                for (set[3] = set[2] + 1; set[3] <= MAX_NUMBER - 2; ++set[3]) {
+                    for (set[4] = set[3] + 1; set[4] <= MAX_NUMBER - 1; ++set[4]) {
+                        for (set[5] = set[4] + 1; set[5] <= MAX_NUMBER; ++set[5]) {
+                            visit(set, index++);
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+void prepare_fixed_points(int workers)
+{
+    if (fixed_points_ready) {
+        return;
+    }
+    work_out_color_points();
+    FixedPointsWork work{workers};
+    run_in_parallel(workers, work_out_fixed_points, &work);
+    for_every_set([](const NumberSet& set, int index) {
+        if (fixed_points[index] != NOT_PROPOSABLE || rejected_count == REJECTED_SET_COUNT) {
+            return;
+        }
+        RejectedSet& rejected = rejected_sets[rejected_count++];
+        for (int i = 0; i < NUMBERS_PER_SET; ++i) {
+            rejected.numbers[i] = static_cast<std::uint8_t>(set[i]);
+        }
+        rejected.fixed_points = fixed_points_of(set);
+    });
+    fixed_points_ready = true;
+}
+
+// Groups the sets by population and fixed points, in ascending order within a group.
+void prepare_groups()
+{
+    if (groups_ready) {
+        return;
+    }
+    static int sizes[2][MAX_TOTAL_POINTS + 1];
+    // The rejected sets come in ascending order too: the next one is rejected_sets[rejected].
+    int rejected = 0;
+    const auto points_of = [&rejected](int index, int& population) {
+        population = fixed_points[index] == NOT_PROPOSABLE ? REJECTED_GROUP : PROPOSABLE_GROUP;
+        return population == PROPOSABLE_GROUP ? fixed_points[index]
+                                              : rejected_sets[rejected++].fixed_points;
+    };
+    for (int index = 0; index < ALL_SET_COUNT; ++index) {
+        int population = 0;
+        const int points = points_of(index, population);
+        ++sizes[population][points];
+    }
+    static int next[2][MAX_TOTAL_POINTS + 1];
+    int first = 0;
+    for (int population = 0; population < 2; ++population) {
+        for (int points = 0; points <= MAX_TOTAL_POINTS; ++points) {
+            if (sizes[population][points] == 0) {
+                continue;
+            }
+            const int padded =
+                (sizes[population][points] + GROUP_VECTOR - 1) / GROUP_VECTOR * GROUP_VECTOR;
+            groups[group_count++] = SetGroup{population, points, first, padded};
+            next[population][points] = first;
+            first += padded;
+        }
+    }
+    rejected = 0;
+    for_every_set([&](const NumberSet& set, int index) {
+        int population = 0;
+        const int points = points_of(index, population);
+        const int at = next[population][points]++;
+        for (int i = 0; i < NUMBERS_PER_SET; ++i) {
+            number_planes[i][at] = static_cast<std::uint8_t>(set[i]);
+        }
+    });
+    groups_ready = true;
+}
+
+// The plain way for one list: the sets in ascending order, each set's last two numbers'
+// points taken from a table of all pairs, in the same order, so the inner loop reads
+// both tables straight through.
+void count_plain(const NonAppearingPoints& points, TotalCounts& proposable, TotalCounts* all_sets)
+{
+    const auto& p = points.by_number;
+    std::uint8_t pair_points[PAIR_COUNT];
+    int pairs_from[MAX_NUMBER + 2] = {}; // the first pair whose lower number is e
+    int pair = 0;
+    for (int e = 1; e <= MAX_NUMBER; ++e) {
+        pairs_from[e] = pair;
+        for (int f = e + 1; f <= MAX_NUMBER; ++f) {
+            pair_points[pair++] = static_cast<std::uint8_t>(p[e] + p[f]);
+        }
+    }
+    pairs_from[MAX_NUMBER + 1] = pair;
+    // Four sets of counters, taken in turn, so neighbouring sets do not wait on each
+    // other's count.
+    std::int32_t counts[4][COUNT_SLOTS] = {};
+    const std::uint8_t* fixed = fixed_points;
+    for (int a = 1; a <= MAX_NUMBER - 5; ++a) {
+        for (int b = a + 1; b <= MAX_NUMBER - 4; ++b) {
+            for (int c = b + 1; c <= MAX_NUMBER - 3; ++c) {
+                for (int d = c + 1; d <= MAX_NUMBER - 2; ++d) {
+                    const std::int32_t prefix = p[a] + p[b] + p[c] + p[d];
+                    const std::uint8_t* pairs = pair_points + pairs_from[d + 1];
+                    const int length = PAIR_COUNT - pairs_from[d + 1];
+                    int i = 0;
+                    for (; i + 4 <= length; i += 4) {
+                        ++counts[0][prefix + fixed[i] + pairs[i]];
+                        ++counts[1][prefix + fixed[i + 1] + pairs[i + 1]];
+                        ++counts[2][prefix + fixed[i + 2] + pairs[i + 2]];
+                        ++counts[3][prefix + fixed[i + 3] + pairs[i + 3]];
+                    }
+                    for (; i < length; ++i) {
+                        ++counts[0][prefix + fixed[i] + pairs[i]];
+                    }
+                    fixed += length;
+                }
+            }
+        }
+    }
+    for (int total = 0; total <= MAX_TOTAL_POINTS; ++total) {
+        proposable[total] = total < NOT_PROPOSABLE
+                                ? std::int64_t{counts[0][total]} + counts[1][total] +
+                                      counts[2][total] + counts[3][total]
+                                : 0;
+    }
+    if (all_sets == nullptr) {
+        return;
+    }
+    std::copy(proposable, proposable + MAX_TOTAL_POINTS + 1, *all_sets);
+    for (int i = 0; i < rejected_count; ++i) {
+        const RejectedSet& set = rejected_sets[i];
+        std::int32_t total = set.fixed_points;
+        for (std::uint8_t number : set.numbers) {
+            total += p[number];
+        }
+        ++(*all_sets)[total];
+    }
+}
+
+// Whether every list's points are 0, 5, 10 or 15, the classes the vector ways look up.
+bool in_classes(const NonAppearingPoints& points)
+{
+    return std::all_of(points.by_number.begin(), points.by_number.end(),
+                       [](std::int32_t p) { return p >= 0 && p <= 15 && p % 5 == 0; });
+}
+
+GroupCounter counter_of(CountingPath path)
+{
+    switch (path) {
+#if LOTTO_X86_VECTORS
+    case CountingPath::Avx2:
+        return count_groups_avx2;
+    case CountingPath::Avx512:
+        return count_groups_avx512;
+#endif
+#if LOTTO_SIMD128
+    case CountingPath::Simd128:
+        return count_groups_simd128;
+#endif
+    default:
+        return nullptr;
+    }
+}
+
+// One batch of lists shared between workers.
+struct CountingWork {
+    const NonAppearingPoints* lists;
+    int count;
+    TotalCounts* proposable;
+    TotalCounts* all_sets;
+    int workers;
+    GroupCounter counter;
+    const ClassTable* tables;
+};
+
+void count_plain_share(int worker, void* context)
+{
+    const auto& work = *static_cast<CountingWork*>(context);
+    for (int list = worker; list < work.count; list += work.workers) {
+        count_plain(work.lists[list], work.proposable[list],
+                    work.all_sets != nullptr ? &work.all_sets[list] : nullptr);
+    }
+}
+
+GroupCounts worker_counts[MOST_COUNTING_WORKERS][MOST_LISTS_AT_ONCE];
+
+void count_vector_share(int worker, void* context)
+{
+    const auto& work = *static_cast<CountingWork*>(context);
+    GroupCounts* counts = worker_counts[worker];
+    std::fill(&counts[0][0][0], &counts[0][0][0] + sizeof worker_counts[0] / sizeof(std::int32_t),
+              0);
+    const std::uint8_t* const planes[NUMBERS_PER_SET] = {number_planes[0], number_planes[1],
+                                                         number_planes[2], number_planes[3],
+                                                         number_planes[4], number_planes[5]};
+    int piece = 0;
+    for (int g = 0; g < group_count; ++g) {
+        const SetGroup& group = groups[g];
+        if (work.all_sets == nullptr && group.population == REJECTED_GROUP) {
+            continue;
+        }
+        for (int first = group.first; first < group.first + group.count; first += PIECE_SETS) {
+            if (piece++ % work.workers != worker) {
+                continue;
+            }
+            const int count = std::min(PIECE_SETS, group.first + group.count - first);
+            work.counter(planes, group, first, count, work.tables, work.count, counts);
+        }
+    }
+}
+
+void count_batch(CountingWork& work, CountingPath path)
+{
+    work.counter = counter_of(path);
+    for (int list = 0; list < work.count && work.counter != nullptr; ++list) {
+        if (!in_classes(work.lists[list])) {
+            work.counter = nullptr;
+        }
+    }
+    if (work.counter == nullptr) {
+        run_in_parallel(work.workers, count_plain_share, &work);
+        return;
+    }
+    prepare_groups();
+    alignas(64) static ClassTable tables[MOST_LISTS_AT_ONCE];
+    for (int list = 0; list < work.count; ++list) {
+        std::fill(std::begin(tables[list].class_of), std::end(tables[list].class_of), NO_CLASS);
+        for (int number = 1; number <= MAX_NUMBER; ++number) {
+            tables[list].class_of[number] =
+                static_cast<std::uint8_t>(work.lists[list].by_number[number] / 5);
+        }
+    }
+    work.tables = tables;
+    work.workers = std::min(work.workers, MOST_COUNTING_WORKERS);
+    run_in_parallel(work.workers, count_vector_share, &work);
+    for (int list = 0; list < work.count; ++list) {
+        for (int total = 0; total <= MAX_TOTAL_POINTS; ++total) {
+            std::int64_t proposable = 0;
+            std::int64_t rejected = 0;
+            for (int worker = 0; worker < work.workers; ++worker) {
+                proposable += worker_counts[worker][list][PROPOSABLE_GROUP][total];
+                rejected += worker_counts[worker][list][REJECTED_GROUP][total];
+            }
+            work.proposable[list][total] = proposable;
+            if (work.all_sets != nullptr) {
+                work.all_sets[list][total] = proposable + rejected;
+            }
+        }
+    }
+}
+
+} // namespace
+
+bool counting_path_available(CountingPath path)
+{
+    switch (path) {
+    case CountingPath::Plain:
+        return true;
+#if LOTTO_X86_VECTORS
+    case CountingPath::Avx2:
+        return __builtin_cpu_supports("avx2");
+    case CountingPath::Avx512:
+        return __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi");
+#endif
+#if LOTTO_SIMD128
+    case CountingPath::Simd128:
+        return true;
+#endif
+    default:
+        return false;
+    }
+}
+
+CountingPath fastest_counting_path()
+{
+    for (CountingPath path : {CountingPath::Avx512, CountingPath::Avx2, CountingPath::Simd128}) {
+        if (counting_path_available(path)) {
+            return path;
+        }
+    }
+    return CountingPath::Plain;
+}
+
+const char* counting_path_name(CountingPath path)
+{
+    switch (path) {
+    case CountingPath::Avx2:
+        return "AVX2";
+    case CountingPath::Avx512:
+        return "AVX-512";
+    case CountingPath::Simd128:
+        return "WebAssembly SIMD";
+    case CountingPath::Plain:
+        break;
+    }
+    return "plain";
+}
+
+CountingOptions default_counting_options()
+{
+    return CountingOptions{fastest_counting_path(), machine_workers()};
+}
+
+void count_totals_of_lists(const NonAppearingPoints* lists, int count, TotalCounts* proposable,
+                           TotalCounts* all_sets, const CountingOptions& options)
+{
+    const int workers = std::max(1, options.workers);
+    prepare_fixed_points(workers);
+    const CountingPath path =
+        counting_path_available(options.path) ? options.path : CountingPath::Plain;
+    for (int first = 0; first < count; first += MOST_LISTS_AT_ONCE) {
+        CountingWork work{lists + first,
+                          std::min(MOST_LISTS_AT_ONCE, count - first),
+                          proposable + first,
+                          all_sets != nullptr ? all_sets + first : nullptr,
+                          workers,
+                          nullptr,
+                          nullptr};
+        count_batch(work, path);
+    }
+}
+
+void count_totals(const NonAppearingPoints& points, TotalCounts& proposable, TotalCounts* all_sets)
+{
+    count_totals_of_lists(&points, 1, &proposable, all_sets,
+                          CountingOptions{fastest_counting_path(), 1});
+}
