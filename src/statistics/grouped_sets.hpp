@@ -50,6 +50,3 @@ void count_groups_avx2(const std::uint8_t* const planes[NUMBERS_PER_SET], const 
 void count_groups_avx512(const std::uint8_t* const planes[NUMBERS_PER_SET], const SetGroup& group,
                          int first, int count, const ClassTable* tables, int list_count,
                          GroupCounts* counts);
-void count_groups_simd128(const std::uint8_t* const planes[NUMBERS_PER_SET], const SetGroup& group,
-                          int first, int count, const ClassTable* tables, int list_count,
-                          GroupCounts* counts);

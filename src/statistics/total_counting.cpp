@@ -297,10 +297,6 @@ GroupCounter counter_of(CountingPath path)
     case CountingPath::Avx512:
         return count_groups_avx512;
 #endif
-#if LOTTO_SIMD128
-    case CountingPath::Simd128:
-        return count_groups_simd128;
-#endif
     default:
         return nullptr;
     }
@@ -406,10 +402,6 @@ bool counting_path_available(CountingPath path)
     case CountingPath::Avx512:
         return __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi");
 #endif
-#if LOTTO_SIMD128
-    case CountingPath::Simd128:
-        return true;
-#endif
     default:
         return false;
     }
@@ -417,7 +409,7 @@ bool counting_path_available(CountingPath path)
 
 CountingPath fastest_counting_path()
 {
-    for (CountingPath path : {CountingPath::Avx512, CountingPath::Avx2, CountingPath::Simd128}) {
+    for (CountingPath path : {CountingPath::Avx512, CountingPath::Avx2}) {
         if (counting_path_available(path)) {
             return path;
         }
@@ -432,8 +424,6 @@ const char* counting_path_name(CountingPath path)
         return "AVX2";
     case CountingPath::Avx512:
         return "AVX-512";
-    case CountingPath::Simd128:
-        return "WebAssembly SIMD";
     case CountingPath::Plain:
         break;
     }
