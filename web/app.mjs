@@ -133,19 +133,20 @@ const chosenNumbers = () => ({
 
 // The sets of a seed, scored with the lists of the built-in table (`round` null, as old
 // links were made) or with those the page's history gave after `round`, under `choice`.
+// False when it shows no sets and says why.
 function show(seed, round, choice = NO_CHOICE) {
   const refusal = choose(choice);
   if (refusal !== null) {
     setsList.replaceChildren();
     status.textContent = `이 고정수·제외수로는 번호를 만들 수 없습니다: ${refusal}`;
-    return;
+    return false;
   }
   const lists = round === null ? core._lotto_use_built_in_lists() : core._lotto_use_lists_of_round(round);
   if (round !== null && lists !== 1) {
     setsList.replaceChildren();
     status.textContent = `이 링크의 번호는 ${round}회까지의 당첨 번호 기록으로 점수를 매겼습니다. `
       + `이 기기의 기록은 ${core._lotto_history_round()}회까지라 같은 점수를 보여 줄 수 없습니다. 기록에 회차를 더한 뒤 다시 열어 주세요.`;
-    return;
+    return false;
   }
   currentSeed = seed;
   currentRound = round;
@@ -166,6 +167,7 @@ function show(seed, round, choice = NO_CHOICE) {
   $('replay-link').textContent = link.href;
   $('replay').hidden = false;
   status.textContent = `다섯 세트를 만들었습니다 (시드 ${seed}).`;
+  return true;
 }
 
 function replaySearch(seed, round, choice) {
@@ -188,11 +190,9 @@ function toggleDetails() {
 generateButton.addEventListener('click', () => {
   const seed = crypto.getRandomValues(new Uint32Array(1))[0];
   const round = core._lotto_history_round() > 0 ? core._lotto_history_round() : null;
-  const choice = boardChoice();
-  if (choose(choice) === null) {
-    window.history.replaceState(null, '', replaySearch(seed, round, choice));
+  if (show(seed, round, boardChoice())) {
+    window.history.replaceState(null, '', replaySearch(seed, round, currentChoice));
   }
-  show(seed, round, choice);
 });
 
 // The board: each tap cycles a number through kept, left out and neither.

@@ -34,7 +34,7 @@ CountingOptions default_counting_options();
 void count_totals_of_lists(const NonAppearingPoints* lists, int count, TotalCounts* proposable,
                            TotalCounts* all_sets, const CountingOptions& options);
 
-// One list, counted the fastest way on one thread.
+// One list, counted the plain way on one thread.
 void count_totals(const NonAppearingPoints& points, TotalCounts& proposable,
                   TotalCounts* all_sets = nullptr);
 
