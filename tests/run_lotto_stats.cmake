@@ -26,6 +26,21 @@ if(NOT report STREQUAL CMAKE_MATCH_1)
     message(FATAL_ERROR "the report differs from README.md's: diff ${work}/expected.txt ${work}/report.txt")
 endif()
 set(english_report "${report}")
+
+# The history part on the real draws, every figure of the back-test included, as README.md
+# shows it.
+execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${SOURCE_DIR}/data/draws.csv"
+    OUTPUT_VARIABLE history_report RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" history_report "${history_report}")
+string(FIND "${history_report}" "Draw history:" at)
+string(SUBSTRING "${history_report}" ${at} -1 history_report)
+string(REGEX MATCH "<!-- history-report:begin -->\n```text\n(.*)```\n<!-- history-report:end -->" block
+    "${readme}")
+if(NOT status EQUAL 0 OR NOT history_report STREQUAL CMAKE_MATCH_1)
+    file(WRITE "${work}/expected-history.txt" "${CMAKE_MATCH_1}")
+    file(WRITE "${work}/history.txt" "${history_report}")
+    message(FATAL_ERROR "the history report differs from README.md's: diff ${work}/expected-history.txt ${work}/history.txt")
+endif()
 file(READ "${work}/totals.svg" svg)
 string(REPLACE "\r\n" "\n" svg "${svg}")
 file(READ "${SOURCE_DIR}/docs/images/score-histogram.svg" committed_svg)

@@ -94,47 +94,121 @@ void test_score_bands(BackTest& result)
     }
 }
 
-void run_back_test(const DrawHistory& history, BackTest& result, const CountingOptions& options)
+int back_test_draw_count(const DrawHistory& history)
+{
+    return history.count > MIN_DRAWS ? history.count - MIN_DRAWS : 0;
+}
+
+void start_back_test(const DrawHistory& history, BackTest& result, BackTestRun& run)
 {
     result = BackTest{};
-    static NonAppearingPoints lists[MOST_LISTS_AT_ONCE];
-    static TotalCounts totals[MOST_LISTS_AT_ONCE];
-    static TotalCounts all_totals[MOST_LISTS_AT_ONCE];
-    double mid_rank_sum = 0.0;
-    int in_top_tenth = 0;
-    for (int first = MIN_DRAWS; first < history.count; first += MOST_LISTS_AT_ONCE) {
-        const int batch = std::min(MOST_LISTS_AT_ONCE, history.count - first);
-        for (int i = 0; i < batch; ++i) {
-            lists[i] = overdue_points(draws_since_drawn(history, first + i));
-        }
-        count_totals_of_lists(lists, batch, totals, all_totals, options);
-        // In draw order, so the sums are the same whatever the batches and workers.
-        for (int i = 0; i < batch; ++i) {
-            const Draw& draw = history.draws[first + i];
-            const std::int32_t total = score_of(draw.numbers, lists[i]).total;
-            // Under chance the winning set is any of all sets, each as likely.
-            for (int t = 0; t <= MAX_TOTAL_POINTS; ++t) {
-                if (all_totals[i][t] == 0) {
-                    continue;
-                }
-                const double chance = static_cast<double>(all_totals[i][t]) / ALL_SET_COUNT;
-                const double rank = mid_rank(totals[i], t);
-                result.expected[score_band(t)] += chance;
-                result.chance_mean_mid_rank += chance * rank;
-                result.chance_top_tenth_share += rank >= 0.9 ? chance : 0.0;
-            }
-            ++result.observed[score_band(total)];
-            const double rank = mid_rank(totals[i], total);
-            result.draws[result.count++] = BackTestDraw{draw.round, total, rank};
-            mid_rank_sum += rank;
-            in_top_tenth += rank >= 0.9 ? 1 : 0;
-        }
-    }
+    run = BackTestRun{MIN_DRAWS < history.count ? MIN_DRAWS : history.count, 0.0, 0};
+}
+
+namespace {
+
+void finish_back_test(BackTest& result, const BackTestRun& run)
+{
     if (result.count > 0) {
-        result.mean_mid_rank = mid_rank_sum / result.count;
-        result.top_tenth_share = static_cast<double>(in_top_tenth) / result.count;
+        result.mean_mid_rank = run.mid_rank_sum / result.count;
+        result.top_tenth_share = static_cast<double>(run.in_top_tenth) / result.count;
         result.chance_mean_mid_rank /= result.count;
         result.chance_top_tenth_share /= result.count;
     }
     test_score_bands(result);
+}
+
+} // namespace
+
+int back_test_batch_count(const DrawHistory& history)
+{
+    return (back_test_draw_count(history) + MOST_LISTS_AT_ONCE - 1) / MOST_LISTS_AT_ONCE;
+}
+
+namespace {
+
+// The first draw of a batch, and how many it holds.
+int first_of_batch(int batch)
+{
+    return MIN_DRAWS + batch * MOST_LISTS_AT_ONCE;
+}
+
+int size_of_batch(const DrawHistory& history, int batch)
+{
+    return std::clamp(history.count - first_of_batch(batch), 0, MOST_LISTS_AT_ONCE);
+}
+
+NonAppearingPoints list_before(const DrawHistory& history, int draw)
+{
+    return overdue_points(draws_since_drawn(history, draw));
+}
+
+} // namespace
+
+void count_back_test_batch(const DrawHistory& history, int batch, BackTestCounts& counts,
+                           const CountingOptions& options)
+{
+    static NonAppearingPoints lists[MOST_LISTS_AT_ONCE];
+    const int size = size_of_batch(history, batch);
+    for (int i = 0; i < size; ++i) {
+        lists[i] = list_before(history, first_of_batch(batch) + i);
+    }
+    if (size > 0) {
+        count_totals_of_lists(lists, size, counts.proposable, counts.all_sets, options);
+    }
+}
+
+bool add_back_test_batch(const DrawHistory& history, const BackTestCounts& counts, BackTest& result,
+                         BackTestRun& run)
+{
+    const int batch = (run.next - MIN_DRAWS) / MOST_LISTS_AT_ONCE;
+    const int size = run.next < history.count ? size_of_batch(history, batch) : 0;
+    // In draw order, so the sums are the same whatever the batches and workers.
+    for (int i = 0; i < size; ++i) {
+        const Draw& draw = history.draws[run.next + i];
+        const std::int32_t total = score_of(draw.numbers, list_before(history, run.next + i)).total;
+        const TotalCounts& proposable = counts.proposable[i];
+        const TotalCounts& all_sets = counts.all_sets[i];
+        // Under chance the winning set is any of all sets, each as likely.
+        for (int t = 0; t <= MAX_TOTAL_POINTS; ++t) {
+            if (all_sets[t] == 0) {
+                continue;
+            }
+            const double chance = static_cast<double>(all_sets[t]) / ALL_SET_COUNT;
+            const double rank = mid_rank(proposable, t);
+            result.expected[score_band(t)] += chance;
+            result.chance_mean_mid_rank += chance * rank;
+            result.chance_top_tenth_share += rank >= 0.9 ? chance : 0.0;
+        }
+        ++result.observed[score_band(total)];
+        const double rank = mid_rank(proposable, total);
+        result.draws[result.count++] = BackTestDraw{draw.round, total, rank};
+        run.mid_rank_sum += rank;
+        run.in_top_tenth += rank >= 0.9 ? 1 : 0;
+    }
+    run.next += size;
+    if (run.next < history.count) {
+        return true;
+    }
+    finish_back_test(result, run);
+    return false;
+}
+
+bool continue_back_test(const DrawHistory& history, BackTest& result, BackTestRun& run,
+                        const CountingOptions& options)
+{
+    static BackTestCounts counts;
+    if (run.next < history.count) {
+        count_back_test_batch(history, (run.next - MIN_DRAWS) / MOST_LISTS_AT_ONCE, counts,
+                              options);
+    }
+    return add_back_test_batch(history, counts, result, run);
+}
+
+void run_back_test(const DrawHistory& history, BackTest& result, const CountingOptions& options)
+{
+    BackTestRun run{};
+    start_back_test(history, result, run);
+    while (continue_back_test(history, result, run, options)) {
+    }
 }

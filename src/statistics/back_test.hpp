@@ -64,3 +64,31 @@ void test_score_bands(BackTest& result);
 // many draws at once the way and with the workers of `options`.
 void run_back_test(const DrawHistory& history, BackTest& result,
                    const CountingOptions& options = default_counting_options());
+
+// The same back-test a batch of draws at a time, for a caller that shows how far it is and
+// may stop between batches: start, then continue while it says there is more.
+struct BackTestRun {
+    int next; // the next draw to test
+    double mid_rank_sum;
+    int in_top_tenth;
+};
+// How many draws the back-test of `history` tests.
+int back_test_draw_count(const DrawHistory& history);
+void start_back_test(const DrawHistory& history, BackTest& result, BackTestRun& run);
+// Tests the next batch of up to MOST_LISTS_AT_ONCE draws; false once every draw is tested
+// and `result` is whole.
+bool continue_back_test(const DrawHistory& history, BackTest& result, BackTestRun& run,
+                        const CountingOptions& options);
+
+// The same in two halves, for workers that count batches apart and one that adds them up
+// in order: the counts of a batch's draws, and adding the next batch's counts to the result.
+struct BackTestCounts {
+    TotalCounts proposable[MOST_LISTS_AT_ONCE];
+    TotalCounts all_sets[MOST_LISTS_AT_ONCE];
+};
+int back_test_batch_count(const DrawHistory& history);
+void count_back_test_batch(const DrawHistory& history, int batch, BackTestCounts& counts,
+                           const CountingOptions& options);
+// Adds the counts of the batch that starts at run.next; false once `result` is whole.
+bool add_back_test_batch(const DrawHistory& history, const BackTestCounts& counts, BackTest& result,
+                         BackTestRun& run);

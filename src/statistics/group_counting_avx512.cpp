@@ -10,8 +10,11 @@ namespace {
 struct Avx512Ways {
     using Vector = std::uint8_t __attribute__((vector_size(64)));
     using Lookup = __m512i;
-    static Lookup prepare(const ClassTable& table) { return _mm512_load_si512(table.class_of); }
-    static Vector classes(Lookup table, Vector numbers)
+    static Lookup prepare(const ClassTable& table, const SetGroup& /*group*/)
+    {
+        return _mm512_load_si512(table.class_of);
+    }
+    static Vector classes(Lookup table, int /*place*/, Vector numbers)
     {
         return reinterpret_cast<Vector>(
             _mm512_permutexvar_epi8(reinterpret_cast<__m512i>(numbers), table));
@@ -26,9 +29,10 @@ struct Avx512Ways {
 };
 
 // Sixteen vectors of class sums at a time: each turned into three vectors with one bit per
-// sum (sums 0-7, 8-15, 16-18), which carry-save adders (three-input XOR and majority, one
-// instruction each) sum bit-sliced, so a bit of `sixteens` counts sixteen. Sixteens are
-// counted per sum in byte counters, ones to eights at the end by popcount of bit masks.
+// sum (class sums 0-7, 8-15, 16-18, looked up as sums 6-13, 14-21, 22-24), which carry-save adders
+// (three-input XOR and majority, one instruction each) sum bit-sliced, so a bit of `sixteens`
+// counts sixteen. Sixteens are counted per sum in byte counters, ones to eights at the end by
+// popcount of bit masks.
 struct Avx512Ways::Counter {
     static constexpr int BLOCK = 16;
     static constexpr int PARTS = 3;
@@ -54,13 +58,13 @@ struct Avx512Ways::Counter {
         return carry;
     }
 
-    // The bit of sum k for each lane of `sums`, in part k / 8.
+    // The bit of class sum k for each lane of `sums`, in part k / 8.
     static __m512i one_hot(__m512i sums, int part)
     {
         alignas(64) static const std::uint8_t bits[PARTS][64] = {
-            {1, 2, 4, 8, 16, 32, 64, 128},
-            {0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 4, 8, 16, 32, 64, 128},
-            {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 4},
+            {0, 0, 0, 0, 0, 0, 1, 2, 4, 8, 16, 32, 64, 128},
+            {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 4, 8, 16, 32, 64, 128},
+            {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 4},
         };
         return _mm512_permutexvar_epi8(sums, _mm512_load_si512(bits[part]));
     }
@@ -114,8 +118,8 @@ struct Avx512Ways::Counter {
                          __builtin_popcountll(_mm512_test_epi8_mask(sliced[part][weight], bit));
             }
             for (int i = 0; i < pending_count; ++i) {
-                count += __builtin_popcountll(
-                    _mm512_cmpeq_epi8_mask(pending[i], _mm512_set1_epi8(static_cast<char>(k))));
+                count += __builtin_popcountll(_mm512_cmpeq_epi8_mask(
+                    pending[i], _mm512_set1_epi8(static_cast<char>(k + CLASS_SUM_OFFSET))));
             }
             slots[std::ptrdiff_t{5} * k] += count;
         }
@@ -124,9 +128,8 @@ struct Avx512Ways::Counter {
 
 } // namespace
 
-void count_groups_avx512(const std::uint8_t* const planes[NUMBERS_PER_SET], const SetGroup& group,
-                         int first, int count, const ClassTable* tables, int list_count,
-                         GroupCounts* counts)
+void count_groups_avx512(const std::uint8_t* const planes[NUMBERS_PER_SET], const GroupPiece& piece,
+                         const ClassTable* tables, int list_count, GroupCounts* counts)
 {
-    count_groups_with<Avx512Ways>(planes, group, first, count, tables, list_count, counts);
+    count_groups_with<Avx512Ways>(planes, piece, tables, list_count, counts);
 }

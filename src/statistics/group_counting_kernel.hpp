@@ -1,7 +1,9 @@
 #pragma once
 
 // The vector ways' kernel, written once over a vector of LANES bytes: each ISA's file gives
-// the vector type, the lookup of 64 bytes' classes and the sum of a vector's bytes.
+// the vector type, the lookup of a vector of numbers' classes in each of a group's six
+// places (a group's place holds numbers of one part) and the sum of a vector's bytes.
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
@@ -20,7 +22,8 @@ template <typename Ways> struct CompareCounter {
     void add(Vector sum)
     {
         for (int k = 0; k < CLASS_SUMS; ++k) {
-            by_sum[k] -= reinterpret_cast<Vector>(sum == static_cast<std::uint8_t>(k));
+            by_sum[k] -=
+                reinterpret_cast<Vector>(sum == static_cast<std::uint8_t>(k + CLASS_SUM_OFFSET));
         }
     }
     // Adds the counts to slots[5 * k], the totals of class sum k.
@@ -33,31 +36,37 @@ template <typename Ways> struct CompareCounter {
 };
 
 template <typename Ways>
-void count_groups_with(const std::uint8_t* const planes[NUMBERS_PER_SET], const SetGroup& group,
-                       int first, int count, const ClassTable* tables, int list_count,
-                       GroupCounts* counts)
+void count_groups_with(const std::uint8_t* const planes[NUMBERS_PER_SET], const GroupPiece& piece,
+                       const ClassTable* tables, int list_count, GroupCounts* counts)
 {
     using Vector = typename Ways::Vector;
     constexpr int lanes = static_cast<int>(sizeof(Vector));
-    constexpr int stride = MOST_VECTORS_PER_COUNT * lanes;
-    const int end = first + count;
+    const SetGroup& head = piece.groups[0];
     for (int list = 0; list < list_count; ++list) {
-        const typename Ways::Lookup lookup = Ways::prepare(tables[list]);
-        std::int32_t* slots = counts[list][group.population] + group.fixed_points;
-        for (int start = first; start < end; start += stride) {
-            const int stop = start + stride < end ? start + stride : end;
-            typename Ways::Counter counter{};
+        std::int32_t* slots = counts[list][head.population] + head.fixed_points;
+        // One counter for the piece's groups: they share their slots.
+        typename Ways::Counter counter{};
+        int vectors = 0;
+        for (int g = 0; g < piece.group_count; ++g) {
+            const SetGroup& group = piece.groups[g];
+            const typename Ways::Lookup lookup = Ways::prepare(tables[list], group);
+            const int start = std::max(piece.first, group.first);
+            const int stop = std::min(piece.end, group.first + group.count);
             for (int at = start; at < stop; at += lanes) {
                 Vector sum{};
-                for (const std::uint8_t* plane :
-                     {planes[0], planes[1], planes[2], planes[3], planes[4], planes[5]}) {
+                for (int place = 0; place < NUMBERS_PER_SET; ++place) {
                     Vector numbers;
-                    std::memcpy(&numbers, plane + at, sizeof numbers);
-                    sum += Ways::classes(lookup, numbers);
+                    std::memcpy(&numbers, planes[place] + at, sizeof numbers);
+                    sum += Ways::classes(lookup, place, numbers);
                 }
                 counter.add(sum);
+                if (++vectors == MOST_VECTORS_PER_COUNT) {
+                    counter.finish(slots);
+                    counter = typename Ways::Counter{};
+                    vectors = 0;
+                }
             }
-            counter.finish(slots);
         }
+        counter.finish(slots);
     }
 }

@@ -1,4 +1,5 @@
 #include "history/overdue_numbers.hpp"
+#include "statistics/back_test_summary.hpp"
 #include "statistics/history_reports.hpp"
 #include "text/text_columns.hpp"
 #include "text/translation.hpp"
@@ -60,38 +61,19 @@ void write_frequencies(std::FILE* out, const DrawHistory& history)
     }
 }
 
-const char* verdict(const BackTest& test)
-{
-    if (test.degrees_of_freedom == 0) {
-        return translate("Too few draws for a chi-square test: the shares above are all there "
-                         "is.");
-    }
-    if (test.p_value >= 0.05) {
-        return translate("The winning sets' totals are spread as chance spreads them: in this "
-                         "history a higher total did not mean a better chance.");
-    }
-    return translate("The winning sets' totals are not spread as chance would spread them; the "
-                     "mean mid-rank says whether they scored higher or lower. One history in "
-                     "twenty shows this by luck alone.");
-}
-
 void write_back_test(std::FILE* out, const BackTest& test)
 {
-    std::fprintf(out,
-                 translate("\nBack-test: %d draws with at least %d draws before them. Each "
-                           "winning set is scored\nwith the lists as they stood before its draw "
-                           "and placed among all proposable sets;\nchance is a draw of any of "
-                           "all sets. Exact: every set is scored for every draw.\n"),
-                 test.count, MIN_DRAWS);
+    char line[1024];
+    format_back_test_intro(line, sizeof line, test);
+    std::fputs(line, out);
     if (test.count == 0) {
         return;
     }
-    std::fprintf(out, translate("  %s%8.2f %%   %.2f %% if a score means nothing\n"),
-                 align_left(translate("mean mid-rank"), 36).text, 100.0 * test.mean_mid_rank,
-                 100.0 * test.chance_mean_mid_rank);
-    std::fprintf(out, translate("  %s%8.2f %%   %.2f %% by chance\n"),
-                 align_left(translate("in the top tenth (mid-rank >= 90 %)"), 36).text,
-                 100.0 * test.top_tenth_share, 100.0 * test.chance_top_tenth_share);
+    for (BackTestShare share : {BackTestShare::MeanMidRank, BackTestShare::TopTenth}) {
+        format_back_test_share(line, sizeof line, test, share,
+                               align_left(back_test_share_label(share), 36).text);
+        std::fputs(line, out);
+    }
     std::fprintf(out, "\n  %s%s%s\n", align_left(translate("total"), 16).text,
                  align_right(translate("winning sets"), 14).text,
                  align_right(translate("expected"), 12).text);
@@ -108,13 +90,9 @@ void write_back_test(std::FILE* out, const BackTest& test)
         std::fprintf(out, "  %s%14lld%12.2f\n", align_left(label, 16).text,
                      static_cast<long long>(test.observed[band]), test.expected[band]);
     }
-    if (test.degrees_of_freedom > 0) {
-        std::fprintf(out,
-                     translate("  chi-square %.3f, %d degrees of freedom (bands merged to "
-                               "expect at least 5), p = %.4f\n"),
-                     test.chi_square, test.degrees_of_freedom, test.p_value);
-    }
-    std::fprintf(out, "  %s\n", verdict(test));
+    format_chi_square(line, sizeof line, test);
+    std::fputs(line, out);
+    std::fprintf(out, "  %s\n", back_test_verdict(test));
 }
 
 } // namespace

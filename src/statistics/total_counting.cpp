@@ -33,8 +33,11 @@ int rejected_count = 0;
 bool fixed_points_ready = false;
 
 // The same sets grouped for the vector ways: six planes of numbers (every set's first
-// number, then its second...), each group padded with sets of number 0.
-constexpr int MOST_GROUPS = 2 * (MAX_TOTAL_POINTS + 1);
+// number, then its second...), each group padded with sets of PADDING_NUMBER. A spread over
+// the three parts of numbers is told by how many numbers fall in the first two.
+constexpr int PART_KEYS = (NUMBERS_PER_SET + 1) * (NUMBERS_PER_SET + 1);
+constexpr int PART_SPREADS = (NUMBERS_PER_SET + 1) * (NUMBERS_PER_SET + 2) / 2;
+constexpr int MOST_GROUPS = 2 * (MAX_TOTAL_POINTS + 1) * PART_SPREADS;
 constexpr int GROUPED_CAPACITY = ALL_SET_COUNT + MOST_GROUPS * GROUP_VECTOR;
 alignas(64) std::uint8_t number_planes[NUMBERS_PER_SET][GROUPED_CAPACITY];
 SetGroup groups[MOST_GROUPS];
@@ -107,6 +110,48 @@ std::uint8_t fixed_points_of(const NumberSet& set)
                                      color_points_by_spread[spread_of(set)]);
 }
 
+// What the fixed points and the filters need of a set's first numbers, carried from one
+// number to the next, so that eight million sets are not each looked at whole.
+struct SetShape {
+    int sum;
+    int odd;
+    int spread;
+    int run;   // how many numbers in a row end with the latest
+    bool four; // four in a row somewhere
+};
+
+std::uint8_t sum_points[MAX_NUMBER * NUMBERS_PER_SET + 1];
+int spread_weight[MAX_NUMBER + 1];
+
+void work_out_shape_tables()
+{
+    for (int sum = 0; sum <= MAX_NUMBER * NUMBERS_PER_SET; ++sum) {
+        sum_points[sum] = static_cast<std::uint8_t>(find_sum_range(sum).points);
+    }
+    constexpr int weights[COLOR_GROUP_COUNT] = {1, 7, 49, 343, 2401};
+    for (int number = 1; number <= MAX_NUMBER; ++number) {
+        spread_weight[number] = weights[color_group(number)];
+    }
+}
+
+SetShape extend(const SetShape& shape, int previous, int number)
+{
+    const int run = number == previous + 1 ? shape.run + 1 : 1;
+    return SetShape{shape.sum + number, shape.odd + number % 2,
+                    shape.spread + spread_weight[number], run, shape.four || run >= 4};
+}
+
+// The fixed points of a whole set, or NOT_PROPOSABLE for one lotto never proposes: the same
+// as is_proposable and fixed_points_of.
+std::uint8_t fixed_points_of(const SetShape& shape)
+{
+    const bool proposable = shape.odd > 0 && shape.odd < NUMBERS_PER_SET && !shape.four;
+    return proposable
+               ? static_cast<std::uint8_t>(sum_points[shape.sum] + ODD_EVEN_POINTS[shape.odd] +
+                                           color_points_by_spread[shape.spread])
+               : NOT_PROPOSABLE;
+}
+
 // Works out the fixed points of the sets whose lowest number is one of the worker's.
 struct FixedPointsWork {
     int workers;
@@ -115,16 +160,19 @@ struct FixedPointsWork {
 void work_out_fixed_points(int worker, void* context)
 {
     const int workers = static_cast<FixedPointsWork*>(context)->workers;
-    NumberSet set{};
-    for (set[0] = 1 + worker; set[0] <= MAX_NUMBER - 5; set[0] += workers) {
-        int index = first_index_of(set[0]);
-        for (set[1] = set[0] + 1; set[1] <= MAX_NUMBER - 4; ++set[1]) {
-            for (set[2] = set[1] + 1; set[2] <= MAX_NUMBER - 3; ++set[2]) {
-                for (set[3] = set[2] + 1; set[3] <= MAX_NUMBER - 2; ++set[3]) {
-                    for (set[4] = set[3] + 1; set[4] <= MAX_NUMBER - 1; ++set[4]) {
-                        for (set[5] = set[4] + 1; set[5] <= MAX_NUMBER; ++set[5]) {
-                            fixed_points[index++] =
-                                is_proposable(set) ? fixed_points_of(set) : NOT_PROPOSABLE;
+    for (int a = 1 + worker; a <= MAX_NUMBER - 5; a += workers) {
+        int index = first_index_of(a);
+        const SetShape sa = extend(SetShape{}, -1, a);
+        for (int b = a + 1; b <= MAX_NUMBER - 4; ++b) {
+            const SetShape sb = extend(sa, a, b);
+            for (int c = b + 1; c <= MAX_NUMBER - 3; ++c) {
+                const SetShape sc = extend(sb, b, c);
+                for (int d = c + 1; d <= MAX_NUMBER - 2; ++d) {
+                    const SetShape sd = extend(sc, c, d);
+                    for (int e = d + 1; e <= MAX_NUMBER - 1; ++e) {
+                        const SetShape se = extend(sd, d, e);
+                        for (int f = e + 1; f <= MAX_NUMBER; ++f) {
+                            fixed_points[index++] = fixed_points_of(extend(se, e, f));
                         }
                     }
                 }
@@ -159,6 +207,7 @@ void prepare_fixed_points(int workers)
         return;
     }
     work_out_color_points();
+    work_out_shape_tables();
     FixedPointsWork work{workers};
     run_in_parallel(workers, work_out_fixed_points, &work);
     for_every_set([](const NumberSet& set, int index) {
@@ -174,13 +223,29 @@ void prepare_fixed_points(int workers)
     fixed_points_ready = true;
 }
 
-// Groups the sets by population and fixed points, in ascending order within a group.
+int part_of_number(std::int32_t number)
+{
+    return number / 16;
+}
+
+// How many of the set's numbers fall in the first part and in the second, as one key.
+int part_key_of(const NumberSet& set)
+{
+    int counts[NUMBER_PARTS] = {};
+    for (std::int32_t number : set) {
+        ++counts[part_of_number(number)];
+    }
+    return counts[0] * (NUMBERS_PER_SET + 1) + counts[1];
+}
+
+// Groups the sets by population, fixed points and spread over the parts, in ascending
+// order within a group.
 void prepare_groups()
 {
     if (groups_ready) {
         return;
     }
-    static int sizes[2][MAX_TOTAL_POINTS + 1];
+    static int sizes[2][MAX_TOTAL_POINTS + 1][PART_KEYS];
     // The rejected sets come in ascending order too: the next one is rejected_sets[rejected].
     int rejected = 0;
     const auto points_of = [&rejected](int index, int& population) {
@@ -188,30 +253,44 @@ void prepare_groups()
         return population == PROPOSABLE_GROUP ? fixed_points[index]
                                               : rejected_sets[rejected++].fixed_points;
     };
-    for (int index = 0; index < ALL_SET_COUNT; ++index) {
+    for_every_set([&](const NumberSet& set, int index) {
         int population = 0;
         const int points = points_of(index, population);
-        ++sizes[population][points];
-    }
-    static int next[2][MAX_TOTAL_POINTS + 1];
+        ++sizes[population][points][part_key_of(set)];
+    });
+    static int next[2][MAX_TOTAL_POINTS + 1][PART_KEYS];
     int first = 0;
     for (int population = 0; population < 2; ++population) {
         for (int points = 0; points <= MAX_TOTAL_POINTS; ++points) {
-            if (sizes[population][points] == 0) {
-                continue;
+            for (int key = 0; key < PART_KEYS; ++key) {
+                const int size = sizes[population][points][key];
+                if (size == 0) {
+                    continue;
+                }
+                const int padded = (size + GROUP_VECTOR - 1) / GROUP_VECTOR * GROUP_VECTOR;
+                SetGroup& group = groups[group_count++];
+                group = SetGroup{population, points, first, padded, {}};
+                const int in_first = key / (NUMBERS_PER_SET + 1);
+                const int in_second = key % (NUMBERS_PER_SET + 1);
+                for (int place = 0; place < NUMBERS_PER_SET; ++place) {
+                    group.part_of[place] =
+                        static_cast<std::uint8_t>(place < in_first               ? 0
+                                                  : place < in_first + in_second ? 1
+                                                                                 : 2);
+                }
+                for (auto& plane : number_planes) {
+                    std::fill(plane + first + size, plane + first + padded, PADDING_NUMBER);
+                }
+                next[population][points][key] = first;
+                first += padded;
             }
-            const int padded =
-                (sizes[population][points] + GROUP_VECTOR - 1) / GROUP_VECTOR * GROUP_VECTOR;
-            groups[group_count++] = SetGroup{population, points, first, padded};
-            next[population][points] = first;
-            first += padded;
         }
     }
     rejected = 0;
     for_every_set([&](const NumberSet& set, int index) {
         int population = 0;
         const int points = points_of(index, population);
-        const int at = next[population][points]++;
+        const int at = next[population][points][part_key_of(set)]++;
         for (int i = 0; i < NUMBERS_PER_SET; ++i) {
             number_planes[i][at] = static_cast<std::uint8_t>(set[i]);
         }
@@ -297,6 +376,10 @@ GroupCounter counter_of(CountingPath path)
     case CountingPath::Avx512:
         return count_groups_avx512;
 #endif
+#if LOTTO_SIMD128
+    case CountingPath::Simd128:
+        return count_groups_simd128;
+#endif
     default:
         return nullptr;
     }
@@ -333,19 +416,28 @@ void count_vector_share(int worker, void* context)
     const std::uint8_t* const planes[NUMBERS_PER_SET] = {number_planes[0], number_planes[1],
                                                          number_planes[2], number_planes[3],
                                                          number_planes[4], number_planes[5]};
-    int piece = 0;
-    for (int g = 0; g < group_count; ++g) {
-        const SetGroup& group = groups[g];
-        if (work.all_sets == nullptr && group.population == REJECTED_GROUP) {
-            continue;
+    // Pieces of about PIECE_SETS sets: a large group in parts, small neighbouring groups of
+    // the same slots together; the workers take them in turn.
+    int piece_index = 0;
+    for (int g = 0; g < group_count;) {
+        const SetGroup& head = groups[g];
+        int after = g + 1;
+        while (after < group_count && groups[after].population == head.population &&
+               groups[after].fixed_points == head.fixed_points &&
+               groups[after].first + groups[after].count - head.first <= PIECE_SETS) {
+            ++after;
         }
-        for (int first = group.first; first < group.first + group.count; first += PIECE_SETS) {
-            if (piece++ % work.workers != worker) {
-                continue;
+        const int end = groups[after - 1].first + groups[after - 1].count;
+        if (work.all_sets != nullptr || head.population != REJECTED_GROUP) {
+            for (int first = head.first; first < end; first += PIECE_SETS) {
+                if (piece_index++ % work.workers == worker) {
+                    const GroupPiece piece{groups + g, after - g, first,
+                                           std::min(first + PIECE_SETS, end)};
+                    work.counter(planes, piece, work.tables, work.count, counts);
+                }
             }
-            const int count = std::min(PIECE_SETS, group.first + group.count - first);
-            work.counter(planes, group, first, count, work.tables, work.count, counts);
         }
+        g = after;
     }
 }
 
@@ -364,10 +456,10 @@ void count_batch(CountingWork& work, CountingPath path)
     prepare_groups();
     alignas(64) static ClassTable tables[MOST_LISTS_AT_ONCE];
     for (int list = 0; list < work.count; ++list) {
-        std::fill(std::begin(tables[list].class_of), std::end(tables[list].class_of), NO_CLASS);
+        std::fill(std::begin(tables[list].class_of), std::end(tables[list].class_of), 0);
         for (int number = 1; number <= MAX_NUMBER; ++number) {
             tables[list].class_of[number] =
-                static_cast<std::uint8_t>(work.lists[list].by_number[number] / 5);
+                static_cast<std::uint8_t>(work.lists[list].by_number[number] / 5 + 1);
         }
     }
     work.tables = tables;
@@ -402,6 +494,10 @@ bool counting_path_available(CountingPath path)
     case CountingPath::Avx512:
         return __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi");
 #endif
+#if LOTTO_SIMD128
+    case CountingPath::Simd128:
+        return true;
+#endif
     default:
         return false;
     }
@@ -409,7 +505,7 @@ bool counting_path_available(CountingPath path)
 
 CountingPath fastest_counting_path()
 {
-    for (CountingPath path : {CountingPath::Avx512, CountingPath::Avx2}) {
+    for (CountingPath path : {CountingPath::Avx512, CountingPath::Avx2, CountingPath::Simd128}) {
         if (counting_path_available(path)) {
             return path;
         }
@@ -424,6 +520,8 @@ const char* counting_path_name(CountingPath path)
         return "AVX2";
     case CountingPath::Avx512:
         return "AVX-512";
+    case CountingPath::Simd128:
+        return "WebAssembly SIMD";
     case CountingPath::Plain:
         break;
     }
