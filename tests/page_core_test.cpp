@@ -2,11 +2,15 @@
 // text, changed as the programs change their files.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "history/shipped_history.hpp"
+#include "statistics/history_reports.hpp"
 #include "text/translation.hpp"
+#include "web/page_state.hpp"
 
 extern "C" {
 char* lotto_history_buffer();
@@ -43,6 +47,17 @@ int lotto_choose_numbers();
 int lotto_kept_count();
 int lotto_kept_number(int index);
 int lotto_left_out(int number);
+int lotto_back_test_draws();
+int lotto_back_test_batches();
+void lotto_count_back_test_batch(int batch);
+void* lotto_back_test_counts();
+int lotto_back_test_counts_size();
+void lotto_start_back_test();
+int lotto_add_back_test_batch();
+int lotto_back_test_tested();
+const char* lotto_back_test_mean_mid_rank();
+const char* lotto_back_test_p_value();
+const char* lotto_back_test_line(int which);
 }
 
 namespace {
@@ -100,6 +115,49 @@ private:
 using PageHistory = PageCore;
 using PageTickets = PageCore;
 using PageNumbers = PageCore;
+using PageBackTest = PageCore;
+
+// The first `count` draws of the shipped history, oldest first as the file has them.
+std::string first_draws(int count)
+{
+    std::size_t end = shipped.find('\n') + 1; // the header
+    for (int i = 0; i < count; ++i) {
+        end = shipped.find('\n', end) + 1;
+    }
+    return shipped.substr(0, end);
+}
+
+// The history section of lotto-stats' report for the page's history, in Korean.
+std::string korean_report(const BackTest& test)
+{
+    char* text = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = open_memstream(&text, &size);
+    write_history_report(out, page_history, test);
+    std::fclose(out);
+    std::string report(text, size);
+    std::free(text);
+    return report;
+}
+
+// Blanks in a row as one, none at either end: the page shows a report line as flowing text.
+std::string words_of(const std::string& text)
+{
+    std::string words;
+    for (char c : text) {
+        if (c == ' ' || c == '\n') {
+            if (!words.empty() && words.back() != ' ') {
+                words += ' ';
+            }
+        } else {
+            words += c;
+        }
+    }
+    while (!words.empty() && words.back() == ' ') {
+        words.pop_back();
+    }
+    return words;
+}
 
 } // namespace
 
@@ -227,4 +285,67 @@ TEST_F(PageNumbers, TheBoardsNumbersAreReadByTheProgramsRules)
     ASSERT_EQ(add(lotto_line_buffer, lotto_choose_numbers, "\n"), 1);
     EXPECT_EQ(lotto_kept_count(), 0);
     EXPECT_EQ(lotto_left_out(13), 0);
+}
+
+// The page's workers count batches apart and one adds them up in order: counts handed over
+// from another worker give the figures of lotto-stats --draws, in its words.
+TEST_F(PageBackTest, BatchesCountedApartAddUpToTheReportsFigures)
+{
+    use_history(first_draws(MIN_DRAWS + 2 * 64 + 7)); // three batches, the last short
+    ASSERT_EQ(lotto_back_test_draws(), 2 * 64 + 7);
+    ASSERT_EQ(lotto_back_test_batches(), 3);
+    static BackTest expected;
+    run_back_test(page_history, expected, CountingOptions{CountingPath::Plain, 1});
+
+    // Batch 1 counted first, as by a second worker, its counts carried away.
+    const auto* counts = static_cast<const char*>(lotto_back_test_counts());
+    const auto size = static_cast<std::size_t>(lotto_back_test_counts_size());
+    lotto_count_back_test_batch(1);
+    const std::vector<char> handed(counts, counts + size);
+    lotto_start_back_test();
+    lotto_count_back_test_batch(0);
+    EXPECT_EQ(lotto_add_back_test_batch(), 1);
+    std::memcpy(lotto_back_test_counts(), handed.data(), size);
+    EXPECT_EQ(lotto_add_back_test_batch(), 1);
+    lotto_count_back_test_batch(2);
+    EXPECT_EQ(lotto_add_back_test_batch(), 0);
+    EXPECT_EQ(lotto_back_test_tested(), expected.count);
+
+    char figure[32];
+    std::snprintf(figure, sizeof figure, "%.2f", 100.0 * expected.mean_mid_rank);
+    EXPECT_STREQ(lotto_back_test_mean_mid_rank(), figure);
+    std::snprintf(figure, sizeof figure, "%.4f", expected.p_value);
+    EXPECT_STREQ(lotto_back_test_p_value(), figure);
+
+    // Every line the page shows is a line of the report, word for word.
+    const std::string report = words_of(korean_report(expected));
+    const std::string pairs[] = {
+        std::string(lotto_back_test_line(1)) + " " + lotto_back_test_line(3),
+        std::string(lotto_back_test_line(2)) + " " + lotto_back_test_line(4),
+    };
+    for (const std::string& line : pairs) {
+        EXPECT_NE(report.find(words_of(line)), std::string::npos) << line;
+    }
+    for (int which : {0, 5, 6}) {
+        const std::string line = lotto_back_test_line(which);
+        EXPECT_FALSE(line.empty());
+        EXPECT_NE(line.front(), ' ');
+        EXPECT_NE(line.back(), '\n');
+        EXPECT_NE(report.find(words_of(line)), std::string::npos) << line;
+    }
+}
+
+// A history with no draw that has enough before it: nothing to count, and the result says so.
+TEST_F(PageBackTest, AHistoryTooShortGivesNoTest)
+{
+    use_history(first_draws(MIN_DRAWS));
+    EXPECT_EQ(lotto_back_test_draws(), 0);
+    EXPECT_EQ(lotto_back_test_batches(), 0);
+    lotto_start_back_test();
+    EXPECT_EQ(lotto_add_back_test_batch(), 0);
+    EXPECT_EQ(lotto_back_test_tested(), 0);
+    EXPECT_STREQ(lotto_back_test_p_value(), "");
+    EXPECT_STREQ(lotto_back_test_line(5), "");
+    EXPECT_STREQ(lotto_back_test_line(6),
+                 "카이제곱 검정을 하기에는 회차가 너무 적습니다. 위의 비율이 전부입니다.");
 }

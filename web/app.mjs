@@ -361,6 +361,10 @@ function historyChanged() {
   $('draw-line').value = round > 0 ? text(core._lotto_next_draw_line()) : '';
   offerDownload('export-history', fileBytes(HISTORY_FILE), 'text/csv');
   showTickets();
+  // A back-test of the history before it no longer stands.
+  stopBackTest();
+  backTestResult.hidden = true;
+  backTestStatus.textContent = '';
 }
 
 async function useShippedHistory() {
@@ -442,6 +446,91 @@ $('add-draw').addEventListener('click', async () => {
   } else {
     historyStatus.textContent = '기록이 너무 커서 더할 수 없습니다.';
   }
+});
+
+// The back-test of the page's history: in workers started only when asked, so the page
+// stays as light and as quick to answer; one per core, up to four, as each holds tables of
+// every set. Ending the workers stops it.
+const MOST_BACK_TEST_WORKERS = 4;
+const backTestButton = $('back-test');
+const backTestProgress = $('back-test-progress');
+const backTestStatus = $('back-test-status');
+const backTestResult = $('back-test-result');
+let backTestWorkers = [];
+
+function stopBackTest() {
+  for (const worker of backTestWorkers) {
+    worker.terminate();
+  }
+  backTestWorkers = [];
+  $('back-test-running').hidden = true;
+  backTestButton.disabled = core._lotto_history_round() === 0;
+}
+
+function showBackTest(result, seconds) {
+  const [intro, meanName, tenthName, meanFigures, tenthFigures, chiSquare, verdict] = result.lines;
+  const shares = element('dl');
+  shares.append(element('dt', {}, meanName), element('dd', {}, meanFigures),
+    element('dt', {}, tenthName), element('dd', {}, tenthFigures));
+  const parts = [element('p', { class: 'intro' }, intro), shares];
+  if (chiSquare !== '') {
+    parts.push(element('p', {}, chiSquare));
+  }
+  parts.push(element('p', {}, verdict));
+  backTestResult.replaceChildren(...parts);
+  Object.assign(backTestResult.dataset, { meanMidRank: result.meanMidRank, pValue: result.pValue,
+    draws: result.draws, seconds: seconds.toFixed(2), simd: result.simd });
+  backTestResult.hidden = false;
+  backTestStatus.textContent = `${result.draws.toLocaleString('ko-KR')}회를 ${seconds.toFixed(1)}초 만에 셌습니다.`;
+}
+
+function startBackTest() {
+  stopBackTest();
+  backTestResult.hidden = true;
+  backTestButton.disabled = true;
+  backTestProgress.removeAttribute('value'); // under way, not yet measured
+  $('back-test-running').hidden = false;
+  backTestStatus.textContent = '모든 세트의 점수를 준비하는 중…';
+  const started = performance.now();
+  const history = fileBytes(HISTORY_FILE);
+  const workers = Math.min(Math.max(navigator.hardwareConcurrency || 1, 1), MOST_BACK_TEST_WORKERS);
+  const running = Array.from({ length: workers },
+    () => new Worker(new URL('./back-test-worker.mjs', import.meta.url), { type: 'module' }));
+  backTestWorkers = running;
+  const failed = (event) => {
+    event.preventDefault();
+    stopBackTest();
+    backTestStatus.textContent = '되짚어 보기를 시작하지 못했습니다. 페이지를 새로 고치거나 최신 브라우저로 열어 주세요.';
+  };
+  running.forEach((worker, index) => {
+    worker.onerror = failed;
+    worker.onmessage = ({ data }) => {
+      if (backTestWorkers !== running) {
+        return;
+      }
+      if (data.kind === 'counts') {
+        running[0].postMessage(data, [data.counts]);
+      } else if (data.kind === 'progress') {
+        backTestProgress.max = Math.max(data.draws, 1);
+        backTestProgress.value = data.tested;
+        backTestStatus.textContent = `${data.draws.toLocaleString('ko-KR')}회 중 ${data.tested.toLocaleString('ko-KR')}회를 셌습니다.`;
+      } else {
+        stopBackTest();
+        if (data.kind === 'result') {
+          showBackTest(data, (performance.now() - started) / 1000);
+        } else {
+          backTestStatus.textContent = data.reason;
+        }
+      }
+    };
+    worker.postMessage({ history: history.slice().buffer, name: HISTORY_FILE, worker: index, workers });
+  });
+}
+
+backTestButton.addEventListener('click', startBackTest);
+$('back-test-cancel').addEventListener('click', () => {
+  stopBackTest();
+  backTestStatus.textContent = '그만두었습니다.';
 });
 
 // Tickets: by round, newest first; every game with its balls, the drawn ones marked, and

@@ -4,7 +4,8 @@
 const PREFIX = 'lotto-';
 const CACHE = `${PREFIX}@SITE_HASH@`;
 const FILES = ['./', 'index.html', 'style.css', 'early.js', 'app.mjs', 'core.mjs', 'core.wasm',
-  'draws.csv', 'qr-decoder.mjs', 'zxing_reader.wasm', 'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
+  'draws.csv', 'qr-decoder.mjs', 'zxing_reader.wasm', 'back-test-worker.mjs', 'back-test.mjs',
+  'back-test.wasm', 'back-test-simd.mjs', 'back-test-simd.wasm', 'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
 
 // Install: the new files, past the browser's HTTP cache, then take over at once.
 self.addEventListener('install', (event) => {

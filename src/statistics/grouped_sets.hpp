@@ -25,8 +25,7 @@ struct alignas(64) ClassTable {
 };
 
 // The number of padding sets: every way's lookup gives 0 for it (a byte permutation takes
-// it as index 0, a byte shuffle gives 0 for an index with its top bit set, a swizzle for
-// one past 15 after the part's first number is taken off).
+// it as index 0, a byte shuffle gives 0 for an index with its top bit set).
 inline constexpr std::uint8_t PADDING_NUMBER = 0x80;
 
 // Sets of one population with the same fixed points and the same spread over the parts of
@@ -66,6 +65,3 @@ void count_groups_avx2(const std::uint8_t* const planes[NUMBERS_PER_SET], const 
                        const ClassTable* tables, int list_count, GroupCounts* counts);
 void count_groups_avx512(const std::uint8_t* const planes[NUMBERS_PER_SET], const GroupPiece& piece,
                          const ClassTable* tables, int list_count, GroupCounts* counts);
-void count_groups_simd128(const std::uint8_t* const planes[NUMBERS_PER_SET],
-                          const GroupPiece& piece, const ClassTable* tables, int list_count,
-                          GroupCounts* counts);

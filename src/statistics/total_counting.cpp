@@ -8,11 +8,11 @@
 #include "scoring/sum_range.hpp"
 #include "statistics/grouped_sets.hpp"
 #include "statistics/parallel_runs.hpp"
+#include "statistics/plain_counting.hpp"
 
 namespace {
 
 constexpr int REJECTED_SET_COUNT = 208'360;
-constexpr int PAIR_COUNT = MAX_NUMBER * (MAX_NUMBER - 1) / 2;
 // Each worker counts into its own table; more workers than this share them out in turn.
 constexpr int MOST_COUNTING_WORKERS = 32;
 // The vector ways take the sets a group at a time in pieces this size (100 KB of numbers),
@@ -24,10 +24,6 @@ constexpr int PIECE_SETS = 255 * GROUP_VECTOR;
 std::uint8_t fixed_points[ALL_SET_COUNT];
 
 // The sets lotto never proposes, with their fixed points.
-struct RejectedSet {
-    std::uint8_t numbers[NUMBERS_PER_SET];
-    std::uint8_t fixed_points;
-};
 RejectedSet rejected_sets[REJECTED_SET_COUNT];
 int rejected_count = 0;
 bool fixed_points_ready = false;
@@ -298,68 +294,6 @@ void prepare_groups()
     groups_ready = true;
 }
 
-// The plain way for one list: the sets in ascending order, each set's last two numbers'
-// points taken from a table of all pairs, in the same order, so the inner loop reads
-// both tables straight through.
-void count_plain(const NonAppearingPoints& points, TotalCounts& proposable, TotalCounts* all_sets)
-{
-    const auto& p = points.by_number;
-    std::uint8_t pair_points[PAIR_COUNT];
-    int pairs_from[MAX_NUMBER + 2] = {}; // the first pair whose lower number is e
-    int pair = 0;
-    for (int e = 1; e <= MAX_NUMBER; ++e) {
-        pairs_from[e] = pair;
-        for (int f = e + 1; f <= MAX_NUMBER; ++f) {
-            pair_points[pair++] = static_cast<std::uint8_t>(p[e] + p[f]);
-        }
-    }
-    pairs_from[MAX_NUMBER + 1] = pair;
-    // Four sets of counters, taken in turn, so neighbouring sets do not wait on each
-    // other's count.
-    std::int32_t counts[4][COUNT_SLOTS] = {};
-    const std::uint8_t* fixed = fixed_points;
-    for (int a = 1; a <= MAX_NUMBER - 5; ++a) {
-        for (int b = a + 1; b <= MAX_NUMBER - 4; ++b) {
-            for (int c = b + 1; c <= MAX_NUMBER - 3; ++c) {
-                for (int d = c + 1; d <= MAX_NUMBER - 2; ++d) {
-                    const std::int32_t prefix = p[a] + p[b] + p[c] + p[d];
-                    const std::uint8_t* pairs = pair_points + pairs_from[d + 1];
-                    const int length = PAIR_COUNT - pairs_from[d + 1];
-                    int i = 0;
-                    for (; i + 4 <= length; i += 4) {
-                        ++counts[0][prefix + fixed[i] + pairs[i]];
-                        ++counts[1][prefix + fixed[i + 1] + pairs[i + 1]];
-                        ++counts[2][prefix + fixed[i + 2] + pairs[i + 2]];
-                        ++counts[3][prefix + fixed[i + 3] + pairs[i + 3]];
-                    }
-                    for (; i < length; ++i) {
-                        ++counts[0][prefix + fixed[i] + pairs[i]];
-                    }
-                    fixed += length;
-                }
-            }
-        }
-    }
-    for (int total = 0; total <= MAX_TOTAL_POINTS; ++total) {
-        proposable[total] = total < NOT_PROPOSABLE
-                                ? std::int64_t{counts[0][total]} + counts[1][total] +
-                                      counts[2][total] + counts[3][total]
-                                : 0;
-    }
-    if (all_sets == nullptr) {
-        return;
-    }
-    std::copy(proposable, proposable + MAX_TOTAL_POINTS + 1, *all_sets);
-    for (int i = 0; i < rejected_count; ++i) {
-        const RejectedSet& set = rejected_sets[i];
-        std::int32_t total = set.fixed_points;
-        for (std::uint8_t number : set.numbers) {
-            total += p[number];
-        }
-        ++(*all_sets)[total];
-    }
-}
-
 // Whether every list's points are 0, 5, 10 or 15, the classes the vector ways look up.
 bool in_classes(const NonAppearingPoints& points)
 {
@@ -376,10 +310,6 @@ GroupCounter counter_of(CountingPath path)
     case CountingPath::Avx512:
         return count_groups_avx512;
 #endif
-#if LOTTO_SIMD128
-    case CountingPath::Simd128:
-        return count_groups_simd128;
-#endif
     default:
         return nullptr;
     }
@@ -393,15 +323,30 @@ struct CountingWork {
     TotalCounts* all_sets;
     int workers;
     GroupCounter counter;
+    PlainCounter plain;
     const ClassTable* tables;
 };
+
+// The plain way, one set at a time, or, where the build has WebAssembly SIMD, its sums 16
+// sets at once.
+PlainCounter plain_counter_of(CountingPath path)
+{
+#if LOTTO_SIMD128
+    if (path == CountingPath::Simd128) {
+        return count_plain_simd128;
+    }
+#endif
+    (void)path;
+    return count_plain_with<count_run_one_by_one>;
+}
 
 void count_plain_share(int worker, void* context)
 {
     const auto& work = *static_cast<CountingWork*>(context);
     for (int list = worker; list < work.count; list += work.workers) {
-        count_plain(work.lists[list], work.proposable[list],
-                    work.all_sets != nullptr ? &work.all_sets[list] : nullptr);
+        work.plain(PlainTables{fixed_points, rejected_sets, rejected_count}, work.lists[list],
+                   work.proposable[list],
+                   work.all_sets != nullptr ? &work.all_sets[list] : nullptr);
     }
 }
 
@@ -444,6 +389,7 @@ void count_vector_share(int worker, void* context)
 void count_batch(CountingWork& work, CountingPath path)
 {
     work.counter = counter_of(path);
+    work.plain = plain_counter_of(path);
     for (int list = 0; list < work.count && work.counter != nullptr; ++list) {
         if (!in_classes(work.lists[list])) {
             work.counter = nullptr;
@@ -546,6 +492,7 @@ void count_totals_of_lists(const NonAppearingPoints* lists, int count, TotalCoun
                           proposable + first,
                           all_sets != nullptr ? all_sets + first : nullptr,
                           workers,
+                          nullptr,
                           nullptr,
                           nullptr};
         count_batch(work, path);

@@ -148,6 +148,39 @@ function slipVideo(folder) {
   return path;
 }
 
+// The back-test part of lotto-stats' Korean report for a history file, and how long the
+// native program took for it.
+function nativeBackTest(file) {
+  const started = process.hrtime.bigint();
+  const report = execFileSync(lottoStats, ['--draws', file],
+    { encoding: 'utf8', env: { ...process.env, LC_ALL: 'ko_KR.UTF-8' } });
+  const seconds = Number(process.hrtime.bigint() - started) / 1e9;
+  const line = (start) => report.split('\n').find((l) => l.trimStart().startsWith(start));
+  return {
+    seconds,
+    words: words(report),
+    meanMidRank: line('평균 중간 순위').match(/([\d.]+) %/)[1],
+    pValue: report.match(/p = ([\d.]+)/)[1],
+  };
+}
+
+// Blanks in a row as one: the page shows the report's lines as flowing text.
+const words = (text) => text.replace(/\s+/g, ' ').trim();
+
+// The back-test takes seconds, not the tens of milliseconds other waits allow for.
+async function waitLong(page, fn, seconds = 100) {
+  const end = Date.now() + seconds * 1000;
+  while (!(await page.evaluate(fn))) {
+    if (Date.now() > end) {
+      throw new Error(`not within ${seconds} s: ${fn}`);
+    }
+    await new Promise((resolve) => { setTimeout(resolve, 200); });
+  }
+}
+
+const backTestDone = () => !document.querySelector('#back-test-result').hidden
+  || document.querySelector('#back-test-running').hidden;
+
 for (const engine of installedEngines()) {
   describe(engine.name, () => {
     let browser;
@@ -503,6 +536,77 @@ for (const engine of installedEngines()) {
       await page.close();
       await camera.close();
       await own.stop();
+    });
+
+    test('the back-test runs in workers on tap, can be stopped, and gives lotto-stats\' figures in its words', async (t) => {
+      const page = await open('/');
+      assert.equal(await page.evaluate(() => [...performance.getEntriesByType('resource')]
+        .filter((entry) => entry.name.includes('back-test')).length), 0, 'loaded before the tap');
+      await page.waitFor(() => !document.querySelector('#back-test').disabled);
+      // Any main-thread task over 50 ms, where the engine reports them (Chromium).
+      await page.evaluate(() => {
+        window.longTasks = [];
+        if (PerformanceObserver.supportedEntryTypes?.includes('longtask')) {
+          new PerformanceObserver((list) => window.longTasks.push(...list.getEntries().map((e) => e.duration)))
+            .observe({ type: 'longtask' });
+        }
+        return true;
+      });
+
+      // Stopped: nothing shown, the button offered again.
+      await page.click('#back-test');
+      const shownOnPage = (selector) => page.evaluate((which) => document.querySelector(which).getClientRects().length > 0,
+        selector);
+      assert.equal(await shownOnPage('#back-test-running'), true);
+      await page.click('#back-test-cancel');
+      assert.deepEqual(await page.evaluate(() => [document.querySelector('#back-test-status').textContent,
+        document.querySelector('#back-test').disabled]), ['그만두었습니다.', false]);
+      assert.deepEqual([await shownOnPage('#back-test-running'), await shownOnPage('#back-test-result')], [false, false]);
+
+      // Run to the end; meanwhile the page answers a tap at once.
+      await page.click('#back-test');
+      await page.waitFor(() => document.querySelector('#back-test-progress').value > 0
+        || !document.querySelector('#back-test-result').hidden);
+      await page.click('#generate');
+      await page.waitFor(() => document.querySelectorAll('.set').length === 5);
+      await waitLong(page, backTestDone);
+      const shown = await page.evaluate(() => {
+        const result = document.querySelector('#back-test-result');
+        return { ...result.dataset, text: result.textContent, status: document.querySelector('#back-test-status').textContent,
+          shares: [...result.querySelectorAll('dt')].map((dt) => `${dt.textContent} ${dt.nextElementSibling.textContent}`),
+          lines: [...result.querySelectorAll('p')].map((p) => p.textContent), longTasks: window.longTasks };
+      });
+      assert.ok(shown.meanMidRank, shown.status);
+      const native = nativeBackTest(join(top, 'data/draws.csv'));
+      assert.equal(shown.meanMidRank, native.meanMidRank);
+      assert.equal(shown.pValue, native.pValue);
+      assert.equal(shown.draws, '1215');
+      for (const line of [...shown.shares, ...shown.lines]) {
+        assert.ok(native.words.includes(words(line)), `not in the report: ${line}`);
+      }
+      assert.equal(shown.lines.length, 3, 'what it did, the chi-square test, the sentence');
+      assert.deepEqual([await shownOnPage('#back-test-running'), await shownOnPage('#back-test-result')], [false, true]);
+      assert.deepEqual(shown.longTasks.filter((duration) => duration > 100), []);
+      assert.deepEqual(await accessibilityViolations(page), [], 'back-test shown');
+      t.diagnostic(`${engine.name}: page ${shown.seconds} s (SIMD ${shown.simd}), native ${native.seconds.toFixed(2)} s, `
+        + `${(Number(shown.seconds) / native.seconds).toFixed(1)} times; main-thread tasks over 50 ms: `
+        + `${shown.longTasks.length ? shown.longTasks.map(Math.round).join(', ') : 'none'}`);
+      await page.close();
+    });
+
+    test('without WebAssembly SIMD the plain build gives the same figures', async (t) => {
+      const plain = await serveSite(site, { withoutSimd: true });
+      const page = await browser.open(`${plain.origin}/`);
+      await page.waitFor(ready);
+      await page.waitFor(() => !document.querySelector('#back-test').disabled);
+      await page.click('#back-test');
+      await waitLong(page, backTestDone, 200);
+      const shown = await page.evaluate(() => ({ ...document.querySelector('#back-test-result').dataset }));
+      const native = nativeBackTest(join(top, 'data/draws.csv'));
+      assert.deepEqual([shown.simd, shown.meanMidRank, shown.pValue], ['false', native.meanMidRank, native.pValue]);
+      t.diagnostic(`${engine.name}: plain build ${shown.seconds} s, native ${native.seconds.toFixed(2)} s`);
+      await page.close();
+      await plain.stop();
     });
 
     test('a core that cannot load is said in Korean, never a button that does nothing', async () => {

@@ -16,7 +16,10 @@ const WITHOUT_WEBASSEMBLY = '<script>delete window.WebAssembly;</script>';
 export const AXE_PATH = '/__test/axe.js';
 const axeFile = createRequire(import.meta.url).resolve('axe-core');
 
-export async function serveSite(folder, { failing = [] } = {}) {
+// In the back-test's worker: a browser without WebAssembly SIMD, which gets the plain build.
+const WITHOUT_SIMD = '(() => false)(';
+
+export async function serveSite(folder, { failing = [], withoutSimd = false } = {}) {
   const sockets = new Set();
   const server = createServer((request, response) => {
     const url = new URL(request.url, 'http://localhost');
@@ -28,6 +31,9 @@ export async function serveSite(folder, { failing = [] } = {}) {
       let body = readFileSync(url.pathname === AXE_PATH ? axeFile : join(folder, name));
       if (name === 'index.html' && url.searchParams.has('without-webassembly')) {
         body = Buffer.from(body.toString().replace('<head>', `<head>${WITHOUT_WEBASSEMBLY}`));
+      }
+      if (name === 'back-test-worker.mjs' && withoutSimd) {
+        body = Buffer.from(body.toString().replace('WebAssembly.validate(', WITHOUT_SIMD));
       }
       response.writeHead(200, { 'Content-Type': TYPES[extname(name)] ?? 'application/octet-stream',
         'Cache-Control': 'no-cache' });
