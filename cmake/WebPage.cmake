@@ -65,7 +65,8 @@ set(lotto_back_test_exports
     _lotto_back_test_batches _lotto_count_back_test_batch _lotto_back_test_counts
     _lotto_back_test_counts_size _lotto_start_back_test _lotto_add_back_test_batch
     _lotto_back_test_tested
-    _lotto_back_test_mean_mid_rank _lotto_back_test_p_value _lotto_back_test_line)
+    _lotto_back_test_mean_mid_rank _lotto_back_test_p_value _lotto_back_test_line
+    _lotto_back_test_csv)
 list(JOIN lotto_back_test_exports "," lotto_back_test_export_list)
 foreach(flavour plain simd)
     set(target lotto_back_test_${flavour})

@@ -48,6 +48,7 @@ int lotto_kept_count();
 int lotto_kept_number(int index);
 int lotto_left_out(int number);
 int lotto_back_test_draws();
+const char* lotto_back_test_csv();
 int lotto_back_test_batches();
 void lotto_count_back_test_batch(int batch);
 void* lotto_back_test_counts();
@@ -316,6 +317,15 @@ TEST_F(PageBackTest, BatchesCountedApartAddUpToTheReportsFigures)
     EXPECT_STREQ(lotto_back_test_mean_mid_rank(), figure);
     std::snprintf(figure, sizeof figure, "%.4f", expected.p_value);
     EXPECT_STREQ(lotto_back_test_p_value(), figure);
+
+    // Every draw's row as lotto-stats --back-test-csv writes it.
+    char* rows = nullptr;
+    std::size_t rows_size = 0;
+    std::FILE* rows_out = open_memstream(&rows, &rows_size);
+    write_back_test_csv(rows_out, expected);
+    std::fclose(rows_out);
+    EXPECT_EQ(std::string(lotto_back_test_csv()), std::string(rows, rows_size));
+    std::free(rows);
 
     // Every line the page shows is a line of the report, word for word.
     const std::string report = words_of(korean_report(expected));

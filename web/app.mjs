@@ -364,6 +364,7 @@ function historyChanged() {
   // A back-test of the history before it no longer stands.
   stopBackTest();
   backTestResult.hidden = true;
+  $('export-back-test').hidden = true;
   backTestStatus.textContent = '';
 }
 
@@ -481,12 +482,15 @@ function showBackTest(result, seconds) {
   Object.assign(backTestResult.dataset, { meanMidRank: result.meanMidRank, pValue: result.pValue,
     draws: result.draws, seconds: seconds.toFixed(2), simd: result.simd });
   backTestResult.hidden = false;
+  offerDownload('export-back-test', result.csv, 'text/csv');
+  $('export-back-test').hidden = false;
   backTestStatus.textContent = `${result.draws.toLocaleString('ko-KR')}회를 ${seconds.toFixed(1)}초 만에 셌습니다.`;
 }
 
 function startBackTest() {
   stopBackTest();
   backTestResult.hidden = true;
+  $('export-back-test').hidden = true;
   backTestButton.disabled = true;
   backTestProgress.removeAttribute('value'); // under way, not yet measured
   $('back-test-running').hidden = false;

@@ -72,6 +72,7 @@ async function backTest({ history, name, worker, workers }) {
     meanMidRank: text(core._lotto_back_test_mean_mid_rank()),
     pValue: text(core._lotto_back_test_p_value()),
     lines: Array.from({ length: LINES }, (_, which) => text(core._lotto_back_test_line(which))),
+    csv: text(core._lotto_back_test_csv()),
   });
 }
 

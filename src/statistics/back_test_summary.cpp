@@ -57,3 +57,8 @@ const char* back_test_verdict(const BackTest& test)
                      "mean mid-rank says whether they scored higher or lower. One history in "
                      "twenty shows this by luck alone.");
 }
+
+void format_back_test_row(char* out, std::size_t size, const BackTestDraw& draw)
+{
+    format_text(out, size, "%d,%d,%.6f\n", draw.round, draw.total, draw.mid_rank);
+}

@@ -23,3 +23,7 @@ void format_chi_square(char* out, std::size_t size, const BackTest& test);
 
 // The sentence that says what the test found.
 const char* back_test_verdict(const BackTest& test);
+
+// The back-test per draw as CSV, the header and one row a draw: "round,total,mid_rank".
+inline constexpr char BACK_TEST_CSV_HEADER[] = "round,total,mid_rank\n";
+void format_back_test_row(char* out, std::size_t size, const BackTestDraw& draw);

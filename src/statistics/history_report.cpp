@@ -108,9 +108,10 @@ void write_history_report(std::FILE* out, const DrawHistory& history, const Back
 
 void write_back_test_csv(std::FILE* out, const BackTest& test)
 {
-    std::fprintf(out, "round,total,mid_rank\n");
+    std::fputs(BACK_TEST_CSV_HEADER, out);
     for (int index = 0; index < test.count; ++index) {
-        const BackTestDraw& draw = test.draws[index];
-        std::fprintf(out, "%d,%d,%.6f\n", draw.round, draw.total, draw.mid_rank);
+        char row[64];
+        format_back_test_row(row, sizeof row, test.draws[index]);
+        std::fputs(row, out);
     }
 }

@@ -15,6 +15,9 @@ BackTestRun run;
 BackTestCounts counts;
 constexpr std::size_t LINE_CAPACITY = 1024;
 char line[LINE_CAPACITY];
+// Room for every draw's row: a round, a total and a mid-rank with six decimals.
+constexpr std::size_t ROW_CAPACITY = 32;
+char csv[sizeof BACK_TEST_CSV_HEADER + MAX_DRAWS * ROW_CAPACITY];
 
 // A report line as the page shows it: without the blanks that indent it in the report and
 // without its newline; the blanks within it stay.
@@ -47,8 +50,7 @@ int lotto_back_test_batches()
 // build has.
 void lotto_count_back_test_batch(int batch)
 {
-    count_back_test_batch(page_history, batch, counts,
-                          CountingOptions{fastest_counting_path(), 1});
+    count_back_test_batch(page_history, batch, counts, CountingOptions{fastest_counting_path(), 1});
 }
 
 // Where a batch's counts are, to hand to the worker that adds them up, or to put them.
@@ -118,5 +120,16 @@ const char* lotto_back_test_line(int which)
     default:
         return back_test_verdict(back_test);
     }
+}
+
+// The back-test per draw as lotto-stats --back-test-csv writes it.
+const char* lotto_back_test_csv()
+{
+    std::size_t length = format_text(csv, sizeof csv, "%s", BACK_TEST_CSV_HEADER);
+    for (int index = 0; index < back_test.count; ++index) {
+        format_back_test_row(csv + length, sizeof csv - length, back_test.draws[index]);
+        length += std::strlen(csv + length);
+    }
+    return csv;
 }
 }

@@ -585,6 +585,10 @@ for (const engine of installedEngines()) {
         assert.ok(native.words.includes(words(line)), `not in the report: ${line}`);
       }
       assert.equal(shown.lines.length, 3, 'what it did, the chi-square test, the sentence');
+      // Every draw's total and mid-rank, as lotto-stats writes them.
+      const rows = await page.evaluate(() => fetch(document.querySelector('#export-back-test').href).then((r) => r.text()));
+      assert.equal(rows, execFileSync(lottoStats, ['--draws', join(top, 'data/draws.csv'), '--back-test-csv', '-'],
+        { encoding: 'utf8' }));
       assert.deepEqual([await shownOnPage('#back-test-running'), await shownOnPage('#back-test-result')], [false, true]);
       assert.deepEqual(shown.longTasks.filter((duration) => duration > 100), []);
       assert.deepEqual(await accessibilityViolations(page), [], 'back-test shown');
