@@ -234,27 +234,53 @@ int part_key_of(const NumberSet& set)
     return counts[0] * (NUMBERS_PER_SET + 1) + counts[1];
 }
 
+// Per population, fixed points and spread over the parts: a count or a place of the planes.
+using PerGroup = int[2][MAX_TOTAL_POINTS + 1][PART_KEYS];
+
+// The entry of `table` for the set at `index` in ascending order. The rejected sets come
+// in ascending order too: the next one is rejected_sets[rejected].
+int& entry_of(PerGroup& table, const NumberSet& set, int index, int& rejected)
+{
+    const bool proposable = fixed_points[index] != NOT_PROPOSABLE;
+    const int points = proposable ? fixed_points[index] : rejected_sets[rejected++].fixed_points;
+    return table[proposable ? PROPOSABLE_GROUP : REJECTED_GROUP][points][part_key_of(set)];
+}
+
+// Writes the numbers of the worker's planes, each set to its group's next place.
+struct ScatterWork {
+    int workers;
+    const PerGroup* starts;
+};
+
+void scatter_planes(int worker, void* context)
+{
+    const auto& work = *static_cast<ScatterWork*>(context);
+    static PerGroup next_of[NUMBERS_PER_SET];
+    PerGroup& next = next_of[worker];
+    std::copy(&(*work.starts)[0][0][0],
+              &(*work.starts)[0][0][0] + sizeof next / sizeof next[0][0][0], &next[0][0][0]);
+    const int planes = std::min(work.workers, NUMBERS_PER_SET);
+    int rejected = 0;
+    for_every_set([&](const NumberSet& set, int index) {
+        const int at = entry_of(next, set, index, rejected)++;
+        for (int place = worker; place < NUMBERS_PER_SET; place += planes) {
+            number_planes[place][at] = static_cast<std::uint8_t>(set[place]);
+        }
+    });
+}
+
 // Groups the sets by population, fixed points and spread over the parts, in ascending
-// order within a group.
-void prepare_groups()
+// order within a group; `workers` share the writing of the planes.
+void prepare_groups(int workers)
 {
     if (groups_ready) {
         return;
     }
-    static int sizes[2][MAX_TOTAL_POINTS + 1][PART_KEYS];
-    // The rejected sets come in ascending order too: the next one is rejected_sets[rejected].
+    static PerGroup sizes;
     int rejected = 0;
-    const auto points_of = [&rejected](int index, int& population) {
-        population = fixed_points[index] == NOT_PROPOSABLE ? REJECTED_GROUP : PROPOSABLE_GROUP;
-        return population == PROPOSABLE_GROUP ? fixed_points[index]
-                                              : rejected_sets[rejected++].fixed_points;
-    };
-    for_every_set([&](const NumberSet& set, int index) {
-        int population = 0;
-        const int points = points_of(index, population);
-        ++sizes[population][points][part_key_of(set)];
-    });
-    static int next[2][MAX_TOTAL_POINTS + 1][PART_KEYS];
+    for_every_set(
+        [&](const NumberSet& set, int index) { ++entry_of(sizes, set, index, rejected); });
+    static PerGroup next;
     int first = 0;
     for (int population = 0; population < 2; ++population) {
         for (int points = 0; points <= MAX_TOTAL_POINTS; ++points) {
@@ -282,15 +308,8 @@ void prepare_groups()
             }
         }
     }
-    rejected = 0;
-    for_every_set([&](const NumberSet& set, int index) {
-        int population = 0;
-        const int points = points_of(index, population);
-        const int at = next[population][points][part_key_of(set)]++;
-        for (int i = 0; i < NUMBERS_PER_SET; ++i) {
-            number_planes[i][at] = static_cast<std::uint8_t>(set[i]);
-        }
-    });
+    ScatterWork work{workers, &next};
+    run_in_parallel(std::min(workers, NUMBERS_PER_SET), scatter_planes, &work);
     groups_ready = true;
 }
 
@@ -399,7 +418,7 @@ void count_batch(CountingWork& work, CountingPath path)
         run_in_parallel(work.workers, count_plain_share, &work);
         return;
     }
-    prepare_groups();
+    prepare_groups(work.workers);
     alignas(64) static ClassTable tables[MOST_LISTS_AT_ONCE];
     for (int list = 0; list < work.count; ++list) {
         std::fill(std::begin(tables[list].class_of), std::end(tables[list].class_of), 0);
