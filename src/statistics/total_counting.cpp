@@ -93,19 +93,6 @@ void work_out_color_points()
     }
 }
 
-// The points of the three criteria that do not depend on the lists.
-std::uint8_t fixed_points_of(const NumberSet& set)
-{
-    std::int32_t sum = 0;
-    int odd = 0;
-    for (std::int32_t number : set) {
-        sum += number;
-        odd += number % 2;
-    }
-    return static_cast<std::uint8_t>(find_sum_range(sum).points + ODD_EVEN_POINTS[odd] +
-                                     color_points_by_spread[spread_of(set)]);
-}
-
 // What the fixed points and the filters need of a set's first numbers, carried from one
 // number to the next, so that eight million sets are not each looked at whole.
 struct SetShape {
@@ -137,15 +124,29 @@ SetShape extend(const SetShape& shape, int previous, int number)
                     shape.spread + spread_weight[number], run, shape.four || run >= 4};
 }
 
-// The fixed points of a whole set, or NOT_PROPOSABLE for one lotto never proposes: the same
-// as is_proposable and fixed_points_of.
+SetShape shape_of(const NumberSet& set)
+{
+    SetShape shape{};
+    int previous = -1;
+    for (std::int32_t number : set) {
+        shape = extend(shape, previous, number);
+        previous = number;
+    }
+    return shape;
+}
+
+// The points of the three criteria that do not depend on the lists, of a whole set.
+std::uint8_t points_of_shape(const SetShape& shape)
+{
+    return static_cast<std::uint8_t>(sum_points[shape.sum] + ODD_EVEN_POINTS[shape.odd] +
+                                     color_points_by_spread[shape.spread]);
+}
+
+// The same, or NOT_PROPOSABLE for a set lotto never proposes (as is_proposable says).
 std::uint8_t fixed_points_of(const SetShape& shape)
 {
     const bool proposable = shape.odd > 0 && shape.odd < NUMBERS_PER_SET && !shape.four;
-    return proposable
-               ? static_cast<std::uint8_t>(sum_points[shape.sum] + ODD_EVEN_POINTS[shape.odd] +
-                                           color_points_by_spread[shape.spread])
-               : NOT_PROPOSABLE;
+    return proposable ? points_of_shape(shape) : NOT_PROPOSABLE;
 }
 
 // Works out the fixed points of the sets whose lowest number is one of the worker's.
@@ -214,7 +215,7 @@ void prepare_fixed_points(int workers)
         for (int i = 0; i < NUMBERS_PER_SET; ++i) {
             rejected.numbers[i] = static_cast<std::uint8_t>(set[i]);
         }
-        rejected.fixed_points = fixed_points_of(set);
+        rejected.fixed_points = points_of_shape(shape_of(set));
     });
     fixed_points_ready = true;
 }
