@@ -309,6 +309,8 @@ TEST_F(PageBackTest, BatchesCountedApartAddUpToTheReportsFigures)
     std::memcpy(lotto_back_test_counts(), handed.data(), size);
     EXPECT_EQ(lotto_add_back_test_batch(), 1);
     lotto_count_back_test_batch(2);
+    lotto_count_back_test_batch(-1); // outside: counts nothing, leaves the buffer as it is
+    lotto_count_back_test_batch(3);
     EXPECT_EQ(lotto_add_back_test_batch(), 0);
     EXPECT_EQ(lotto_back_test_tested(), expected.count);
 

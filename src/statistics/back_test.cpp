@@ -133,9 +133,10 @@ int first_of_batch(int batch)
     return MIN_DRAWS + batch * MOST_LISTS_AT_ONCE;
 }
 
+// No draw for a batch outside the back-test.
 int size_of_batch(const DrawHistory& history, int batch)
 {
-    return std::clamp(history.count - first_of_batch(batch), 0, MOST_LISTS_AT_ONCE);
+    return batch < 0 ? 0 : std::clamp(history.count - first_of_batch(batch), 0, MOST_LISTS_AT_ONCE);
 }
 
 NonAppearingPoints list_before(const DrawHistory& history, int draw)
