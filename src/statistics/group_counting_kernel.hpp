@@ -2,38 +2,17 @@
 
 // The vector ways' kernel, written once over a vector of LANES bytes: each ISA's file gives
 // the vector type, the lookup of a vector of numbers' classes in each of a group's six
-// places (a group's place holds numbers of one part) and the sum of a vector's bytes.
+// places (a group's place holds numbers of one part) and the counter of class sums, which
+// holds its counts in whatever the ISA's registers allow.
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
 
 #include "statistics/grouped_sets.hpp"
 
-// Byte counters: each lane adds at most one a vector, so 255 vectors fill it.
+// The most vectors one counter takes before its counts are added to the slots: each lane
+// adds at most one a vector, and a byte holds 255.
 inline constexpr int MOST_VECTORS_PER_COUNT = 255;
-
-// Counts each lane of a vector of class sums in its sum's counter: a lane that matches
-// compares to all ones, -1, and subtracting counts it. Each lane adds at most one a vector,
-// so the byte counters hold MOST_VECTORS_PER_COUNT vectors.
-template <typename Ways> struct CompareCounter {
-    using Vector = typename Ways::Vector;
-    Vector by_sum[CLASS_SUMS] = {};
-
-    void add(Vector sum)
-    {
-        for (int k = 0; k < CLASS_SUMS; ++k) {
-            by_sum[k] -=
-                reinterpret_cast<Vector>(sum == static_cast<std::uint8_t>(k + CLASS_SUM_OFFSET));
-        }
-    }
-    // Adds the counts to slots[5 * k], the totals of class sum k.
-    void finish(std::int32_t* slots) const
-    {
-        for (int k = 0; k < CLASS_SUMS; ++k) {
-            slots[std::ptrdiff_t{5} * k] += Ways::sum_of_bytes(by_sum[k]);
-        }
-    }
-};
 
 template <typename Ways>
 void count_groups_with(const std::uint8_t* const planes[NUMBERS_PER_SET], const GroupPiece& piece,
