@@ -79,7 +79,15 @@ struct Avx2Ways::Counter {
             return;
         }
         pending_count = 0;
-        for (int part = 0; part < PARTS; ++part) {
+        // Class sums of 16 and more are rare: their part is added only for a block that has one.
+        __m256i highest = pending[0];
+        for (int i = 1; i < BLOCK; ++i) {
+            highest = _mm256_max_epu8(highest, pending[i]);
+        }
+        const __m256i rare =
+            _mm256_cmpgt_epi8(highest, _mm256_set1_epi8(static_cast<char>(CLASS_SUM_OFFSET + 15)));
+        const int parts = _mm256_movemask_epi8(rare) != 0 ? PARTS : PARTS - 1;
+        for (int part = 0; part < parts; ++part) {
             __m256i* plane = planes[part];
             __m256i eights_carry[2];
             for (int half = 0; half < 2; ++half) {
