@@ -58,6 +58,7 @@ target_link_options(lotto_web_node PRIVATE
 # without it for a browser that lacks it. Its table of every set's fixed points takes 8 MB.
 set(lotto_back_test_sources web/page_buffers.cpp web/page_history.cpp web/page_back_test.cpp
     statistics/back_test.cpp statistics/back_test_summary.cpp statistics/total_counting.cpp
+    statistics/set_shapes.cpp
     statistics/parallel_runs_single.cpp)
 set(lotto_back_test_exports
     _lotto_history_buffer _lotto_history_capacity _lotto_history_name_buffer

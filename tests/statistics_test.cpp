@@ -2,11 +2,15 @@
 
 #include <bit>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 
+#include "generation/shape_filters.hpp"
 #include "scoring/scoring_pass.hpp"
+#include "scoring/set_score.hpp"
 #include "statistics/reports.hpp"
+#include "statistics/set_shapes.hpp"
 #include "statistics/total_summary.hpp"
 
 namespace {
@@ -70,6 +74,45 @@ TEST(Statistics, TheCsvOfASliceAgreesWithTheProgramsOwnScoring)
     }
     std::fclose(csv);
     EXPECT_EQ(reported, interactive_totals(highest));
+}
+
+// Going through millions of sets, each set's shape is carried from number to number; every
+// set of the game, under lists with numbers of every class, must score
+// and be rejected as the interactive program's own functions score and reject it.
+TEST(SetShapes, EverySetScoresAndIsRejectedAsTheSetItself)
+{
+    NonAppearingPoints every_class{};
+    for (int number = 1; number <= MAX_NUMBER; ++number) {
+        every_class.by_number[number] = 5 * (number * 7 % 4);
+    }
+    prepare_set_shapes();
+    for (const NonAppearingPoints& lists : {every_class}) {
+        std::int64_t sets = 0;
+        NumberSet set = {1, 2, 3, 4, 5, 6};
+        for (;;) {
+            const SetScore expected = score_of(set, lists);
+            const SetScore shaped =
+                score_of_shape(shape_of(set), find_non_appearing(set, lists).points);
+            ASSERT_EQ(std::memcmp(&shaped, &expected, sizeof expected), 0)
+                << set[0] << " " << set[1] << " " << set[2] << " " << set[3] << " " << set[4] << " "
+                << set[5] << ": total " << shaped.total << ", not " << expected.total;
+            ASSERT_EQ(rejection_of_shape(shape_of(set)), rejection_of(set))
+                << set[0] << " " << set[5];
+            ++sets;
+            int slot = NUMBERS_PER_SET - 1;
+            while (slot >= 0 && set[slot] == MAX_NUMBER - (NUMBERS_PER_SET - 1 - slot)) {
+                --slot;
+            }
+            if (slot < 0) {
+                break;
+            }
+            ++set[slot];
+            for (int next = slot + 1; next < NUMBERS_PER_SET; ++next) {
+                set[next] = set[next - 1] + 1;
+            }
+        }
+        EXPECT_EQ(sets, ALL_SET_COUNT);
+    }
 }
 
 TEST(Statistics, SummaryOfAHandMadeDistribution)

@@ -4,9 +4,8 @@
 #include <iterator>
 #include <type_traits>
 
-#include "generation/shape_filters.hpp"
-#include "scoring/set_score.hpp"
 #include "statistics/parallel_runs.hpp"
+#include "statistics/set_shapes.hpp"
 
 namespace {
 
@@ -20,14 +19,15 @@ void count(ScoreDistribution& d, int population, const SetScore& score)
     ++d.total[population][score.total];
 }
 
-void tally(ScoreDistribution& d, const NumberSet& set, const NonAppearingPoints& lists)
+void tally(ScoreDistribution& d, const NumberSet& set, const SetShape& shape,
+           std::int32_t non_appearing_points)
 {
-    const SetScore score = score_of(set, lists);
+    const SetScore score = score_of_shape(shape, non_appearing_points);
     if (score.color_row == COLOR_PATTERN_COUNT) {
         d.unmatched_pattern = color_pattern_of(set);
     }
     count(d, ALL_SETS, score);
-    const unsigned rejection = rejection_of(set);
+    const unsigned rejection = rejection_of_shape(shape);
     ++d.rejected_by[rejection];
     if (rejection == 0) {
         count(d, PROPOSABLE_SETS, score);
@@ -38,7 +38,6 @@ void tally(ScoreDistribution& d, const NumberSet& set, const NonAppearingPoints&
     }
 }
 
-// One worker's share: the sets whose lowest number is one of its own.
 struct TallyWork {
     int highest_number;
     const NonAppearingPoints* lists;
@@ -46,41 +45,50 @@ struct TallyWork {
     int workers;
 };
 
+// A worker going through its sets: the set so far, and what each number earns from the
+// lists, as score_of counts it.
+struct Tallying {
+    const TallyWork& work;
+    ScoreDistribution& d;
+    bool every_set;
+    std::int32_t earned[MAX_NUMBER + 1];
+    NumberSet set;
+};
+
+// Every ascending set that goes on from the first `Slot` numbers of `t.set`, whose shape and
+// points are given, is scored in order.
+template <int Slot> void tally_from(Tallying& t, const SetShape& shape, std::int32_t earned)
+{
+    const int highest = t.work.highest_number - (NUMBERS_PER_SET - 1 - Slot);
+    for (int number = t.set[Slot - 1] + 1; number <= highest; ++number) {
+        t.set[Slot] = number;
+        const SetShape next = extend(shape, t.set[Slot - 1], number);
+        if constexpr (Slot + 1 < NUMBERS_PER_SET) {
+            tally_from<Slot + 1>(t, next, earned + t.earned[number]);
+        } else if (t.every_set || fits_number_choice(t.set, *t.work.choice)) {
+            tally(t.d, t.set, next, earned + t.earned[number]);
+        }
+    }
+}
+
 constexpr int MOST_TALLY_WORKERS = 64;
 ScoreDistribution shares[MOST_TALLY_WORKERS];
 
+// One worker's share: the sets whose lowest number is one of its own.
 void tally_share(int worker, void* context)
 {
     const auto& work = *static_cast<TallyWork*>(context);
     ScoreDistribution& d = shares[worker];
     std::memset(&d, 0, sizeof d);
     d.best_total = -1;
-    const bool every_set = is_empty_choice(*work.choice);
-    const int highest = work.highest_number;
-    for (int lowest = 1 + worker; lowest <= highest - (NUMBERS_PER_SET - 1);
+    Tallying t{work, d, is_empty_choice(*work.choice), {}, {}};
+    for (int number = 1; number <= MAX_NUMBER; ++number) {
+        t.earned[number] = find_non_appearing(NumberSet{number}, *work.lists).points;
+    }
+    for (int lowest = 1 + worker; lowest <= work.highest_number - (NUMBERS_PER_SET - 1);
          lowest += work.workers) {
-        // An odometer over ascending sets: bump the rightmost slot that still has room,
-        // then restart every slot after it just above its left neighbour.
-        NumberSet set{};
-        for (int slot = 0; slot < NUMBERS_PER_SET; ++slot) {
-            set[slot] = lowest + slot;
-        }
-        for (;;) {
-            if (every_set || fits_number_choice(set, *work.choice)) {
-                tally(d, set, *work.lists);
-            }
-            int slot = NUMBERS_PER_SET - 1;
-            while (slot > 0 && set[slot] == highest - (NUMBERS_PER_SET - 1 - slot)) {
-                --slot;
-            }
-            if (slot == 0) {
-                break;
-            }
-            ++set[slot];
-            for (int next = slot + 1; next < NUMBERS_PER_SET; ++next) {
-                set[next] = set[next - 1] + 1;
-            }
-        }
+        t.set[0] = lowest;
+        tally_from<1>(t, extend(EMPTY_SHAPE, NO_PREVIOUS_NUMBER, lowest), t.earned[lowest]);
     }
 }
 
@@ -129,6 +137,7 @@ void tally_all_sets(int highest_number, const NonAppearingPoints& lists,
         return;
     }
     workers = workers < 1 ? 1 : workers > MOST_TALLY_WORKERS ? MOST_TALLY_WORKERS : workers;
+    prepare_set_shapes();
     TallyWork work{highest_number, &lists, &choice, workers};
     run_in_parallel(workers, tally_share, &work);
     for (int worker = 0; worker < workers; ++worker) {

@@ -2,13 +2,10 @@
 
 #include <algorithm>
 
-#include "generation/shape_filters.hpp"
-#include "scoring/color_ratio.hpp"
-#include "scoring/odd_even.hpp"
-#include "scoring/sum_range.hpp"
 #include "statistics/grouped_sets.hpp"
 #include "statistics/parallel_runs.hpp"
 #include "statistics/plain_counting.hpp"
+#include "statistics/set_shapes.hpp"
 
 namespace {
 
@@ -60,93 +57,16 @@ int first_index_of(int first)
     return index;
 }
 
-// The colour points of every spread of six numbers over the colour groups, by the groups'
-// counts in base 7: worked out once from one set of each spread, then looked up.
-constexpr int SPREADS = 7 * 7 * 7 * 7 * 7;
-std::uint8_t color_points_by_spread[SPREADS];
-
-int spread_of(const NumberSet& set)
-{
-    int spread = 0;
-    for (std::int32_t number : set) {
-        constexpr int weights[COLOR_GROUP_COUNT] = {1, 7, 49, 343, 2401};
-        spread += weights[color_group(number)];
-    }
-    return spread;
-}
-
-void work_out_color_points()
-{
-    for (int spread = 0; spread < SPREADS; ++spread) {
-        // A set with the spread's count of each group's lowest numbers, if it has six.
-        NumberSet set{};
-        int count = 0;
-        for (int group = 0, rest = spread; group < COLOR_GROUP_COUNT; ++group, rest /= 7) {
-            for (int i = 0; i < rest % 7 && count < NUMBERS_PER_SET; ++i) {
-                set[count++] = BALL_COLORS[group].lowest + i;
-            }
-        }
-        if (count == NUMBERS_PER_SET && spread_of(set) == spread) {
-            color_points_by_spread[spread] = static_cast<std::uint8_t>(
-                color_row_points(find_color_pattern(color_pattern_of(set))));
-        }
-    }
-}
-
-// What the fixed points and the filters need of a set's first numbers, carried from one
-// number to the next, so that eight million sets are not each looked at whole.
-struct SetShape {
-    int sum;
-    int odd;
-    int spread;
-    int run;   // how many numbers in a row end with the latest
-    bool four; // four in a row somewhere
-};
-
-std::uint8_t sum_points[MAX_NUMBER * NUMBERS_PER_SET + 1];
-int spread_weight[MAX_NUMBER + 1];
-
-void work_out_shape_tables()
-{
-    for (int sum = 0; sum <= MAX_NUMBER * NUMBERS_PER_SET; ++sum) {
-        sum_points[sum] = static_cast<std::uint8_t>(find_sum_range(sum).points);
-    }
-    constexpr int weights[COLOR_GROUP_COUNT] = {1, 7, 49, 343, 2401};
-    for (int number = 1; number <= MAX_NUMBER; ++number) {
-        spread_weight[number] = weights[color_group(number)];
-    }
-}
-
-SetShape extend(const SetShape& shape, int previous, int number)
-{
-    const int run = number == previous + 1 ? shape.run + 1 : 1;
-    return SetShape{shape.sum + number, shape.odd + number % 2,
-                    shape.spread + spread_weight[number], run, shape.four || run >= 4};
-}
-
-SetShape shape_of(const NumberSet& set)
-{
-    SetShape shape{};
-    int previous = -1;
-    for (std::int32_t number : set) {
-        shape = extend(shape, previous, number);
-        previous = number;
-    }
-    return shape;
-}
-
 // The points of the three criteria that do not depend on the lists, of a whole set.
 std::uint8_t points_of_shape(const SetShape& shape)
 {
-    return static_cast<std::uint8_t>(sum_points[shape.sum] + ODD_EVEN_POINTS[shape.odd] +
-                                     color_points_by_spread[shape.spread]);
+    return static_cast<std::uint8_t>(score_of_shape(shape, 0).total);
 }
 
-// The same, or NOT_PROPOSABLE for a set lotto never proposes (as is_proposable says).
+// The same, or NOT_PROPOSABLE for a set lotto never proposes.
 std::uint8_t fixed_points_of(const SetShape& shape)
 {
-    const bool proposable = shape.odd > 0 && shape.odd < NUMBERS_PER_SET && !shape.four;
-    return proposable ? points_of_shape(shape) : NOT_PROPOSABLE;
+    return rejection_of_shape(shape) == 0 ? points_of_shape(shape) : NOT_PROPOSABLE;
 }
 
 // Works out the fixed points of the sets whose lowest number is one of the worker's.
@@ -159,7 +79,7 @@ void work_out_fixed_points(int worker, void* context)
     const int workers = static_cast<FixedPointsWork*>(context)->workers;
     for (int a = 1 + worker; a <= MAX_NUMBER - 5; a += workers) {
         int index = first_index_of(a);
-        const SetShape sa = extend(SetShape{}, -1, a);
+        const SetShape sa = extend(EMPTY_SHAPE, NO_PREVIOUS_NUMBER, a);
         for (int b = a + 1; b <= MAX_NUMBER - 4; ++b) {
             const SetShape sb = extend(sa, a, b);
             for (int c = b + 1; c <= MAX_NUMBER - 3; ++c) {
@@ -203,8 +123,7 @@ void prepare_fixed_points(int workers)
     if (fixed_points_ready) {
         return;
     }
-    work_out_color_points();
-    work_out_shape_tables();
+    prepare_set_shapes();
     FixedPointsWork work{workers};
     run_in_parallel(workers, work_out_fixed_points, &work);
     for_every_set([](const NumberSet& set, int index) {
