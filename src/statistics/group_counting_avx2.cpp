@@ -93,7 +93,8 @@ struct Avx2Ways::Counter {
             for (int half = 0; half < 2; ++half) {
                 __m256i fours_carry[2];
                 for (int quarter = 0; quarter < 2; ++quarter) {
-                    const __m256i* in = pending + 8 * half + 4 * quarter;
+                    const __m256i* in =
+                        pending + std::ptrdiff_t{8} * half + std::ptrdiff_t{4} * quarter;
                     const __m256i twos_a =
                         add_pair(plane[0], one_hot(in[0], part), one_hot(in[1], part));
                     const __m256i twos_b =
