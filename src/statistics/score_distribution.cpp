@@ -45,32 +45,6 @@ struct TallyWork {
     int workers;
 };
 
-// A worker going through its sets: the set so far, and what each number earns from the
-// lists, as score_of counts it.
-struct Tallying {
-    const TallyWork& work;
-    ScoreDistribution& d;
-    bool every_set;
-    std::int32_t earned[MAX_NUMBER + 1];
-    NumberSet set;
-};
-
-// Every ascending set that goes on from the first `Slot` numbers of `t.set`, whose shape and
-// points are given, is scored in order.
-template <int Slot> void tally_from(Tallying& t, const SetShape& shape, std::int32_t earned)
-{
-    const int highest = t.work.highest_number - (NUMBERS_PER_SET - 1 - Slot);
-    for (int number = t.set[Slot - 1] + 1; number <= highest; ++number) {
-        t.set[Slot] = number;
-        const SetShape next = extend(shape, t.set[Slot - 1], number);
-        if constexpr (Slot + 1 < NUMBERS_PER_SET) {
-            tally_from<Slot + 1>(t, next, earned + t.earned[number]);
-        } else if (t.every_set || fits_number_choice(t.set, *t.work.choice)) {
-            tally(t.d, t.set, next, earned + t.earned[number]);
-        }
-    }
-}
-
 constexpr int MOST_TALLY_WORKERS = 64;
 ScoreDistribution shares[MOST_TALLY_WORKERS];
 
@@ -81,14 +55,24 @@ void tally_share(int worker, void* context)
     ScoreDistribution& d = shares[worker];
     std::memset(&d, 0, sizeof d);
     d.best_total = -1;
-    Tallying t{work, d, is_empty_choice(*work.choice), {}, {}};
+    const bool every_set = is_empty_choice(*work.choice);
+    // What each number earns from the lists, as score_of counts it.
+    std::int32_t earned[MAX_NUMBER + 1] = {};
     for (int number = 1; number <= MAX_NUMBER; ++number) {
-        t.earned[number] = find_non_appearing(NumberSet{number}, *work.lists).points;
+        earned[number] = find_non_appearing(NumberSet{number}, *work.lists).points;
     }
+    const auto score = [&](const NumberSet& set, const SetShape& shape) {
+        if (every_set || fits_number_choice(set, *work.choice)) {
+            std::int32_t points = 0;
+            for (std::int32_t number : set) {
+                points += earned[number];
+            }
+            tally(d, set, shape, points);
+        }
+    };
     for (int lowest = 1 + worker; lowest <= work.highest_number - (NUMBERS_PER_SET - 1);
          lowest += work.workers) {
-        t.set[0] = lowest;
-        tally_from<1>(t, extend(EMPTY_SHAPE, NO_PREVIOUS_NUMBER, lowest), t.earned[lowest]);
+        for_every_set_from(lowest, work.highest_number, score);
     }
 }
 

@@ -44,6 +44,34 @@ SetShape shape_of(const NumberSet& set);
 // What score_of gives a set of this shape whose numbers earn `non_appearing_points`.
 SetScore score_of_shape(const SetShape& shape, std::int32_t non_appearing_points);
 
+namespace set_walk {
+
+// Goes on from the first `Slot` numbers of `set`, whose shape is `shape`.
+template <int Slot, typename Visit>
+void walk_on(NumberSet& set, const SetShape& shape, int highest, Visit& visit)
+{
+    for (int number = set[Slot - 1] + 1; number <= highest - (NUMBERS_PER_SET - 1 - Slot);
+         ++number) {
+        set[Slot] = number;
+        const SetShape next = extend(shape, set[Slot - 1], number);
+        if constexpr (Slot + 1 < NUMBERS_PER_SET) {
+            walk_on<Slot + 1>(set, next, highest, visit);
+        } else {
+            visit(static_cast<const NumberSet&>(set), next);
+        }
+    }
+}
+
+} // namespace set_walk
+
+// Calls `visit(set, shape)` for every set of six numbers up to `highest` whose lowest number
+// is `lowest`, in ascending order.
+template <typename Visit> void for_every_set_from(int lowest, int highest, Visit visit)
+{
+    NumberSet set{lowest};
+    set_walk::walk_on<1>(set, extend(EMPTY_SHAPE, NO_PREVIOUS_NUMBER, lowest), highest, visit);
+}
+
 // What rejection_of gives a set of this shape: 0 when lotto can propose it.
 constexpr unsigned rejection_of_shape(const SetShape& shape)
 {

@@ -77,44 +77,22 @@ struct FixedPointsWork {
 void work_out_fixed_points(int worker, void* context)
 {
     const int workers = static_cast<FixedPointsWork*>(context)->workers;
-    for (int a = 1 + worker; a <= MAX_NUMBER - 5; a += workers) {
-        int index = first_index_of(a);
-        const SetShape sa = extend(EMPTY_SHAPE, NO_PREVIOUS_NUMBER, a);
-        for (int b = a + 1; b <= MAX_NUMBER - 4; ++b) {
-            const SetShape sb = extend(sa, a, b);
-            for (int c = b + 1; c <= MAX_NUMBER - 3; ++c) {
-                const SetShape sc = extend(sb, b, c);
-                for (int d = c + 1; d <= MAX_NUMBER - 2; ++d) {
-                    const SetShape sd = extend(sc, c, d);
-                    for (int e = d + 1; e <= MAX_NUMBER - 1; ++e) {
-                        const SetShape se = extend(sd, d, e);
-                        for (int f = e + 1; f <= MAX_NUMBER; ++f) {
-                            fixed_points[index++] = fixed_points_of(extend(se, e, f));
-                        }
-                    }
-                }
-            }
-        }
+    for (int lowest = 1 + worker; lowest <= MAX_NUMBER - 5; lowest += workers) {
+        int index = first_index_of(lowest);
+        for_every_set_from(lowest, MAX_NUMBER, [&index](const NumberSet&, const SetShape& shape) {
+            fixed_points[index++] = fixed_points_of(shape);
+        });
     }
 }
 
-// Calls `visit(set, index)` for every set in ascending order.
+// Calls `visit(set, shape, index)` for every set in ascending order.
 template <typename Visit> void for_every_set(Visit visit)
 {
-    NumberSet set{};
     int index = 0;
-    for (set[0] = 1; set[0] <= MAX_NUMBER - 5; ++set[0]) {
-        for (set[1] = set[0] + 1; set[1] <= MAX_NUMBER - 4; ++set[1]) {
-            for (set[2] = set[1] + 1; set[2] <= MAX_NUMBER - 3; ++set[2]) {
-                for (set[3] = set[2] + 1; set[3] <= MAX_NUMBER - 2; ++set[3]) {
-                    for (set[4] = set[3] + 1; set[4] <= MAX_NUMBER - 1; ++set[4]) {
-                        for (set[5] = set[4] + 1; set[5] <= MAX_NUMBER; ++set[5]) {
-                            visit(set, index++);
-                        }
-                    }
-                }
-            }
-        }
+    for (int lowest = 1; lowest <= MAX_NUMBER - 5; ++lowest) {
+        for_every_set_from(lowest, MAX_NUMBER, [&](const NumberSet& set, const SetShape& shape) {
+            visit(set, shape, index++);
+        });
     }
 }
 
@@ -126,7 +104,7 @@ void prepare_fixed_points(int workers)
     prepare_set_shapes();
     FixedPointsWork work{workers};
     run_in_parallel(workers, work_out_fixed_points, &work);
-    for_every_set([](const NumberSet& set, int index) {
+    for_every_set([](const NumberSet& set, const SetShape& shape, int index) {
         if (fixed_points[index] != NOT_PROPOSABLE || rejected_count == REJECTED_SET_COUNT) {
             return;
         }
@@ -134,7 +112,7 @@ void prepare_fixed_points(int workers)
         for (int i = 0; i < NUMBERS_PER_SET; ++i) {
             rejected.numbers[i] = static_cast<std::uint8_t>(set[i]);
         }
-        rejected.fixed_points = points_of_shape(shape_of(set));
+        rejected.fixed_points = points_of_shape(shape);
     });
     fixed_points_ready = true;
 }
@@ -181,7 +159,7 @@ void scatter_planes(int worker, void* context)
               &(*work.starts)[0][0][0] + sizeof next / sizeof next[0][0][0], &next[0][0][0]);
     const int planes = std::min(work.workers, NUMBERS_PER_SET);
     int rejected = 0;
-    for_every_set([&](const NumberSet& set, int index) {
+    for_every_set([&](const NumberSet& set, const SetShape&, int index) {
         const int at = entry_of(next, set, index, rejected)++;
         for (int place = worker; place < NUMBERS_PER_SET; place += planes) {
             number_planes[place][at] = static_cast<std::uint8_t>(set[place]);
@@ -198,8 +176,9 @@ void prepare_groups(int workers)
     }
     static PerGroup sizes;
     int rejected = 0;
-    for_every_set(
-        [&](const NumberSet& set, int index) { ++entry_of(sizes, set, index, rejected); });
+    for_every_set([&](const NumberSet& set, const SetShape&, int index) {
+        ++entry_of(sizes, set, index, rejected);
+    });
     static PerGroup next;
     int first = 0;
     for (int population = 0; population < 2; ++population) {

@@ -14,8 +14,8 @@ using TotalCounts = std::int64_t[MAX_TOTAL_POINTS + 1];
 // Plain: one pass over the sets in ascending order per list, a table lookup and a count
 // each; Simd128, in a WebAssembly build with SIMD, the same with the totals of 16 sets
 // added at once. Vector ways (AVX2, AVX-512): the sets grouped by those fixed points, the
-// lists' points of 32 or 64 sets looked up at once, and the counts taken with vector
-// compares; only where the processor has the instructions.
+// lists' points of 32 or 64 sets looked up at once, and the counts taken bit-sliced by
+// vector instructions; only where the processor has them.
 enum class CountingPath { Plain, Avx2, Avx512, Simd128 };
 
 // Whether this build and this processor can count the `path` way.
