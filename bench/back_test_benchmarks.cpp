@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "counting/back_test.hpp"
 #include "history/draw_history.hpp"
 #include "history/overdue_numbers.hpp"
 #include "scoring/set_score.hpp"
-#include "statistics/back_test.hpp"
 
 extern "C" int reference_back_test_main(int argc, char** argv);
 
@@ -23,7 +23,7 @@ BackTest result;
 const DrawHistory& real_draws()
 {
     if (history.count == 0) {
-        HistoryError error{};
+        RecordError error{};
         if (!read_draw_history(LOTTO_REAL_DRAWS, history, error)) {
             std::fprintf(stderr, "%s: %s\n", LOTTO_REAL_DRAWS, error.message);
             std::exit(1);

@@ -9,9 +9,7 @@ if(NOT ESBUILD)
     message(FATAL_ERROR "The page's scripts are built with esbuild from npm: run 'npm --prefix web ci' first")
 endif()
 
-set(lotto_web_sources web/page_interface.cpp web/page_buffers.cpp web/page_history.cpp
-    web/page_tickets.cpp web/page_numbers.cpp)
-add_executable(lotto_web ${lotto_web_sources})
+add_executable(lotto_web ${page_sources})
 target_link_libraries(lotto_web PRIVATE lotto_tickets lotto_warnings)
 set(lotto_web_exports
     _lotto_generate _lotto_number _lotto_total _lotto_criterion_count _lotto_criterion_name
@@ -45,7 +43,7 @@ add_custom_command(TARGET lotto_web POST_BUILD
     VERBATIM)
 
 # The same core for Node, so the browser tests can ask it what a seed gives.
-add_executable(lotto_web_node ${lotto_web_sources})
+add_executable(lotto_web_node ${page_sources})
 target_link_libraries(lotto_web_node PRIVATE lotto_tickets lotto_warnings)
 set_target_properties(lotto_web_node PROPERTIES OUTPUT_NAME core-node SUFFIX .cjs)
 target_link_options(lotto_web_node PRIVATE
@@ -56,10 +54,7 @@ target_link_options(lotto_web_node PRIVATE
 # The back-test, in a worker the page starts only when asked: the page's history and the
 # statistics core, built for speed rather than size, twice: with WebAssembly SIMD, and
 # without it for a browser that lacks it. Its table of every set's fixed points takes 8 MB.
-set(lotto_back_test_sources web/page_buffers.cpp web/page_history.cpp web/page_back_test.cpp
-    statistics/back_test.cpp statistics/back_test_summary.cpp statistics/total_counting.cpp
-    statistics/set_shapes.cpp
-    statistics/parallel_runs_single.cpp)
+set(lotto_back_test_sources page_buffers.cpp page_history.cpp page_back_test.cpp)
 set(lotto_back_test_exports
     _lotto_history_buffer _lotto_history_capacity _lotto_history_name_buffer
     _lotto_history_name_capacity _lotto_use_history _lotto_history_error _lotto_back_test_draws
@@ -71,16 +66,13 @@ set(lotto_back_test_exports
 list(JOIN lotto_back_test_exports "," lotto_back_test_export_list)
 foreach(flavour plain simd)
     set(target lotto_back_test_${flavour})
+    add_executable(${target} ${lotto_back_test_sources})
     if(flavour STREQUAL simd)
-        add_executable(${target} ${lotto_back_test_sources} statistics/plain_counting_simd128.cpp)
-        target_compile_options(${target} PRIVATE -msimd128)
-        target_compile_definitions(${target} PRIVATE LOTTO_SIMD128=1)
         set(output back-test-simd)
     else()
-        add_executable(${target} ${lotto_back_test_sources})
         set(output back-test)
     endif()
-    target_link_libraries(${target} PRIVATE lotto_tickets lotto_boost_math lotto_warnings)
+    target_link_libraries(${target} PRIVATE lotto_reports lotto_counting_${flavour} lotto_tickets lotto_warnings)
     target_compile_options(${target} PRIVATE -O3)
     set_target_properties(${target} PROPERTIES
         OUTPUT_NAME ${output}

@@ -18,7 +18,7 @@ namespace {
 
 struct Reading {
     bool ok;
-    HistoryError error;
+    RecordError error;
 };
 
 Reading read_bytes(const std::string& bytes, DrawHistory& history)

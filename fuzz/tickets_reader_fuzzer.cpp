@@ -18,7 +18,7 @@ namespace {
 
 struct Reading {
     bool ok;
-    HistoryError error;
+    RecordError error;
 };
 
 Reading read_bytes(const std::string& bytes, TicketFile& tickets)
@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(!reading.ok || same_tickets(first, second), "CRLF gives the same tickets");
 
     SlipGames slip{};
-    HistoryError error{};
+    RecordError error{};
     if (read_slip_code(bytes.c_str(), slip, error)) {
         require(slip.count >= 1 && slip.count <= SLIP_SLOTS, "one to five games a slip");
         for (int i = 0; i < slip.count; ++i) {

@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <string>
 
+#include "counting/back_test.hpp"
+#include "counting/score_distribution.hpp"
 #include "history/draw_history.hpp"
 #include "history/overdue_numbers.hpp"
 #include "history/prize_matches.hpp"
 #include "known_screens.hpp"
 #include "scoring/non_appearing.hpp"
 #include "scripted_console.hpp"
-#include "statistics/back_test.hpp"
-#include "statistics/score_distribution.hpp"
 #include "visible_text.hpp"
 
 namespace {
@@ -52,7 +52,7 @@ std::string plain_line(int round)
 
 struct Reading {
     bool ok;
-    HistoryError error;
+    RecordError error;
 };
 
 // Each test reads through a file of its own, so that tests may run side by side.
@@ -253,7 +253,7 @@ TEST(DrawHistory, EveryRuleWithWhereItIsBroken)
         EXPECT_EQ(reading.error.line, fault.line) << fault.message;
         EXPECT_STREQ(reading.error.message, fault.message);
     }
-    HistoryError error{};
+    RecordError error{};
     EXPECT_FALSE(read_draw_history("/nonexistent/draws.csv", history, error));
     EXPECT_EQ(error.line, 0);
 }
@@ -297,11 +297,11 @@ TEST(DrawHistory, TheLimitsCountDistinctDrawsAndLines)
     EXPECT_STREQ(reading.error.message,
                  "more than 4096 different draws; this program keeps at most 4096");
 
-    reading = read_text(std::string(MAX_HISTORY_LINES, '\n') + distinct(20));
+    reading = read_text(std::string(MAX_RECORD_LINES, '\n') + distinct(20));
     EXPECT_FALSE(reading.ok);
     EXPECT_EQ(reading.error.line, 0);
     EXPECT_STREQ(reading.error.message, "more than 1,000,000 lines; no draw history is that long");
-    reading = read_text(std::string(MAX_HISTORY_LINES - 20, '\n') + distinct(20));
+    reading = read_text(std::string(MAX_RECORD_LINES - 20, '\n') + distinct(20));
     EXPECT_TRUE(reading.ok) << reading.error.message;
 }
 

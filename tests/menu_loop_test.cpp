@@ -159,7 +159,7 @@ TEST_F(MenuLoop, WithTicketsAFourthChoiceSavesTheSetsShownOnce)
                               saving_menu + P + saved + DETAILS + "\n");
     // Twice five games of round 1254, the sets of the prediction screen, after a header.
     static TicketFile saved_games;
-    HistoryError error{};
+    RecordError error{};
     ASSERT_TRUE(read_ticket_file(path.c_str(), false, saved_games, error)) << error.message;
     ASSERT_EQ(saved_games.count, 2 * SET_COUNT);
     for (int i = 0; i < 2 * SET_COUNT; ++i) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "history/shipped_history.hpp"
-#include "statistics/history_reports.hpp"
+#include "reports/history_reports.hpp"
 #include "text/translation.hpp"
 #include "web/page_state.hpp"
 

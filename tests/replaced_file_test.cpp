@@ -194,7 +194,7 @@ TEST(LockedFiles, ManyWritersAtOnceLoseNothing)
         static DrawHistory draws;
         for (int game = 0; game < GAMES_EACH; ++game) {
             Ticket ticket{1 + writer, {1, 2, 3, 4, 5, 6 + game}, "", 0};
-            HistoryError error{};
+            RecordError error{};
             int known = 0;
             if (add_tickets_to_file(tickets_path.c_str(), &ticket, 1, 60'000, seen, error, known) !=
                 AddTicketsOutcome::Added) {
@@ -203,7 +203,7 @@ TEST(LockedFiles, ManyWritersAtOnceLoseNothing)
         }
         // Each writer adds the next draw until one of its own is in.
         for (;;) {
-            HistoryError error{};
+            RecordError error{};
             if (!read_draw_history(draws_path.c_str(), draws, error)) {
                 _exit(2);
             }
@@ -228,7 +228,7 @@ TEST(LockedFiles, ManyWritersAtOnceLoseNothing)
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     }
     static TicketFile tickets;
-    HistoryError error{};
+    RecordError error{};
     ASSERT_TRUE(read_ticket_file(tickets_path.c_str(), false, tickets, error)) << error.message;
     EXPECT_EQ(tickets.count, WRITERS * GAMES_EACH);
     static DrawHistory draws;
@@ -246,7 +246,7 @@ TEST(LockedFiles, AHeldLockIsWaitedForThenGivenUp)
     ASSERT_EQ(lock_file(path.c_str(), false, 0, held), LockOutcome::Locked);
     static DrawHistory draws;
     Draw draw{};
-    HistoryError error{};
+    RecordError error{};
     EXPECT_EQ(add_draw_to_file(path.c_str(), "21,1,2,3,4,5,6", 0, draws, draw, error),
               AddDrawOutcome::Busy);
     EXPECT_EQ(contents(path), history_lines(20));
@@ -264,7 +264,7 @@ TEST(LockedFiles, AFullDiskOrAReadOnlyFolderLeavesTheOldFileAndNoTemporary)
     write(path, history);
     static DrawHistory draws;
     Draw draw{};
-    HistoryError error{};
+    RecordError error{};
     rlimit old_limit{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
     rlimit small = old_limit;

@@ -6,12 +6,12 @@
 #include <map>
 #include <string>
 
+#include "counting/set_shapes.hpp"
 #include "generation/shape_filters.hpp"
+#include "reports/reports.hpp"
+#include "reports/total_summary.hpp"
 #include "scoring/scoring_pass.hpp"
 #include "scoring/set_score.hpp"
-#include "statistics/reports.hpp"
-#include "statistics/set_shapes.hpp"
-#include "statistics/total_summary.hpp"
 
 namespace {
 

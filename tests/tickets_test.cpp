@@ -9,8 +9,8 @@
 
 #include "history/draw_append.hpp"
 #include "history/shipped_history.hpp"
+#include "records/text_insertion.hpp"
 #include "test_files.hpp"
-#include "text/text_insertion.hpp"
 #include "tickets/sales_round.hpp"
 #include "tickets/slip_code.hpp"
 #include "tickets/ticket_append.hpp"
@@ -126,7 +126,7 @@ TEST(AddDraw, TheNewLineTakesTheFilesOrderAndStyleAndEveryOtherByteStays)
         const fs::path path = own_file("draws.csv");
         write(path, c.before);
         Draw draw{};
-        HistoryError error{};
+        RecordError error{};
         EXPECT_EQ(add_draw_to_file(path.string().c_str(), c.line, 0, history, draw, error),
                   AddDrawOutcome::Added)
             << c.what << ": " << error.message;
@@ -174,7 +174,7 @@ TEST(AddDraw, EveryRefusalLeavesTheFileUntouched)
         const auto inode_before = fs::status(path).permissions();
         const auto time_before = fs::last_write_time(path);
         Draw draw{};
-        HistoryError error{};
+        RecordError error{};
         EXPECT_EQ(add_draw_to_file(path.string().c_str(), c.line, 0, history, draw, error),
                   c.outcome)
             << c.line;
@@ -188,7 +188,7 @@ TEST(AddDraw, EveryRefusalLeavesTheFileUntouched)
     const fs::path path = own_file("draws.csv");
     write(path, oldest);
     Draw draw{};
-    HistoryError error{};
+    RecordError error{};
     EXPECT_EQ(add_draw_to_file(path.string().c_str(), dated(7).c_str(), 0, history, draw, error),
               AddDrawOutcome::AlreadyThere);
     EXPECT_EQ(contents(path), oldest);
@@ -202,7 +202,7 @@ TEST(ShippedHistory, IsAValidHistoryOfTheRealDrawsToRound1230)
     std::FILE* file = stream_of(
         std::string(reinterpret_cast<const char*>(SHIPPED_HISTORY), SHIPPED_HISTORY_SIZE));
     ASSERT_NE(file, nullptr);
-    HistoryError error{};
+    RecordError error{};
     ASSERT_TRUE(read_draw_stream(file, history, error)) << error.line << ": " << error.message;
     std::fclose(file);
     EXPECT_EQ(history.count, 1230);
@@ -265,13 +265,13 @@ TEST(SlipCode, GoodAndBadCodes)
     for (const auto& c : cases) {
         EXPECT_TRUE(looks_like_slip_code(c.text.c_str())) << c.text;
         SlipGames slip{};
-        HistoryError error{};
+        RecordError error{};
         EXPECT_EQ(read_slip_code(c.text.c_str(), slip, error), c.games > 0) << c.text;
         EXPECT_STREQ(error.message, c.message) << c.text;
         EXPECT_EQ(slip.count, c.games) << c.text;
     }
     SlipGames slip{};
-    HistoryError error{};
+    RecordError error{};
     ASSERT_TRUE(read_slip_code(two_games.c_str(), slip, error));
     EXPECT_EQ(slip.games[0].round, 1231);
     EXPECT_EQ(slip.games[0].numbers, (NumberSet{3, 9, 14, 27, 36, 41}));
@@ -312,7 +312,7 @@ TEST(TicketFile, ReadsWhatPeopleWriteAndRefusesTheRest)
     for (const auto& c : cases) {
         std::FILE* file = stream_of(c.text);
         ASSERT_NE(file, nullptr);
-        HistoryError error{};
+        RecordError error{};
         const bool ok = read_ticket_stream(file, tickets, error);
         std::fclose(file);
         EXPECT_EQ(ok, c.count >= 0) << c.text;
@@ -447,7 +447,7 @@ TEST(TicketSummary, CountsPricesAndFixedPrizesByTheRulesOfTheirRound)
     }
     std::FILE* file = stream_of(text);
     ASSERT_NE(file, nullptr);
-    HistoryError error{};
+    RecordError error{};
     ASSERT_TRUE(read_draw_stream(file, history, error)) << error.message;
     std::fclose(file);
     static TicketFile tickets;

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <random>
 
+#include "counting/back_test.hpp"
+#include "counting/score_distribution.hpp"
+#include "counting/total_counting.hpp"
 #include "history/draw_history.hpp"
-#include "statistics/back_test.hpp"
-#include "statistics/score_distribution.hpp"
-#include "statistics/total_counting.hpp"
 
 namespace {
 

@@ -86,16 +86,16 @@ int finish_standard_output(const char* program)
     return 0;
 }
 
-void report_history_error(const char* program, const char* path, const HistoryError& error)
+void report_history_error(const char* program, const char* path, const RecordError& error)
 {
     char message[QUOTE_CAPACITY + sizeof error.message + 16];
-    format_history_error(message, sizeof message, path, error);
+    format_record_error(message, sizeof message, path, error);
     std::fprintf(stderr, "%s: %s\n", program, message);
 }
 
 bool load_draw_history(const char* program, const char* path, DrawHistory& history)
 {
-    HistoryError error{};
+    RecordError error{};
     const bool standard_input = is_option(path, "-");
     const bool read = standard_input ? read_draw_stream(stdin, history, error)
                                      : read_draw_history(path, history, error);

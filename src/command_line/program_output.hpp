@@ -40,7 +40,7 @@ int finish_standard_output(const char* program);
 
 // "PROGRAM: FILE:LINE: what is wrong" (without the line for the file as a whole), the file
 // name quoted safely, on the error stream.
-void report_history_error(const char* program, const char* path, const HistoryError& error);
+void report_history_error(const char* program, const char* path, const RecordError& error);
 
 // Reads the history at `path` ("-": standard input, which only lotto-stats offers, since
 // lotto's is the menu); a refused one is reported as above and gives false.

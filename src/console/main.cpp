@@ -3,16 +3,16 @@
 #include <cstdlib>
 
 #include "command_line/program_output.hpp"
-#include "console/command_line.hpp"
 #include "console/console.hpp"
+#include "console/console_options.hpp"
 #include "console/menu_loop.hpp"
 #include "console/platform.hpp"
 #include "console/ticket_saving.hpp"
-#include "files/data_folder.hpp"
 #include "files/replaced_file.hpp"
 #include "generation/set_generator.hpp"
 #include "history/draw_history.hpp"
 #include "history/overdue_numbers.hpp"
+#include "player_files/data_folder.hpp"
 #include "text/error_text.hpp"
 #include "text/translation.hpp"
 

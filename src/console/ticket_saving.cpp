@@ -54,7 +54,7 @@ void save_prediction()
         games[i].round = round;
         games[i].numbers = prediction_table.sets[i];
     }
-    HistoryError error{};
+    RecordError error{};
     int known_line = 0;
     switch (add_tickets_to_file(tickets_path, games, SET_COUNT, LOCK_WAIT_MILLISECONDS, tickets,
                                 error, known_line)) {
@@ -65,7 +65,7 @@ void save_prediction()
         break;
     case AddTicketsOutcome::FileRefused: {
         char message[QUOTE_CAPACITY + sizeof error.message + 16];
-        format_history_error(message, sizeof message, tickets_path, error);
+        format_record_error(message, sizeof message, tickets_path, error);
         console_printf("번호를 저장하지 못했습니다: %s\n", message);
         break;
     }

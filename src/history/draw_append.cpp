@@ -21,7 +21,7 @@ bool has_bonuses(const DrawHistory& history)
 
 // Whether the draw given can be the file's next one. `already` when it is there as given.
 bool fits(const DrawHistory& history, const Draw& draw, bool model_dated, bool& already,
-          HistoryError& error)
+          RecordError& error)
 {
     already = false;
     const Draw& latest = history.draws[history.count - 1];
@@ -104,9 +104,9 @@ void format_draw_like(char (&out)[MAX_LINE_BYTES + 1], const Draw& draw, const c
     }
 }
 
-bool parse_draw_to_add(const char* line, Draw& draw, HistoryError& error)
+bool parse_draw_to_add(const char* line, Draw& draw, RecordError& error)
 {
-    error = HistoryError{};
+    error = RecordError{};
     draw = Draw{};
     if (parse_draw_line(line, false, draw, error) == LineKind::Draw) {
         return true;
@@ -120,7 +120,7 @@ bool parse_draw_to_add(const char* line, Draw& draw, HistoryError& error)
 }
 
 AddDrawOutcome plan_draw_insertion(std::FILE* stream, const Draw& draw, DrawHistory& history,
-                                   HistoryError& error, TextInsertion& insertion)
+                                   RecordError& error, TextInsertion& insertion)
 {
     insertion = TextInsertion{};
     static DrawLayout layout;

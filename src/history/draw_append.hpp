@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "history/draw_history.hpp"
-#include "text/text_insertion.hpp"
+#include "records/text_insertion.hpp"
 
 // What adding a draw to a history came to.
 enum class AddDrawOutcome {
@@ -17,19 +17,19 @@ enum class AddDrawOutcome {
 
 // Reads the draw to add from `line`, a line of the history's own format. False, with
 // `error` saying why (line 0), when it is none.
-bool parse_draw_to_add(const char* line, Draw& draw, HistoryError& error);
+bool parse_draw_to_add(const char* line, Draw& draw, RecordError& error);
 
 // Where and how `draw` goes into the history read from `stream` as its next round: in the
 // file's order and in the style of its draw lines, every other byte kept. Added when
 // `insertion` is to be made; `history` then holds the file's draws as they were.
 AddDrawOutcome plan_draw_insertion(std::FILE* stream, const Draw& draw, DrawHistory& history,
-                                   HistoryError& error, TextInsertion& insertion);
+                                   RecordError& error, TextInsertion& insertion);
 
 // Adds the draw in `line` to the history file at `path` as planned above. The file is
 // locked from reading to renaming and is left untouched unless the draw is added.
 // `history` then holds the file's draws, `draw` the one given.
 AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_milliseconds,
-                                DrawHistory& history, Draw& draw, HistoryError& error);
+                                DrawHistory& history, Draw& draw, RecordError& error);
 
 // The new line as the file's draw line `model` would write it, without its line end.
 void format_draw_like(char (&out)[MAX_LINE_BYTES + 1], const Draw& draw, const char* model);

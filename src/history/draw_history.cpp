@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "records/record_lines.hpp"
 #include "text/error_text.hpp"
 #include "text/quoted_text.hpp"
 #include "text/text_format.hpp"
-#include "text/text_lines.hpp"
 #include "text/translation.hpp"
 
 namespace {
@@ -54,7 +54,7 @@ bool looks_like_date(const Field& field)
     return parts >= 2 && holds_digit(field);
 }
 
-LineKind empty_field(HistoryError& error, int place)
+LineKind empty_field(RecordError& error, int place)
 {
     format_text(error.message, sizeof error.message, translate("field %d is empty"), place);
     return LineKind::Invalid;
@@ -67,7 +67,7 @@ bool lottery_number(const Field& field, std::int32_t& number)
 
 } // namespace
 
-LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, HistoryError& error)
+LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, RecordError& error)
 {
     Fields fields{};
     if (!record_fields(text, fields)) {
@@ -144,13 +144,6 @@ LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, Histo
 
 namespace {
 
-bool refuse(HistoryError& error, int line, const char* message)
-{
-    error.line = line;
-    format_text(error.message, sizeof error.message, "%s", message);
-    return false;
-}
-
 // The draws read so far, distinct by round: a sorted run, then a short tail in reading order
 // that is sorted into the run when it fills, so that a file repeating its rounds many times
 // is read as fast as one that does not.
@@ -184,7 +177,7 @@ struct DrawStore {
 };
 
 // A round given twice must be the same draw both times; the message says how they differ.
-bool same_draw(const Draw& earlier, const Draw& draw, HistoryError& error)
+bool same_draw(const Draw& earlier, const Draw& draw, RecordError& error)
 {
     if (earlier.numbers == draw.numbers && earlier.bonus == draw.bonus &&
         (earlier.date == draw.date || earlier.date == 0 || draw.date == 0)) {
@@ -211,7 +204,7 @@ bool same_draw(const Draw& earlier, const Draw& draw, HistoryError& error)
     return false;
 }
 
-bool keep_draw(DrawStore& store, const Draw& draw, HistoryError& error)
+bool keep_draw(DrawStore& store, const Draw& draw, RecordError& error)
 {
     const Draw* earlier = store.find(draw.round);
     if (earlier != nullptr) {
@@ -233,7 +226,7 @@ bool keep_draw(DrawStore& store, const Draw& draw, HistoryError& error)
 }
 
 // Every round from the first to the last, and enough of them.
-bool check_rounds(const DrawHistory& history, HistoryError& error)
+bool check_rounds(const DrawHistory& history, RecordError& error)
 {
     for (int i = 1; i < history.count; ++i) {
         if (history.draws[i].round != history.draws[i - 1].round + 1) {
@@ -254,7 +247,7 @@ bool check_rounds(const DrawHistory& history, HistoryError& error)
 
 // Where the other draws have a bonus, a draw without one has lost a number: its bonus was
 // read as a winning number. The first such line in the file is named.
-bool check_bonuses(const DrawHistory& history, HistoryError& error)
+bool check_bonuses(const DrawHistory& history, RecordError& error)
 {
     const Draw* without = nullptr;
     bool any_bonus = false;
@@ -282,7 +275,7 @@ void write_date(char (&text)[11], std::int32_t date)
 }
 
 // Dates, where the lines give them, grow with the round.
-bool check_dates(const DrawHistory& history, HistoryError& error)
+bool check_dates(const DrawHistory& history, RecordError& error)
 {
     const Draw* previous = nullptr;
     for (int i = 0; i < history.count; ++i) {
@@ -308,21 +301,12 @@ bool check_dates(const DrawHistory& history, HistoryError& error)
 
 } // namespace
 
-std::size_t format_history_error(char* out, std::size_t size, const char* name,
-                                 const HistoryError& error)
-{
-    char quoted[QUOTE_CAPACITY];
-    quote_text(quoted, sizeof quoted, name, NAME_SHOWN);
-    return error.line > 0 ? format_text(out, size, "%s:%d: %s", quoted, error.line, error.message)
-                          : format_text(out, size, "%s: %s", quoted, error.message);
-}
-
-bool read_draw_history(const char* path, DrawHistory& history, HistoryError& error)
+bool read_draw_history(const char* path, DrawHistory& history, RecordError& error)
 {
     history.count = 0;
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
-        return refuse(error, 0, error_text(errno));
+        return refuse_line(error, 0, error_text(errno));
     }
     const bool ok = read_draw_stream(file, history, error);
     std::fclose(file);
@@ -345,58 +329,6 @@ void note_draw_line(DrawLine& line, const LineReader& reader, const Draw& draw, 
     format_text(line.text, sizeof line.text, "%s", text);
 }
 
-} // namespace
-
-bool refuse_with(HistoryError& error, const char* format, ...)
-{
-    error.line = 0;
-    std::va_list arguments;
-    va_start(arguments, format);
-    format_text_list(error.message, sizeof error.message, format, arguments);
-    va_end(arguments);
-    return false;
-}
-
-bool read_record_lines(std::FILE* file, const char* too_many_lines, TakeRecordLine take,
-                       void* records, HistoryError& error)
-{
-    LineReader reader = line_reader(file);
-    char text[MAX_LINE_BYTES + 1];
-    std::int32_t line = 0;
-    for (LineRead read = reader.next(text); read != LineRead::End; read = reader.next(text)) {
-        if (line == MAX_HISTORY_LINES) {
-            return refuse(error, 0, too_many_lines);
-        }
-        ++line;
-        switch (read) {
-        case LineRead::TooLong:
-            error.line = line;
-            format_text(error.message, sizeof error.message,
-                        translate("the line is longer than %d bytes"), MAX_LINE_BYTES);
-            return false;
-        case LineRead::HoldsNul:
-            return refuse(error, line,
-                          translate("the line holds a NUL byte; is this a text file?"));
-        case LineRead::Utf16:
-            return refuse(error, 0,
-                          translate("the file is UTF-16 text; save it as UTF-8 (a spreadsheet "
-                                    "calls it CSV UTF-8)"));
-        case LineRead::Line:
-        case LineRead::End:
-            break;
-        }
-        if (!take(records, text, line, reader, error)) {
-            return false;
-        }
-    }
-    if (std::ferror(file) != 0) {
-        return refuse(error, 0, error_text(errno != 0 ? errno : EIO));
-    }
-    return true;
-}
-
-namespace {
-
 // What reading a history keeps between its lines.
 struct HistoryReading {
     DrawStore store;
@@ -406,7 +338,7 @@ struct HistoryReading {
 };
 
 bool take_draw_line(void* records, const char* text, std::int32_t line, const LineReader& reader,
-                    HistoryError& error)
+                    RecordError& error)
 {
     HistoryReading& reading = *static_cast<HistoryReading*>(records);
     DrawLayout* layout = reading.layout;
@@ -443,8 +375,7 @@ bool take_draw_line(void* records, const char* text, std::int32_t line, const Li
 
 } // namespace
 
-bool read_draw_stream(std::FILE* file, DrawHistory& history, HistoryError& error,
-                      DrawLayout* layout)
+bool read_draw_stream(std::FILE* file, DrawHistory& history, RecordError& error, DrawLayout* layout)
 {
     history.count = 0;
     if (layout != nullptr) {

@@ -59,7 +59,7 @@ bool looks_like_slip_code(const char* text)
 
 namespace {
 
-bool read_slip_games(const char* text, SlipGames& slip, HistoryError& error)
+bool read_slip_games(const char* text, SlipGames& slip, RecordError& error)
 {
     int length = 0;
     const char* value = slip_value(text, length);
@@ -138,10 +138,10 @@ bool read_slip_games(const char* text, SlipGames& slip, HistoryError& error)
 
 } // namespace
 
-bool read_slip_code(const char* text, SlipGames& slip, HistoryError& error)
+bool read_slip_code(const char* text, SlipGames& slip, RecordError& error)
 {
     slip = SlipGames{};
-    error = HistoryError{};
+    error = RecordError{};
     if (!read_slip_games(text, slip, error)) {
         slip.count = 0; // none of a slip that does not read
         return false;
@@ -149,10 +149,10 @@ bool read_slip_code(const char* text, SlipGames& slip, HistoryError& error)
     return true;
 }
 
-bool read_games_to_add(const char* text, SlipGames& games, HistoryError& error)
+bool read_games_to_add(const char* text, SlipGames& games, RecordError& error)
 {
     games = SlipGames{};
-    error = HistoryError{};
+    error = RecordError{};
     if (looks_like_slip_code(text)) {
         return read_slip_code(text, games, error);
     }

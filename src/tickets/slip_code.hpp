@@ -20,8 +20,8 @@ bool looks_like_slip_code(const char* text);
 
 // Reads the text of a slip's QR code. False, with `error` saying what is wrong (line 0),
 // when it is no slip.
-bool read_slip_code(const char* text, SlipGames& slip, HistoryError& error);
+bool read_slip_code(const char* text, SlipGames& slip, RecordError& error);
 
 // The games a player's text adds: a slip's QR code, or one line of the tickets format.
 // False, with `error` saying why, when it is neither.
-bool read_games_to_add(const char* text, SlipGames& games, HistoryError& error);
+bool read_games_to_add(const char* text, SlipGames& games, RecordError& error);

@@ -41,10 +41,10 @@ FileEnding ending_of(std::FILE* file)
 } // namespace
 
 AddTicketsOutcome plan_ticket_insertion(std::FILE* stream, const Ticket* games, int count,
-                                        TicketFile& tickets, HistoryError& error, int& known_line,
+                                        TicketFile& tickets, RecordError& error, int& known_line,
                                         TextInsertion& insertion)
 {
-    error = HistoryError{};
+    error = RecordError{};
     known_line = 0;
     insertion = TextInsertion{};
     if (!read_ticket_stream(stream, tickets, error)) {

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "history/draw_history.hpp"
-#include "text/text_insertion.hpp"
+#include "records/text_insertion.hpp"
 #include "tickets/tickets.hpp"
 
 enum class AddTicketsOutcome {
@@ -19,7 +19,7 @@ enum class AddTicketsOutcome {
 // slip the file holds already adds nothing. Added when `insertion` is to be made; `tickets`
 // then holds the file's games as they were. Failed, errno EFBIG, when they would not fit.
 AddTicketsOutcome plan_ticket_insertion(std::FILE* stream, const Ticket* games, int count,
-                                        TicketFile& tickets, HistoryError& error, int& known_line,
+                                        TicketFile& tickets, RecordError& error, int& known_line,
                                         TextInsertion& insertion);
 
 // Adds `count` games at the end of the tickets file at `path` (made, with a header, when
@@ -28,4 +28,4 @@ AddTicketsOutcome plan_ticket_insertion(std::FILE* stream, const Ticket* games, 
 // as they were.
 AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int count,
                                       int wait_milliseconds, TicketFile& tickets,
-                                      HistoryError& error, int& known_line);
+                                      RecordError& error, int& known_line);

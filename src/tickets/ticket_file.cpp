@@ -10,8 +10,8 @@
 
 namespace {
 
-LineKind invalid(HistoryError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
-LineKind invalid(HistoryError& error, const char* format, ...)
+LineKind invalid(RecordError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
+LineKind invalid(RecordError& error, const char* format, ...)
 {
     std::va_list arguments;
     va_start(arguments, format);
@@ -22,8 +22,7 @@ LineKind invalid(HistoryError& error, const char* format, ...)
 
 } // namespace
 
-LineKind parse_ticket_line(const char* text, bool first_content, Ticket& ticket,
-                           HistoryError& error)
+LineKind parse_ticket_line(const char* text, bool first_content, Ticket& ticket, RecordError& error)
 {
     Fields fields{};
     if (!record_fields(text, fields)) {
@@ -85,7 +84,7 @@ void format_ticket_line(char (&out)[MAX_LINE_BYTES + 1], const Ticket& ticket)
 }
 
 bool read_ticket_file(const char* path, bool missing_is_empty, TicketFile& tickets,
-                      HistoryError& error)
+                      RecordError& error)
 {
     tickets.count = 0;
     std::FILE* file = std::fopen(path, "rb");
@@ -106,7 +105,7 @@ struct TicketReading {
 };
 
 bool take_ticket_line(void* records, const char* text, std::int32_t line, const LineReader&,
-                      HistoryError& error)
+                      RecordError& error)
 {
     TicketReading& reading = *static_cast<TicketReading*>(records);
     Ticket ticket{};
@@ -138,7 +137,7 @@ bool take_ticket_line(void* records, const char* text, std::int32_t line, const 
 
 } // namespace
 
-bool read_ticket_stream(std::FILE* file, TicketFile& tickets, HistoryError& error)
+bool read_ticket_stream(std::FILE* file, TicketFile& tickets, RecordError& error)
 {
     tickets.count = 0;
     TicketReading reading{tickets, true};

@@ -29,13 +29,13 @@ struct TicketFile {
 // ends. A missing file has no tickets only when `missing_is_empty`. On any fault fills
 // `error` (FILE:LINE as for a history) and returns false.
 bool read_ticket_file(const char* path, bool missing_is_empty, TicketFile& tickets,
-                      HistoryError& error);
-bool read_ticket_stream(std::FILE* file, TicketFile& tickets, HistoryError& error);
+                      RecordError& error);
+bool read_ticket_stream(std::FILE* file, TicketFile& tickets, RecordError& error);
 
 // One line of the tickets format, already without its line end; `first_content` as for a
 // history. Returns Draw for a game, which goes to `ticket`.
 LineKind parse_ticket_line(const char* text, bool first_content, Ticket& ticket,
-                           HistoryError& error);
+                           RecordError& error);
 
 // The line a game is written as: "round,n1,...,n6" and ",slip" when it has one.
 void format_ticket_line(char (&out)[MAX_LINE_BYTES + 1], const Ticket& ticket);

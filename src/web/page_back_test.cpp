@@ -4,7 +4,7 @@
 // its own; one adds up every batch's counts in order, its own and those handed to it.
 #include <cstring>
 
-#include "statistics/back_test_summary.hpp"
+#include "reports/back_test_summary.hpp"
 #include "text/text_format.hpp"
 #include "web/page_state.hpp"
 

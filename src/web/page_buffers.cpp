@@ -3,7 +3,7 @@
 #include "text/translation.hpp"
 
 char page_line[PAGE_LINE_CAPACITY];
-char page_message[QUOTE_CAPACITY + sizeof(HistoryError::message) + 16];
+char page_message[QUOTE_CAPACITY + sizeof(RecordError::message) + 16];
 
 namespace {
 
@@ -18,9 +18,9 @@ std::FILE* open_page_text(char* text, std::size_t length)
     return length > 0 ? fmemopen(text, length, "rb") : fmemopen(no_text, sizeof no_text, "w+");
 }
 
-const char* page_error(const char* name, const HistoryError& error)
+const char* page_error(const char* name, const RecordError& error)
 {
-    format_history_error(page_message, sizeof page_message, name, error);
+    format_record_error(page_message, sizeof page_message, name, error);
     return page_message;
 }
 

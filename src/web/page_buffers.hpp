@@ -10,7 +10,7 @@
 
 inline constexpr std::size_t PAGE_LINE_CAPACITY = 4096;
 extern char page_line[PAGE_LINE_CAPACITY];
-extern char page_message[QUOTE_CAPACITY + sizeof(HistoryError::message) + 16];
+extern char page_message[QUOTE_CAPACITY + sizeof(RecordError::message) + 16];
 
 // The `length` bytes of `text` as a stream to read, empty included.
 std::FILE* open_page_text(char* text, std::size_t length);
@@ -27,7 +27,7 @@ template <typename Read> bool read_page_text(char* text, std::size_t length, Rea
 }
 
 // "NAME:LINE: what is wrong" (or "NAME: what is wrong") in page_message.
-const char* page_error(const char* name, const HistoryError& error);
+const char* page_error(const char* name, const RecordError& error);
 
 // Clamps a length from the page to the room it was written in.
 std::size_t page_length(int length, std::size_t capacity);

@@ -18,12 +18,12 @@ constexpr std::size_t HISTORY_CAPACITY = 1 << 20;
 char history_text[HISTORY_CAPACITY];
 std::size_t history_length;
 char history_name[256];
-HistoryError history_error;
+RecordError history_error;
 std::int32_t added_round;
 
 bool read_history(std::size_t length)
 {
-    history_error = HistoryError{};
+    history_error = RecordError{};
     const bool ok = read_page_text(history_text, length, [](std::FILE* file) {
         return read_draw_stream(file, page_history, history_error);
     });
@@ -141,7 +141,7 @@ int lotto_add_draw()
     use_language(Language::Korean);
     page_line[PAGE_LINE_CAPACITY - 1] = '\0';
     Draw draw{};
-    HistoryError error{};
+    RecordError error{};
     static TextInsertion insertion;
     if (!parse_draw_to_add(page_line, draw, error)) {
         format_text(page_message, sizeof page_message, "%s", error.message);

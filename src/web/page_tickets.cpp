@@ -22,7 +22,7 @@ std::size_t tickets_length;
 char tickets_name[256] = "tickets.csv";
 TicketFile tickets;
 TicketSummary summary;
-HistoryError tickets_error;
+RecordError tickets_error;
 std::int32_t added_ticket_round;
 
 const Ticket* ticket_at(int index)
@@ -30,9 +30,9 @@ const Ticket* ticket_at(int index)
     return index >= 0 && index < tickets.count ? &tickets.tickets[index] : nullptr;
 }
 
-bool read_tickets(std::size_t length, HistoryError& error)
+bool read_tickets(std::size_t length, RecordError& error)
 {
-    error = HistoryError{};
+    error = RecordError{};
     return read_page_text(tickets_text, length, [&](std::FILE* file) {
         return read_ticket_stream(file, tickets, error);
     });
@@ -42,7 +42,7 @@ bool read_tickets(std::size_t length, HistoryError& error)
 // says why), 3 the tickets do not read, 4 no room.
 int add_games(const Ticket* games, int count)
 {
-    HistoryError error{};
+    RecordError error{};
     int known_line = 0;
     static TextInsertion insertion;
     AddTicketsOutcome outcome = AddTicketsOutcome::Failed;
@@ -125,7 +125,7 @@ int lotto_add_ticket()
     use_language(Language::Korean);
     page_line[PAGE_LINE_CAPACITY - 1] = '\0';
     SlipGames games{};
-    HistoryError error{};
+    RecordError error{};
     if (!read_games_to_add(page_line, games, error)) {
         format_text(page_message, sizeof page_message, "%s", error.message);
         return 2;
@@ -168,7 +168,7 @@ int lotto_draw_date_of_round(int round)
 int lotto_remove_ticket(int index)
 {
     const Ticket* ticket = ticket_at(index);
-    HistoryError error{};
+    RecordError error{};
     if (ticket == nullptr || !remove_text_line(tickets_text, tickets_length, ticket->line)) {
         return 0;
     }

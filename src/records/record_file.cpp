@@ -1,0 +1,72 @@
+#include "records/record_file.hpp"
+
+#include <cerrno>
+#include <cstdarg>
+
+#include "text/error_text.hpp"
+#include "text/quoted_text.hpp"
+#include "text/translation.hpp"
+
+bool refuse_line(RecordError& error, int line, const char* message)
+{
+    error.line = line;
+    format_text(error.message, sizeof error.message, "%s", message);
+    return false;
+}
+
+std::size_t format_record_error(char* out, std::size_t size, const char* name,
+                                const RecordError& error)
+{
+    char quoted[QUOTE_CAPACITY];
+    quote_text(quoted, sizeof quoted, name, NAME_SHOWN);
+    return error.line > 0 ? format_text(out, size, "%s:%d: %s", quoted, error.line, error.message)
+                          : format_text(out, size, "%s: %s", quoted, error.message);
+}
+
+bool refuse_with(RecordError& error, const char* format, ...)
+{
+    error.line = 0;
+    std::va_list arguments;
+    va_start(arguments, format);
+    format_text_list(error.message, sizeof error.message, format, arguments);
+    va_end(arguments);
+    return false;
+}
+
+bool read_record_lines(std::FILE* file, const char* too_many_lines, TakeRecordLine take,
+                       void* records, RecordError& error)
+{
+    LineReader reader = line_reader(file);
+    char text[MAX_LINE_BYTES + 1];
+    std::int32_t line = 0;
+    for (LineRead read = reader.next(text); read != LineRead::End; read = reader.next(text)) {
+        if (line == MAX_RECORD_LINES) {
+            return refuse_line(error, 0, too_many_lines);
+        }
+        ++line;
+        switch (read) {
+        case LineRead::TooLong:
+            error.line = line;
+            format_text(error.message, sizeof error.message,
+                        translate("the line is longer than %d bytes"), MAX_LINE_BYTES);
+            return false;
+        case LineRead::HoldsNul:
+            return refuse_line(error, line,
+                               translate("the line holds a NUL byte; is this a text file?"));
+        case LineRead::Utf16:
+            return refuse_line(error, 0,
+                               translate("the file is UTF-16 text; save it as UTF-8 (a spreadsheet "
+                                         "calls it CSV UTF-8)"));
+        case LineRead::Line:
+        case LineRead::End:
+            break;
+        }
+        if (!take(records, text, line, reader, error)) {
+            return false;
+        }
+    }
+    if (std::ferror(file) != 0) {
+        return refuse_line(error, 0, error_text(errno != 0 ? errno : EIO));
+    }
+    return true;
+}

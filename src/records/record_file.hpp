@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include "records/record_lines.hpp"
+#include "text/text_format.hpp"
+
+// The one loop every file of records (draws, tickets) is read with, and how it says what is
+// wrong.
+
+// No file of records is longer than this; it also keeps every line number small.
+inline constexpr std::int32_t MAX_RECORD_LINES = 1'000'000;
+
+// Why a file of records (a history, tickets) was refused: the line it is about (0 for the
+// file as a whole) and what is wrong with it. Text quoted from the file is shown safely and cut to
+// fit; the reason is always whole.
+struct RecordError {
+    int line;
+    char message[512];
+};
+
+// "NAME:LINE: what is wrong", or "NAME: what is wrong" for the file as a whole, the name
+// quoted safely. Returns the length.
+std::size_t format_record_error(char* out, std::size_t size, const char* name,
+                                const RecordError& error);
+
+// What one line of a file of records holds.
+enum class LineKind { Draw, Skipped, Header, Invalid };
+
+// Reads a file of records (draws, tickets) by the history's rules for lines: a line too
+// long, a NUL byte, UTF-16 and a read error are refused, and so is a file of more than
+// MAX_RECORD_LINES lines (`too_many_lines` says so). Each line goes to `take` with its
+// number; `take` returns false, `error` filled, to stop.
+using TakeRecordLine = bool (*)(void* records, const char* text, std::int32_t line,
+                                const LineReader& reader, RecordError& error);
+bool read_record_lines(std::FILE* file, const char* too_many_lines, TakeRecordLine take,
+                       void* records, RecordError& error);
+
+// Fills `error` with a reason for the file as a whole (line 0) and returns false.
+bool refuse_with(RecordError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
+
+// Fills `error` with `message` about line `line` (0 for the file as a whole) and returns
+// false.
+bool refuse_line(RecordError& error, int line, const char* message);

@@ -1,0 +1,58 @@
+#include "records/text_insertion.hpp"
+
+#include <cstring>
+
+bool insert_text(char* buffer, std::size_t& length, std::size_t capacity,
+                 const TextInsertion& insertion)
+{
+    const std::size_t added = std::strlen(insertion.text);
+    if (insertion.at < 0 || static_cast<std::size_t>(insertion.at) > length ||
+        added > capacity - length) {
+        return false;
+    }
+    const std::size_t at = static_cast<std::size_t>(insertion.at);
+    std::memmove(buffer + at + added, buffer + at, length - at);
+    std::memcpy(buffer + at, insertion.text, added);
+    length += added;
+    return true;
+}
+
+namespace {
+
+// Past the line end that begins at `at` ("\r\n", "\n" or "\r"), or `at` itself at the end.
+std::size_t past_line_end(const char* buffer, std::size_t length, std::size_t at)
+{
+    if (at < length && buffer[at] == '\r') {
+        ++at;
+        return at < length && buffer[at] == '\n' ? at + 1 : at;
+    }
+    return at < length ? at + 1 : at;
+}
+
+} // namespace
+
+bool remove_text_line(char* buffer, std::size_t& length, long line)
+{
+    // A byte-order mark stays where it is.
+    std::size_t start = length >= 3 && std::memcmp(buffer, "\xEF\xBB\xBF", 3) == 0 ? 3 : 0;
+    for (long number = 1; number < line; ++number) {
+        while (start < length && buffer[start] != '\n' && buffer[start] != '\r') {
+            ++start;
+        }
+        if (start == length) {
+            return false;
+        }
+        start = past_line_end(buffer, length, start);
+    }
+    if (line < 1 || start == length) {
+        return false;
+    }
+    std::size_t end = start;
+    while (end < length && buffer[end] != '\n' && buffer[end] != '\r') {
+        ++end;
+    }
+    end = past_line_end(buffer, length, end);
+    std::memmove(buffer + start, buffer + end, length - end);
+    length -= end - start;
+    return true;
+}

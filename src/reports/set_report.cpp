@@ -1,0 +1,145 @@
+#include <algorithm>
+#include <cinttypes>
+
+#include "generation/prediction_table.hpp"
+#include "generation/shape_filters.hpp"
+#include "history/prize_matches.hpp"
+#include "reports/history_reports.hpp"
+#include "reports/total_summary.hpp"
+#include "scoring/scoring_pass.hpp"
+#include "text/text_columns.hpp"
+#include "text/translation.hpp"
+
+namespace {
+
+// The set's four lines and total as the detail screen shows them: the scoring pass
+// writes them, for five copies of the set.
+void write_detail_lines(std::FILE* out, const NumberSet& set)
+{
+    reset_prediction_table();
+    prediction_table.sets.fill(set);
+    score_sets();
+    for (const DetailLine& line : prediction_table.detail_lines[0]) {
+        std::fprintf(out, "%s \n", line.data());
+    }
+    char total_line[64];
+    format_total_line(total_line, sizeof total_line, prediction_table.total_score[0]);
+    std::fprintf(out, "%s\n", total_line);
+}
+
+// Under a choice: whether the set fits it, and what it lacks or holds.
+void write_proposable_under(std::FILE* out, const NumberSet& set, const NumberChoice& choice)
+{
+    if (is_empty_choice(choice)) {
+        return;
+    }
+    if (fits_number_choice(set, choice)) {
+        std::fprintf(out, "%s",
+                     is_proposable(set)
+                         ? translate("Under --with and --without lotto can propose it too.\n")
+                         : translate("Under --with and --without it still never does.\n"));
+        return;
+    }
+    NumberChoice lacked = NO_NUMBER_CHOICE;
+    NumberChoice held = NO_NUMBER_CHOICE;
+    for (int i = 0; i < choice.kept_count; ++i) {
+        if (std::find(set.begin(), set.end(), choice.kept[i]) == set.end()) {
+            lacked.kept[static_cast<std::size_t>(lacked.kept_count++)] = choice.kept[i];
+        }
+    }
+    for (std::int32_t number : set) {
+        if (is_left_out(choice, number)) {
+            held.left_out |= number_bit(number);
+        }
+    }
+    char lacks[64];
+    char holds[64];
+    join_choice_numbers(lacked, ChoiceList::Kept, lacks, sizeof lacks);
+    join_choice_numbers(held, ChoiceList::LeftOut, holds, sizeof holds);
+    if (held.left_out == 0) {
+        std::fprintf(
+            out, translate("Under --with and --without lotto never proposes it: it lacks %s.\n"),
+            lacks);
+    } else if (lacked.kept_count == 0) {
+        std::fprintf(
+            out, translate("Under --with and --without lotto never proposes it: it holds %s.\n"),
+            holds);
+    } else {
+        std::fprintf(out,
+                     translate("Under --with and --without lotto never proposes it: it lacks %s "
+                               "and holds %s.\n"),
+                     lacks, holds);
+    }
+}
+
+void write_proposable(std::FILE* out, const NumberSet& set)
+{
+    if (is_proposable(set)) {
+        std::fprintf(out, "%s", translate("\nlotto can propose this set.\n"));
+        return;
+    }
+    std::fprintf(out, translate("\nlotto never proposes this set:%s%s%s.\n"),
+                 is_all_odd(set) ? translate(" all odd") : "",
+                 is_all_even(set) ? translate(" all even") : "",
+                 has_four_in_a_row(set) ? translate(" four in a row") : "");
+}
+
+void write_place(std::FILE* out, const TotalCounts& totals, int total)
+{
+    const auto [below, equal, above, all] = place_of(totals, total);
+    std::fprintf(out, translate("\nAmong the %s proposable sets\n"), with_thousands(all).text);
+    std::fprintf(out, "  %s%12s  %9s %%\n", align_left(translate("a lower total"), 26).text,
+                 with_thousands(below).text, share_of(below, all, 5).text);
+    std::fprintf(out, "  %s%12s  %9s %%\n", align_left(translate("the same total"), 26).text,
+                 with_thousands(equal).text, share_of(equal, all, 5).text);
+    std::fprintf(out, "  %s%12s  %9s %%\n", align_left(translate("a higher total"), 26).text,
+                 with_thousands(above).text, share_of(above, all, 5).text);
+}
+
+void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& history)
+{
+    static const char* const PRIZE_NAMES[PRIZE_COUNT + 1] = {
+        "",
+        translatable("1st: 6 numbers"),
+        translatable("2nd: 5 and the bonus"),
+        translatable("3rd: 5 numbers"),
+        translatable("4th: 4 numbers"),
+        translatable("5th: 3 numbers"),
+    };
+    const PrizeRecord record = prizes_over_history(set, history);
+    std::fprintf(out, translate("\nIn the %d draws of the history (rounds %d to %d)\n"),
+                 history.count, history.draws[0].round, history.draws[history.count - 1].round);
+    std::fprintf(out, "  %s%s%s\n", align_left(translate("prize"), 26).text,
+                 align_right(translate("won"), 12).text,
+                 align_right(translate("by chance"), 12).text);
+    for (int prize = 1; prize <= PRIZE_COUNT; ++prize) {
+        std::fprintf(out, "  %s%12" PRId64 "%12.3f\n",
+                     align_left(translate(PRIZE_NAMES[prize]), 26).text, record.won[prize],
+                     prize_chance(prize) * history.count);
+    }
+    const Draw& best = history.draws[record.best_draw];
+    std::fprintf(out, translate("  best draw: round %d, %d of its six numbers%s\n"), best.round,
+                 record.best_matches,
+                 best.bonus != 0 && prize_of(set, best) == 2 ? translate(" and the bonus") : "");
+}
+
+} // namespace
+
+void write_set_report(std::FILE* out, const NumberSet& set, const TotalCounts& totals,
+                      const DrawHistory* history, const NumberChoice& choice)
+{
+    std::fprintf(out, "%s", translate("Set"));
+    for (std::int32_t number : set) {
+        std::fprintf(out, " %d", number);
+    }
+    std::fprintf(out, "%s",
+                 history != nullptr ? translate(", scored with the lists of the draw history\n")
+                                    : translate(", scored with lotto's own lists\n"));
+    write_detail_lines(out, set);
+    write_proposable(out, set);
+    write_proposable_under(out, set, choice);
+    write_place(out, totals, prediction_table.total_score[0]);
+    if (history != nullptr) {
+        write_prizes(out, set, *history);
+    }
+}
