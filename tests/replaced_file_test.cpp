@@ -14,6 +14,8 @@
 #include "files/file_lock.hpp"
 #include "files/replaced_file.hpp"
 #include "history/draw_append.hpp"
+#include "player_files/file_updates.hpp"
+#include "player_files/locked_update.hpp"
 #include "test_files.hpp"
 #include "tickets/ticket_append.hpp"
 
@@ -175,12 +177,33 @@ std::string history_lines(int last)
 
 } // namespace
 
+// A first run starts the history from the shipped draws under the file's lock, and only
+// while the file is empty: a start that did not wait for the lock, or started the file
+// again, could write over a draw another program had just added.
+TEST(LockedFiles, AHistoryIsStartedOnceAndUnderItsLock)
+{
+    const fs::path path = own_folder() / "draws.csv";
+    const std::string shipped = history_lines(20);
+    const auto* text = reinterpret_cast<const unsigned char*>(shipped.data());
+    FileLock held{};
+    ASSERT_EQ(lock_file(path.c_str(), true, 0, held), LockOutcome::Locked);
+    EXPECT_FALSE(start_file(path.c_str(), text, shipped.size(), 0));
+    EXPECT_EQ(contents(path), "");
+    unlock_file(held);
+    ASSERT_TRUE(start_file(path.c_str(), text, shipped.size(), 0));
+    EXPECT_EQ(contents(path), shipped);
+    write(path, shipped + "21,1,2,3,4,5,6\n");
+    ASSERT_TRUE(start_file(path.c_str(), text, shipped.size(), 0));
+    EXPECT_EQ(contents(path), shipped + "21,1,2,3,4,5,6\n");
+}
+
+// Every writer also starts the missing history as a first run does.
 TEST(LockedFiles, ManyWritersAtOnceLoseNothing)
 {
     const fs::path folder = own_folder();
     const fs::path tickets_path = folder / "tickets.csv";
     const fs::path draws_path = folder / "draws.csv";
-    write(draws_path, history_lines(20));
+    const std::string shipped = history_lines(20);
     constexpr int WRITERS = 8;
     constexpr int GAMES_EACH = 10;
     pid_t children[WRITERS];
@@ -200,6 +223,10 @@ TEST(LockedFiles, ManyWritersAtOnceLoseNothing)
                 AddTicketsOutcome::Added) {
                 _exit(1);
             }
+        }
+        if (!start_file(draws_path.c_str(), reinterpret_cast<const unsigned char*>(shipped.data()),
+                        shipped.size(), 60'000)) {
+            _exit(4);
         }
         // Each writer adds the next draw until one of its own is in.
         for (;;) {

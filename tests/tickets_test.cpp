@@ -9,6 +9,7 @@
 
 #include "history/draw_append.hpp"
 #include "history/shipped_history.hpp"
+#include "player_files/file_updates.hpp"
 #include "records/text_insertion.hpp"
 #include "test_files.hpp"
 #include "tickets/sales_round.hpp"

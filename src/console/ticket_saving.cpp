@@ -1,4 +1,5 @@
 #include "console/ticket_saving.hpp"
+#include "player_files/file_updates.hpp"
 
 #include <cerrno>
 #include <ctime>

@@ -70,7 +70,7 @@ bool copy_bytes(std::FILE* from, std::FILE* to, long count)
 } // namespace
 
 bool replace_with_insertion(const char* path, std::FILE* old, long at, const char* text,
-                            bool (*check)(std::FILE* written))
+                            bool (*check)(std::FILE* written, void* context), void* context)
 {
     ReplacedFile file{};
     if (!begin_replacement(path, file)) {
@@ -88,7 +88,7 @@ bool replace_with_insertion(const char* path, std::FILE* old, long at, const cha
         ok = std::fflush(file.stream) == 0;
         std::FILE* written =
             ok && file.temporary[0] != '\0' ? std::fopen(file.temporary, "rb") : nullptr;
-        ok = written != nullptr && check(written);
+        ok = written != nullptr && check(written, context);
         if (written != nullptr) {
             std::fclose(written);
         }

@@ -36,11 +36,12 @@ void abandon_replacement(ReplacedFile& file);
 
 // Replaces the file at `path` with `old` (open for reading, at any place) in which `text`
 // stands at byte `at`: every other byte as it was. With `check`, the new file is read back
-// before it takes the old one's place, and kept only if `check` says so. False, with errno
-// saying why (EINVAL for a failed check), leaving the old file as it was. `old` is closed
-// either way, before the rename: Windows cannot rename over a file that is open.
+// before it takes the old one's place, and kept only if `check(written, context)` says so. False,
+// with errno saying why (EINVAL for a failed check), leaving the old file as it was. `old` is
+// closed either way, before the rename: Windows cannot rename over a file that is open.
 bool replace_with_insertion(const char* path, std::FILE* old, long at, const char* text,
-                            bool (*check)(std::FILE* written) = nullptr);
+                            bool (*check)(std::FILE* written, void* context) = nullptr,
+                            void* context = nullptr);
 
 // What the platform's part gives the rest: everything written put on the disk, and a
 // file renamed over another that may exist. False, with errno saying why, on failure.

@@ -25,11 +25,5 @@ bool parse_draw_to_add(const char* line, Draw& draw, RecordError& error);
 AddDrawOutcome plan_draw_insertion(std::FILE* stream, const Draw& draw, DrawHistory& history,
                                    RecordError& error, TextInsertion& insertion);
 
-// Adds the draw in `line` to the history file at `path` as planned above. The file is
-// locked from reading to renaming and is left untouched unless the draw is added.
-// `history` then holds the file's draws, `draw` the one given.
-AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_milliseconds,
-                                DrawHistory& history, Draw& draw, RecordError& error);
-
 // The new line as the file's draw line `model` would write it, without its line end.
 void format_draw_like(char (&out)[MAX_LINE_BYTES + 1], const Draw& draw, const char* model);

@@ -1,4 +1,5 @@
 #include "lotto_stats/weekly_commands.hpp"
+#include "player_files/file_updates.hpp"
 
 #include <cerrno>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include "history/draw_append.hpp"
 #include "history/shipped_history.hpp"
 #include "player_files/data_folder.hpp"
+#include "player_files/locked_update.hpp"
 #include "reports/ticket_report.hpp"
 #include "text/error_text.hpp"
 #include "text/quoted_text.hpp"
@@ -51,12 +53,18 @@ int busy(const char* path)
 }
 
 // The file asked for, or the one in the user's data folder. The history there starts as
-// the shipped one, written whole.
+// the shipped one, under its lock.
 bool data_file(const char* given, const char* name, bool start_from_shipped,
                char (&path)[PATH_CAPACITY])
 {
     if (given != nullptr) {
-        return std::snprintf(path, sizeof path, "%s", given) < static_cast<int>(sizeof path);
+        if (std::snprintf(path, sizeof path, "%s", given) < static_cast<int>(sizeof path)) {
+            return true;
+        }
+        RecordError error{};
+        refuse_line(error, 0, error_text(ENAMETOOLONG));
+        report_history_error(PROGRAM, given, error);
+        return false;
     }
     if (!user_data_file(name, path, sizeof path)) {
         const int reason = errno != 0 ? errno : EIO;
@@ -64,20 +72,8 @@ bool data_file(const char* given, const char* name, bool start_from_shipped,
                      error_text(reason));
         return false;
     }
-    std::FILE* existing = std::fopen(path, "rb");
-    if (existing != nullptr || !start_from_shipped) {
-        if (existing != nullptr) {
-            std::fclose(existing);
-        }
-        return true;
-    }
-    ReplacedFile file{};
-    if (!begin_replacement(path, file)) {
-        cannot_write(path);
-        return false;
-    }
-    std::fwrite(SHIPPED_HISTORY, 1, SHIPPED_HISTORY_SIZE, file.stream);
-    if (!commit_replacement(file)) {
+    if (start_from_shipped &&
+        !start_file(path, SHIPPED_HISTORY, SHIPPED_HISTORY_SIZE, LOCK_WAIT_MILLISECONDS)) {
         cannot_write(path);
         return false;
     }

@@ -21,11 +21,3 @@ enum class AddTicketsOutcome {
 AddTicketsOutcome plan_ticket_insertion(std::FILE* stream, const Ticket* games, int count,
                                         TicketFile& tickets, RecordError& error, int& known_line,
                                         TextInsertion& insertion);
-
-// Adds `count` games at the end of the tickets file at `path` (made, with a header, when
-// missing), keeping every byte that is there, locked from reading to renaming. With a slip's
-// games, a slip the file holds already adds nothing. `tickets` then holds the file's games
-// as they were.
-AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int count,
-                                      int wait_milliseconds, TicketFile& tickets,
-                                      RecordError& error, int& known_line);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+
+#include "records/text_insertion.hpp"
+
+// One change of a player's file, the same for draws and tickets: lock, plan, write, read
+// back, rename, so that two programs changing one file at once never lose a line.
+
+// What a plan made of the file as it is.
+enum class UpdatePlan {
+    Insert,  // the insertion is to be made
+    Nothing, // the file holds it already: nothing to write
+    Refused, // the file or the change does not read: the plan's caller knows why
+    Failed,  // errno says why
+};
+
+struct LockedUpdate {
+    // Reads the file, open at its start, and plans the insertion.
+    UpdatePlan (*plan)(void* context, std::FILE* file, TextInsertion& insertion);
+    // Whether the file written reads as it should with the insertion made.
+    bool (*check)(std::FILE* written, void* context);
+    void* context;
+};
+
+enum class UpdateOutcome { Written, Nothing, Refused, Busy, Failed };
+
+// Makes the planned insertion in the file at `path` (made empty first when `create` and it
+// is missing), every other byte kept, or leaves the file as it was. Failed leaves errno
+// saying why.
+UpdateOutcome update_locked(const char* path, bool create, int wait_milliseconds,
+                            const LockedUpdate& update);
+
+// Starts a missing or empty file at `path` as `text` (`size` bytes), under the file's lock,
+// so that two programs starting it at once cannot write over a line the other just added.
+// True when the file is there; false, with errno saying why, when it could not be made or
+// another program held it longer than `wait_milliseconds`.
+bool start_file(const char* path, const unsigned char* text, std::size_t size,
+                int wait_milliseconds);
