@@ -10,6 +10,8 @@
 #include "scoring/color_ratio.hpp"
 #include "scoring/non_appearing.hpp"
 #include "scoring/odd_even.hpp"
+#include "scoring/scoring_pass.hpp"
+#include "scoring/set_score.hpp"
 #include "scoring/sum_range.hpp"
 
 namespace {
@@ -39,8 +41,7 @@ std::string scored_line(ReportedCriterion criterion, const NumberSet& set, std::
         points = score_sum_range(set, line);
         break;
     case ReportedCriterion::NonAppearing:
-        points = score_non_appearing(set);
-        line = prediction_table.detail_lines[0][NON_APPEARING];
+        points = write_non_appearing_line(set, COMPILED_IN_POINTS, line).points;
         break;
     }
     return text_of(line);
@@ -175,20 +176,27 @@ TEST(Criteria, EachLineAndThePointsItShows)
     }
 }
 
-TEST(NonAppearing, EachCallScoresTheRowTheCounterNames)
+// The scoring pass writes each set of the prediction the lines and total its own numbers
+// give, whatever the order it goes through the criteria in.
+TEST(ScoringPass, EverySetGetsTheLinesOfItsOwnNumbers)
 {
     clear_whole_table();
-    prediction_table.scored_set_counter = 2;
-    EXPECT_EQ(score_non_appearing({5, 10, 17, 30, 38, 45}), 30);
-    EXPECT_EQ(prediction_table.scored_set_counter, 3);
-    EXPECT_EQ(text_of(prediction_table.detail_lines[2][NON_APPEARING]),
-              program_text("미출현 숫자 5, 17, 38 포함              ---> 30점"));
-    EXPECT_EQ(text_of(prediction_table.detail_lines[1][NON_APPEARING]), "");
-
-    // Past the last set there is no row: nothing is written and the counter stays.
-    prediction_table.scored_set_counter = SET_COUNT;
-    EXPECT_EQ(score_non_appearing({3, 4, 6, 11, 14, 22}), 0);
-    EXPECT_EQ(prediction_table.scored_set_counter, SET_COUNT);
+    prediction_table.sets = {{{1, 2, 3, 4, 5, 6},
+                              {5, 10, 17, 30, 38, 45},
+                              {3, 4, 6, 11, 14, 22},
+                              {7, 16, 21, 29, 33, 44},
+                              {2, 12, 20, 31, 40, 41}}};
+    score_sets();
+    for (int k = 0; k < SET_COUNT; ++k) {
+        CriterionLines expected{};
+        const std::int32_t total =
+            write_criterion_lines(prediction_table.sets[k], COMPILED_IN_POINTS, expected);
+        EXPECT_EQ(prediction_table.total_score[k], total) << "set " << k;
+        for (int c = 0; c < CRITERION_COUNT; ++c) {
+            EXPECT_EQ(text_of(prediction_table.detail_lines[k][c]), text_of(expected[c]))
+                << "set " << k << ", criterion " << c;
+        }
+    }
 }
 
 } // namespace

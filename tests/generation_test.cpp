@@ -92,7 +92,7 @@ TEST(Prediction, ASecondGenerationLeavesNothingOfTheFirst)
     EXPECT_EQ(prediction_table.sets, fresh.sets);
     EXPECT_EQ(prediction_table.total_score, fresh.total_score);
     for (int k = 0; k < SET_COUNT; ++k) {
-        for (int i = 0; i < LINES_PER_SET; ++i) {
+        for (int i = 0; i < CRITERION_COUNT; ++i) {
             EXPECT_EQ(text_of(prediction_table.detail_lines[k][i]),
                       text_of(fresh.detail_lines[k][i]));
         }

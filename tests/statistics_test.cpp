@@ -7,6 +7,7 @@
 #include <string>
 
 #include "counting/set_shapes.hpp"
+#include "generation/prediction_table.hpp"
 #include "generation/shape_filters.hpp"
 #include "reports/reports.hpp"
 #include "reports/total_summary.hpp"

@@ -4,14 +4,10 @@
 #include <cstdint>
 
 #include "lottery/lottery.hpp"
+#include "scoring/criterion_line.hpp"
 
 // Sizes of one prediction.
 inline constexpr int SET_COUNT = 5;
-inline constexpr int LINE_SIZE = 200;
-inline constexpr int LINES_PER_SET = CRITERION_COUNT;
-
-// One formatted criterion line, NUL-terminated.
-using DetailLine = std::array<char, LINE_SIZE>;
 
 // The current prediction. Exactly one exists, for the whole run: the generator resets
 // and fills it, the scoring pass explains it, the screens only read it.
@@ -21,7 +17,7 @@ struct PredictionTable {
     // Per set, the sum of the points its four criterion lines show.
     std::array<std::int32_t, SET_COUNT> total_score;
     // Per set, the four criterion lines in Criterion order.
-    std::array<std::array<DetailLine, LINES_PER_SET>, SET_COUNT> detail_lines;
+    std::array<CriterionLines, SET_COUNT> detail_lines;
     // Per set, the numbers that matched a non-appearing list in matching order; 0 is empty.
     std::array<std::array<std::int32_t, NUMBERS_PER_SET>, SET_COUNT> matched_numbers;
     // The set the next non-appearing scoring call belongs to; SET_COUNT once all are scored.

@@ -95,7 +95,7 @@ void write_svg(std::FILE* out, bool with_back_test)
 int run_set_report(const NumberSet& set, const NonAppearingPoints& lists, const DrawHistory* draws)
 {
     count_totals(lists, set_totals);
-    write_set_report(stdout, set, set_totals, draws, number_choice);
+    write_set_report(stdout, set, lists, set_totals, draws, number_choice);
     return finish_standard_output(PROGRAM);
 }
 
@@ -212,8 +212,6 @@ int main(int argc, char** argv)
     }
     const NonAppearingPoints lists =
         draws != nullptr ? latest_overdue_points(history) : COMPILED_IN_POINTS;
-    // The set's lines come from the scoring pass, which scores with the lists in force.
-    use_non_appearing_points(lists);
     return options.set_list != nullptr ? run_set_report(set, lists, draws)
                                        : run_distribution_report(options, lists, draws);
 }

@@ -1,30 +1,30 @@
 #include <algorithm>
 #include <cinttypes>
 
-#include "generation/prediction_table.hpp"
 #include "generation/shape_filters.hpp"
 #include "history/prize_matches.hpp"
 #include "reports/history_reports.hpp"
 #include "reports/total_summary.hpp"
 #include "scoring/scoring_pass.hpp"
+#include "scoring/set_score.hpp"
 #include "text/text_columns.hpp"
 #include "text/translation.hpp"
 
 namespace {
 
-// The set's four lines and total as the detail screen shows them: the scoring pass
-// writes them, for five copies of the set.
-void write_detail_lines(std::FILE* out, const NumberSet& set)
+// The set's four lines and total as the detail screen shows them. Returns the total.
+std::int32_t write_detail_lines(std::FILE* out, const NumberSet& set,
+                                const NonAppearingPoints& lists)
 {
-    reset_prediction_table();
-    prediction_table.sets.fill(set);
-    score_sets();
-    for (const DetailLine& line : prediction_table.detail_lines[0]) {
+    CriterionLines lines{};
+    const std::int32_t total = write_criterion_lines(set, lists, lines);
+    for (const DetailLine& line : lines) {
         std::fprintf(out, "%s \n", line.data());
     }
     char total_line[64];
-    format_total_line(total_line, sizeof total_line, prediction_table.total_score[0]);
+    format_total_line(total_line, sizeof total_line, total);
     std::fprintf(out, "%s\n", total_line);
+    return total;
 }
 
 // Under a choice: whether the set fits it, and what it lacks or holds.
@@ -125,8 +125,9 @@ void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& histo
 
 } // namespace
 
-void write_set_report(std::FILE* out, const NumberSet& set, const TotalCounts& totals,
-                      const DrawHistory* history, const NumberChoice& choice)
+void write_set_report(std::FILE* out, const NumberSet& set, const NonAppearingPoints& lists,
+                      const TotalCounts& totals, const DrawHistory* history,
+                      const NumberChoice& choice)
 {
     std::fprintf(out, "%s", translate("Set"));
     for (std::int32_t number : set) {
@@ -135,10 +136,10 @@ void write_set_report(std::FILE* out, const NumberSet& set, const TotalCounts& t
     std::fprintf(out, "%s",
                  history != nullptr ? translate(", scored with the lists of the draw history\n")
                                     : translate(", scored with lotto's own lists\n"));
-    write_detail_lines(out, set);
+    const std::int32_t total = write_detail_lines(out, set, lists);
     write_proposable(out, set);
     write_proposable_under(out, set, choice);
-    write_place(out, totals, prediction_table.total_score[0]);
+    write_place(out, totals, total);
     if (history != nullptr) {
         write_prizes(out, set, *history);
     }

@@ -3,7 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "generation/prediction_table.hpp"
+#include "lottery/lottery.hpp"
+#include "scoring/criterion_line.hpp"
 
 // How a set spreads over the colour groups: the sizes of the non-empty groups as digits in
 // ascending order, e.g. "1122". At most one digit per group, plus the NUL.

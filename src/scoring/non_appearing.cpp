@@ -1,5 +1,7 @@
 #include "scoring/non_appearing.hpp"
 
+#include "generation/prediction_table.hpp"
+
 #include "text/text_columns.hpp"
 #include "text/text_format.hpp"
 
@@ -72,15 +74,10 @@ std::size_t join_matches(const NonAppearingMatches& matches, char* out, std::siz
     return length;
 }
 
-std::int32_t score_non_appearing(const NumberSet& set)
+NonAppearingMatches write_non_appearing_line(const NumberSet& set, const NonAppearingPoints& lists,
+                                             DetailLine& line)
 {
-    const std::int32_t k = prediction_table.scored_set_counter;
-    if (k < 0 || k >= SET_COUNT) {
-        return 0; // every set of this prediction is scored already; there is no row to write
-    }
-    const NonAppearingMatches matches = find_non_appearing(set, points_in_force);
-    prediction_table.matched_numbers[k] = matches.numbers;
-
+    const NonAppearingMatches matches = find_non_appearing(set, lists);
     // The lead, the matches and the tail.
     char joined[TEXT_SIZE];
     char text[TEXT_SIZE];
@@ -89,12 +86,21 @@ std::int32_t score_non_appearing(const NumberSet& set)
     } else {
         format_text(text, sizeof text, "미출현 숫자 %s 포함", joined);
     }
-
     char padded[TEXT_SIZE];
     pad_to_columns(padded, sizeof padded, text, TEXT_COLUMNS);
-    const std::int32_t points = matches.points;
-    format_text(prediction_table.detail_lines[k][NON_APPEARING].data(), LINE_SIZE, "%s ---> %2d점",
-                padded, points);
+    format_text(line.data(), LINE_SIZE, "%s ---> %2d점", padded, matches.points);
+    return matches;
+}
+
+std::int32_t score_non_appearing(const NumberSet& set)
+{
+    const std::int32_t k = prediction_table.scored_set_counter;
+    if (k < 0 || k >= SET_COUNT) {
+        return 0; // every set of this prediction is scored already; there is no row to write
+    }
+    const NonAppearingMatches matches = write_non_appearing_line(
+        set, points_in_force, prediction_table.detail_lines[k][NON_APPEARING]);
+    prediction_table.matched_numbers[k] = matches.numbers;
     ++prediction_table.scored_set_counter;
-    return points;
+    return matches.points;
 }

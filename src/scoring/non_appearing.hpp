@@ -3,7 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "generation/prediction_table.hpp"
+#include "lottery/lottery.hpp"
+#include "scoring/criterion_line.hpp"
 
 // Numbers that have not been drawn for a long time, by the points each match earns.
 // The lists share no number.
@@ -23,8 +24,9 @@ struct NonAppearingPoints {
 // The three lists above, as points per number.
 extern const NonAppearingPoints COMPILED_IN_POINTS;
 
-// Puts other lists in force, e.g. those derived from a draw history; the criterion then
-// works as with the compiled-in ones. The lists in force start as the compiled-in ones.
+// Puts other lists in force for the scoring pass, e.g. those derived from a draw history;
+// the criterion then works as with the compiled-in ones. The lists in force start as the
+// compiled-in ones. Everything but the scoring pass takes its lists as an argument.
 void use_non_appearing_points(const NonAppearingPoints& points);
 const NonAppearingPoints& non_appearing_points();
 
@@ -39,6 +41,10 @@ NonAppearingMatches find_non_appearing(const NumberSet& set, const NonAppearingP
 
 // The matched numbers joined by ", ", e.g. "11, 31, 7"; empty for none. Returns the length.
 std::size_t join_matches(const NonAppearingMatches& matches, char* out, std::size_t size);
+
+// Writes the non-appearing line for `set` under `lists` and returns its matches and points.
+NonAppearingMatches write_non_appearing_line(const NumberSet& set, const NonAppearingPoints& lists,
+                                             DetailLine& line);
 
 // Scores the set that prediction_table.scored_set_counter names: records its matches in
 // that set's row of matched_numbers (5-point matches first, then 10, then 15), writes its

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-#include "generation/prediction_table.hpp"
+#include "lottery/lottery.hpp"
+#include "scoring/criterion_line.hpp"
 
 // Points by the number of odd numbers in a set, 0 to 6.
 extern const std::int32_t ODD_EVEN_POINTS[NUMBERS_PER_SET + 1];

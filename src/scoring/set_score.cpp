@@ -25,3 +25,11 @@ SetScore score_of(const NumberSet& set, const NonAppearingPoints& lists)
                   score.non_appearing_points;
     return score;
 }
+
+std::int32_t write_criterion_lines(const NumberSet& set, const NonAppearingPoints& lists,
+                                   CriterionLines& lines)
+{
+    return score_sum_range(set, lines[SUM_RANGE]) + score_color_ratio(set, lines[COLOR_RATIO]) +
+           score_odd_even(set, lines[ODD_EVEN]) +
+           write_non_appearing_line(set, lists, lines[NON_APPEARING]).points;
+}

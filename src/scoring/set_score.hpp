@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "lottery/lottery.hpp"
+#include "scoring/criterion_line.hpp"
 #include "scoring/non_appearing.hpp"
 
 // What the four criteria make of one set, without writing any line: the same points the
@@ -20,3 +21,8 @@ struct SetScore {
 };
 
 SetScore score_of(const NumberSet& set, const NonAppearingPoints& lists);
+
+// Writes the set's four criterion lines, as the scoring pass writes them, and returns their
+// total.
+std::int32_t write_criterion_lines(const NumberSet& set, const NonAppearingPoints& lists,
+                                   CriterionLines& lines);

@@ -3,7 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "generation/prediction_table.hpp"
+#include "lottery/lottery.hpp"
+#include "scoring/criterion_line.hpp"
 
 // One band of the sum of a set's numbers, bounds included, with the line that explains it.
 struct SumRange {
