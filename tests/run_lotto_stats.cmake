@@ -145,7 +145,7 @@ if(SCENARIO STREQUAL "usage_errors")
         message(FATAL_ERROR "--help gave status ${status}:\n${help}")
     endif()
     execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --version OUTPUT_VARIABLE version RESULT_VARIABLE status)
-    if(NOT status EQUAL 0 OR NOT version MATCHES "^lotto-stats [0-9]+\\.[0-9]+\\.[0-9]+\r?\n$")
+    if(NOT status EQUAL 0 OR NOT version MATCHES "^lotto-stats [0-9]+\\.[0-9]+\\.[0-9]+\r?\ncounting: (plain|AVX2|AVX-512)\r?\n$")
         message(FATAL_ERROR "--version gave status ${status}: ${version}")
     endif()
     # "-" is standard output: the histogram alone.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "command_line/option_reader.hpp"
 #include "command_line/program_output.hpp"
 #include "lotto_version.hpp"
 #include "text/translation.hpp"
@@ -41,70 +42,43 @@ const char* usage_text()
 
 } // namespace
 
+namespace {
+
+enum LottoOption : int { DRAWS, TICKETS, WITH, WITHOUT, HELP, VERSION, LOTTO_OPTION_COUNT };
+
+constexpr const char* FILE_MISSING = translatable("a file name must follow");
+constexpr const char* NUMBERS_MISSING = translatable("numbers must follow");
+
+// Standard input is the menu's, so "-" is no file here.
+constexpr OptionSpec LOTTO_OPTIONS[LOTTO_OPTION_COUNT] = {
+    {"--draws", nullptr, OptionKind::Value, FILE_MISSING, true, false},
+    {"--tickets", nullptr, OptionKind::OptionalFile, FILE_MISSING, true, false},
+    {"--with", nullptr, OptionKind::NumberList, NUMBERS_MISSING, false, true},
+    {"--without", nullptr, OptionKind::NumberList, NUMBERS_MISSING, false, true},
+    {"--help", "-h", OptionKind::Alone, nullptr, false, false},
+    {"--version", nullptr, OptionKind::Alone, nullptr, false, false},
+};
+
+} // namespace
+
 CommandLine parse_command_line(int argc, const char* const* argv)
 {
-    CommandLine command_line{.action = CommandAction::RunMenu};
-    const auto refuse = [&](const char* problem, const char* argument,
-                            const char* following = nullptr) {
+    ReadOptions read{};
+    OptionProblem problem{};
+    if (!read_options(argc, argv, LOTTO_OPTIONS, LOTTO_OPTION_COUNT, read, problem)) {
         return CommandLine{.action = CommandAction::UsageError,
-                           .problem = problem,
-                           .argument = argument,
-                           .following = following};
-    };
-    bool tickets_given = false;
-    for (int i = 1; i < argc; ++i) {
-        const char* argument = argv[i];
-        const bool alone = argc == 2;
-        if ((is_option(argument, "--help") || is_option(argument, "-h")) && alone) {
-            command_line.action = CommandAction::ShowHelp;
-        } else if (is_option(argument, "--version") && alone) {
-            command_line.action = CommandAction::ShowVersion;
-        } else if (is_option(argument, "--draws") && command_line.draws_file == nullptr) {
-            // Standard input is the menu's, so "-" is no history here.
-            const char* file = option_value(argc, argv, i);
-            if (file == nullptr || is_option(file, "-")) {
-                return refuse(translatable("a file name must follow"), argument,
-                              i + 1 < argc ? argv[i + 1] : nullptr);
-            }
-            command_line.draws_file = file;
-            ++i;
-        } else if (is_option(argument, "--tickets") && !tickets_given) {
-            // Without a name (the last argument, or another option next): the data folder's.
-            tickets_given = true;
-            const char* file = option_value(argc, argv, i);
-            const bool next_is_option =
-                i + 1 < argc && argv[i + 1][0] == '-' && argv[i + 1][1] == '-';
-            if (file != nullptr && !is_option(file, "-")) {
-                command_line.tickets_file = file;
-                ++i;
-            } else if (i + 1 < argc && !next_is_option) {
-                return refuse(translatable("a file name must follow"), argument, argv[i + 1]);
-            } else {
-                command_line.default_tickets = true;
-            }
-        } else if ((is_option(argument, "--with") && command_line.kept_numbers == nullptr) ||
-                   (is_option(argument, "--without") && command_line.left_out_numbers == nullptr)) {
-            const char* list = number_list_value(argc, argv, i);
-            if (list == nullptr) {
-                return refuse(translatable("numbers must follow"), argument);
-            }
-            (is_option(argument, "--with") ? command_line.kept_numbers
-                                           : command_line.left_out_numbers) = list;
-            ++i;
-        } else if (is_option(argument, "--help") || is_option(argument, "-h") ||
-                   is_option(argument, "--version")) {
-            return refuse(translatable("no other argument may come with"), argument);
-        } else if (is_option(argument, "--draws") || is_option(argument, "--tickets") ||
-                   is_option(argument, "--with") || is_option(argument, "--without")) {
-            return refuse(translatable("this option may be given only once:"), argument);
-        } else {
-            const bool option = argument[0] == '-' && argument[1] != '\0';
-            return refuse(option ? translatable("unknown option")
-                                 : translatable("unexpected argument"),
-                          argument);
-        }
+                           .problem = problem.problem,
+                           .argument = problem.argument,
+                           .following = problem.following};
     }
-    return command_line;
+    return CommandLine{.action = read.given[HELP]      ? CommandAction::ShowHelp
+                                 : read.given[VERSION] ? CommandAction::ShowVersion
+                                                       : CommandAction::RunMenu,
+                       .draws_file = read.value[DRAWS],
+                       .tickets_file = read.value[TICKETS],
+                       .default_tickets = read.given[TICKETS] && read.value[TICKETS] == nullptr,
+                       .kept_numbers = read.value[WITH],
+                       .left_out_numbers = read.value[WITHOUT]};
 }
 
 int answer_command_line(const CommandLine& command_line)

@@ -27,12 +27,15 @@
 
 namespace {
 
-ScoreDistribution distribution;
-NumberChoice number_choice;
-CountingOptions counting;
-DrawHistory history;
-BackTest back_test;
-TotalCounts set_totals;
+// What a report works with: tables too large for the stack, owned by main.
+struct ReportWork {
+    ScoreDistribution distribution;
+    NumberChoice number_choice;
+    CountingOptions counting;
+    DrawHistory history;
+    BackTest back_test;
+    TotalCounts set_totals;
+};
 
 // No output may be the draw history: the user's file is never written over. Returns -1 to
 // go on, or the exit status.
@@ -77,8 +80,9 @@ int cannot_write(const char* path)
     return STATUS_FAILED;
 }
 
-void write_svg(std::FILE* out, bool with_back_test)
+void write_svg(std::FILE* out, const ReportWork& work, bool with_back_test)
 {
+    const ScoreDistribution& distribution = work.distribution;
     write_svg_prologue(out);
     if (!with_back_test) {
         write_histogram_svg(out, distribution);
@@ -87,21 +91,22 @@ void write_svg(std::FILE* out, bool with_back_test)
     // The histogram, and the back-test below it.
     write_svg_open(out, CHART_WIDTH, 2 * CHART_HEIGHT);
     write_histogram_svg(out, distribution);
-    write_back_test_svg(out, back_test, static_cast<int>(CHART_HEIGHT));
+    write_back_test_svg(out, work.back_test, static_cast<int>(CHART_HEIGHT));
     std::fprintf(out, "</svg>\n");
 }
 
 // One set: its lines, its place among the proposable sets and, with a history, its prizes.
-int run_set_report(const NumberSet& set, const NonAppearingPoints& lists, const DrawHistory* draws)
+int run_set_report(ReportWork& work, const NumberSet& set, const NonAppearingPoints& lists,
+                   const DrawHistory* draws)
 {
-    count_totals(lists, set_totals);
-    write_set_report(stdout, set, lists, set_totals, draws, number_choice);
+    count_totals(lists, work.set_totals);
+    write_set_report(stdout, set, lists, work.set_totals, draws, work.number_choice);
     return finish_standard_output(PROGRAM);
 }
 
 // All sets: the report (or CSV), the chart if asked, and with a history its back-test.
-int run_distribution_report(const StatsOptions& options, const NonAppearingPoints& lists,
-                            const DrawHistory* draws)
+int run_distribution_report(ReportWork& work, const StatsOptions& options,
+                            const NonAppearingPoints& lists, const DrawHistory* draws)
 {
     ReplacedFile chart{};
     ReplacedFile rows{};
@@ -115,12 +120,12 @@ int run_distribution_report(const StatsOptions& options, const NonAppearingPoint
         errno = reason;
         return cannot_write(options.back_test_csv_path);
     }
-    tally_all_sets(MAX_NUMBER, lists, distribution, number_choice, counting.workers);
+    tally_all_sets(MAX_NUMBER, lists, work.distribution, work.number_choice, work.counting.workers);
     if (draws != nullptr) {
-        run_back_test(*draws, back_test, counting);
+        run_back_test(*draws, work.back_test, work.counting);
     }
     if (chart_to_file(options)) {
-        write_svg(chart.stream, draws != nullptr);
+        write_svg(chart.stream, work, draws != nullptr);
         if (!commit_replacement(chart)) {
             const int reason = errno;
             abandon_replacement(rows);
@@ -129,21 +134,21 @@ int run_distribution_report(const StatsOptions& options, const NonAppearingPoint
         }
     }
     if (rows_to_file(options)) {
-        write_back_test_csv(rows.stream, back_test);
+        write_back_test_csv(rows.stream, work.back_test);
         if (!commit_replacement(rows)) {
             return cannot_write(options.back_test_csv_path);
         }
     }
     if (rows_to_standard_output(options)) {
-        write_back_test_csv(stdout, back_test);
+        write_back_test_csv(stdout, work.back_test);
         return finish_standard_output(PROGRAM);
     }
     if (chart_to_standard_output(options)) {
-        write_svg(stdout, draws != nullptr);
+        write_svg(stdout, work, draws != nullptr);
         return finish_standard_output(PROGRAM);
     }
     if (options.csv) {
-        write_csv_report(stdout, distribution);
+        write_csv_report(stdout, work.distribution);
         return finish_standard_output(PROGRAM);
     }
     if (draws != nullptr) {
@@ -152,42 +157,18 @@ int run_distribution_report(const StatsOptions& options, const NonAppearingPoint
         std::printf(translate("Scored with the lists of the draw history %s, as of round %d\n\n"),
                     quoted, draws->draws[draws->count - 1].round);
     }
-    write_choice_lines(stdout, number_choice);
-    write_text_report(stdout, distribution);
+    write_choice_lines(stdout, work.number_choice);
+    write_text_report(stdout, work.distribution);
     if (draws != nullptr) {
-        write_history_report(stdout, *draws, back_test);
+        write_history_report(stdout, *draws, work.back_test);
     }
     return finish_standard_output(PROGRAM);
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// The reports: one set, or all sets; with a history, scored with its lists.
+int run_report(ReportWork& work, const StatsOptions& options)
 {
-    use_language(user_language());
-    StatsOptions options{};
-    int status = parse_options(argc, argv, options);
-    if (status >= 0) {
-        return status;
-    }
-    if (options.help) {
-        std::fputs(usage_text(), stdout);
-        return finish_standard_output(PROGRAM);
-    }
-    if (options.version) {
-        std::printf("lotto-stats %s\n", LOTTO_VERSION);
-        return finish_standard_output(PROGRAM);
-    }
-    if (options.added_draw != nullptr) {
-        return run_add_draw(options.draws_path, options.tickets_path, options.added_draw);
-    }
-    if (options.added_ticket != nullptr) {
-        return run_add_ticket(options.tickets_path, options.added_ticket);
-    }
-    if (options.check) {
-        return run_check(options.draws_path, options.tickets_path, options.csv);
-    }
-    status = refuse_overwriting_history(options);
+    int status = refuse_overwriting_history(options);
     if (status >= 0) {
         return status;
     }
@@ -196,22 +177,55 @@ int main(int argc, char** argv)
         return status;
     }
     if (!read_choice_options(PROGRAM, options.kept_numbers, options.left_out_numbers,
-                             number_choice)) {
+                             work.number_choice)) {
         return STATUS_USAGE;
     }
-    counting = default_counting_options();
-    if (options.jobs != nullptr && (status = parse_jobs(options.jobs, counting.workers)) != 0) {
+    work.counting = default_counting_options();
+    if (options.jobs != nullptr &&
+        (status = parse_jobs(options.jobs, work.counting.workers)) != 0) {
         return status;
     }
     const DrawHistory* draws = nullptr;
     if (options.draws_path != nullptr) {
-        if (!load_draw_history(PROGRAM, options.draws_path, history)) {
+        if (!load_draw_history(PROGRAM, options.draws_path, work.history)) {
             return STATUS_FAILED;
         }
-        draws = &history;
+        draws = &work.history;
     }
     const NonAppearingPoints lists =
-        draws != nullptr ? latest_overdue_points(history) : COMPILED_IN_POINTS;
-    return options.set_list != nullptr ? run_set_report(set, lists, draws)
-                                       : run_distribution_report(options, lists, draws);
+        draws != nullptr ? latest_overdue_points(*draws) : COMPILED_IN_POINTS;
+    return options.set_list != nullptr ? run_set_report(work, set, lists, draws)
+                                       : run_distribution_report(work, options, lists, draws);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    use_language(user_language());
+    StatsOptions options{};
+    const int status = parse_options(argc, argv, options);
+    if (status >= 0) {
+        return status;
+    }
+    switch (command_of(options)) {
+    case StatsCommand::Help:
+        std::fputs(usage_text(), stdout);
+        return finish_standard_output(PROGRAM);
+    case StatsCommand::Version:
+        // The way of counting too, so that a user can tell which one a figure came from.
+        std::printf("lotto-stats %s\ncounting: %s\n", LOTTO_VERSION,
+                    counting_path_name(fastest_counting_path()));
+        return finish_standard_output(PROGRAM);
+    case StatsCommand::AddDraw:
+        return run_add_draw(options.draws_path, options.tickets_path, options.added_draw);
+    case StatsCommand::AddTicket:
+        return run_add_ticket(options.tickets_path, options.added_ticket);
+    case StatsCommand::Check:
+        return run_check(options.draws_path, options.tickets_path, options.csv);
+    case StatsCommand::Report:
+        break;
+    }
+    static ReportWork work;
+    return run_report(work, options);
 }

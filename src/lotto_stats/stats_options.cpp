@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <iterator>
 
+#include "command_line/option_reader.hpp"
 #include "command_line/program_output.hpp"
 #include "lottery/number_list.hpp"
 #include "text/quoted_text.hpp"
@@ -76,23 +78,112 @@ int parse_jobs(const char* text, int& workers)
 
 namespace {
 
-// A value that is missing: a name that begins with '-' is taken for an option, so say how
-// to give one.
-int missing_value(const char* option, const char* next)
+enum StatsOption : int {
+    SVG,
+    SET,
+    DRAWS,
+    BACK_TEST_CSV,
+    TICKETS,
+    ADD_DRAW,
+    ADD_TICKET,
+    WITH,
+    WITHOUT,
+    JOBS,
+    CHECK,
+    CSV,
+    HELP,
+    VERSION,
+    STATS_OPTION_COUNT
+};
+
+constexpr const char* FILE_MISSING = translatable("a file name must follow");
+constexpr const char* NUMBERS_MISSING = translatable("numbers must follow");
+
+constexpr OptionSpec STATS_OPTIONS[STATS_OPTION_COUNT] = {
+    {"--svg", nullptr, OptionKind::Value, FILE_MISSING, true, true},
+    {"--set", nullptr, OptionKind::Value, translatable("six numbers must follow"), false, true},
+    {"--draws", nullptr, OptionKind::Value, FILE_MISSING, true, true},
+    {"--back-test-csv", nullptr, OptionKind::Value, FILE_MISSING, true, true},
+    {"--tickets", nullptr, OptionKind::Value, FILE_MISSING, true, true},
+    {"--add-draw", nullptr, OptionKind::Value, FILE_MISSING, true, true},
+    {"--add-ticket", nullptr, OptionKind::Value, FILE_MISSING, true, true},
+    {"--with", nullptr, OptionKind::NumberList, NUMBERS_MISSING, false, true},
+    {"--without", nullptr, OptionKind::NumberList, NUMBERS_MISSING, false, true},
+    {"-j", nullptr, OptionKind::Value, NUMBERS_MISSING, false, true},
+    {"--check", nullptr, OptionKind::Flag, nullptr, false, false},
+    {"--csv", nullptr, OptionKind::Flag, nullptr, false, false},
+    {"--help", "-h", OptionKind::Alone, nullptr, false, false},
+    {"--version", nullptr, OptionKind::Alone, nullptr, false, false},
+};
+
+constexpr OptionCondition NONE{-1, false};
+constexpr OptionCondition given(int option)
 {
-    if (is_option(option, "--with") || is_option(option, "--without") || is_option(option, "-j")) {
-        return usage_error(PROGRAM, translatable("numbers must follow"), option);
-    }
-    const bool file = !is_option(option, "--set");
-    // "--set -1,2,3,4,5,6" is a set with a negative number in it, not a missing set.
-    if (!file && next != nullptr && next[0] == '-' && next[1] >= '0' && next[1] <= '9') {
-        NumberSet set{};
-        return parse_set(next, set);
-    }
-    return usage_error(PROGRAM,
-                       file ? translatable("a file name must follow")
-                            : translatable("six numbers must follow"),
-                       option, file ? next : nullptr);
+    return OptionCondition{option, false};
+}
+constexpr OptionCondition standard_stream(int option)
+{
+    return OptionCondition{option, true};
+}
+
+// Which options go together, checked in this order; the first rule broken is reported.
+constexpr CombinationRule STATS_RULES[] = {
+    {RuleKind::AtMostOne,
+     {given(ADD_DRAW), given(ADD_TICKET), given(CHECK), NONE},
+     {NONE},
+     translatable("give one of --add-draw, --add-ticket and --check, not"),
+     nullptr},
+    {RuleKind::Excludes,
+     {given(CHECK), given(ADD_DRAW), given(ADD_TICKET), NONE},
+     {given(SET), given(SVG), given(BACK_TEST_CSV), NONE},
+     translatable("--set, --svg, --back-test-csv and --csv (but with --check) do not go with"),
+     nullptr},
+    {RuleKind::Excludes,
+     {given(ADD_DRAW), given(ADD_TICKET), NONE},
+     {given(CSV), NONE},
+     translatable("--set, --svg, --back-test-csv and --csv (but with --check) do not go with"),
+     nullptr},
+    {RuleKind::Excludes,
+     {given(CHECK), given(ADD_DRAW), given(ADD_TICKET), NONE},
+     {given(WITH), given(WITHOUT), NONE},
+     translatable("--with and --without choose sets; they do not go with"),
+     nullptr},
+    {RuleKind::Excludes,
+     {given(CHECK), given(ADD_DRAW), given(ADD_TICKET), NONE},
+     {standard_stream(DRAWS), NONE},
+     translatable("the history must be a file here, not"),
+     "--draws -"},
+    {RuleKind::Requires,
+     {given(TICKETS), NONE},
+     {given(ADD_DRAW), given(ADD_TICKET), given(CHECK), NONE},
+     translatable("the tickets serve --add-draw, --add-ticket and --check:"),
+     nullptr},
+    {RuleKind::Excludes,
+     {standard_stream(BACK_TEST_CSV), NONE},
+     {standard_stream(SVG), given(CSV), NONE},
+     translatable("only one table or chart can go to standard output:"),
+     "--back-test-csv -"},
+    {RuleKind::Requires,
+     {given(BACK_TEST_CSV), NONE},
+     {given(DRAWS), NONE},
+     translatable("a back-test needs a draw history (--draws):"),
+     nullptr},
+    {RuleKind::Excludes,
+     {standard_stream(SVG), NONE},
+     {given(CSV), NONE},
+     translatable("the CSV and the histogram cannot both go to standard output:"),
+     "--svg -"},
+    {RuleKind::Excludes,
+     {given(SET), NONE},
+     {given(CSV), given(SVG), given(BACK_TEST_CSV), NONE},
+     translatable("--csv and --svg describe all sets; they do not go with"),
+     nullptr},
+};
+
+// "--set -1,2,3,4,5,6" is a set with a negative number in it, not a missing set.
+bool looks_negative(const char* text)
+{
+    return text != nullptr && text[0] == '-' && text[1] >= '0' && text[1] <= '9';
 }
 
 } // namespace
@@ -100,109 +191,32 @@ int missing_value(const char* option, const char* next)
 int parse_options(int argc, char** argv, StatsOptions& options)
 {
     options = StatsOptions{};
-    for (int i = 1; i < argc; ++i) {
-        const char* argument = argv[i];
-        const bool alone = argc == 2;
-        const char** value_of = is_option(argument, "--svg")     ? &options.svg_path
-                                : is_option(argument, "--set")   ? &options.set_list
-                                : is_option(argument, "--draws") ? &options.draws_path
-                                : is_option(argument, "--back-test-csv")
-                                    ? &options.back_test_csv_path
-                                : is_option(argument, "--tickets")    ? &options.tickets_path
-                                : is_option(argument, "--add-draw")   ? &options.added_draw
-                                : is_option(argument, "--add-ticket") ? &options.added_ticket
-                                : is_option(argument, "--with")       ? &options.kept_numbers
-                                : is_option(argument, "--without")    ? &options.left_out_numbers
-                                : is_option(argument, "-j")           ? &options.jobs
-                                                                      : nullptr;
-        if (is_option(argument, "--help") || is_option(argument, "-h") ||
-            is_option(argument, "--version")) {
-            if (!alone) {
-                return usage_error(PROGRAM, translatable("no other argument may come with"),
-                                   argument);
-            }
-            (is_option(argument, "--version") ? options.version : options.help) = true;
-        } else if (is_option(argument, "--check") || is_option(argument, "--csv")) {
-            bool& flag = is_option(argument, "--check") ? options.check : options.csv;
-            if (flag) {
-                return usage_error(PROGRAM, translatable("this option may be given only once:"),
-                                   argument);
-            }
-            flag = true;
-        } else if (value_of != nullptr) {
-            if (*value_of != nullptr) {
-                return usage_error(PROGRAM, translatable("this option may be given only once:"),
-                                   argument);
-            }
-            const bool list = is_option(argument, "--with") || is_option(argument, "--without");
-            *value_of = list ? number_list_value(argc, argv, i) : option_value(argc, argv, i);
-            if (*value_of == nullptr) {
-                return missing_value(argument, i + 1 < argc ? argv[i + 1] : nullptr);
-            }
-            ++i;
-        } else {
-            const bool option = argument[0] == '-' && argument[1] != '\0';
-            return usage_error(PROGRAM,
-                               option ? translatable("unknown option")
-                                      : translatable("unexpected argument"),
-                               argument);
+    ReadOptions read{};
+    OptionProblem problem{};
+    if (!read_options(argc, argv, STATS_OPTIONS, STATS_OPTION_COUNT, read, problem)) {
+        if (problem.missing_option == SET && looks_negative(problem.next)) {
+            NumberSet set{};
+            return parse_set(problem.next, set);
         }
+        return usage_error(PROGRAM, problem.problem, problem.argument, problem.following);
     }
-    const int weekly = (options.added_draw != nullptr ? 1 : 0) +
-                       (options.added_ticket != nullptr ? 1 : 0) + (options.check ? 1 : 0);
-    if (weekly > 1) {
-        return usage_error(PROGRAM,
-                           translatable("give one of --add-draw, --add-ticket and --check, not"),
-                           options.check ? "--check" : "--add-ticket");
-    }
-    if (weekly == 1 && (options.set_list != nullptr || options.svg_path != nullptr ||
-                        options.back_test_csv_path != nullptr || (options.csv && !options.check))) {
-        return usage_error(PROGRAM,
-                           translatable("--set, --svg, --back-test-csv and --csv (but with "
-                                        "--check) do not go with"),
-                           options.check                   ? "--check"
-                           : options.added_draw != nullptr ? "--add-draw"
-                                                           : "--add-ticket");
-    }
-    if (weekly == 1 && (options.kept_numbers != nullptr || options.left_out_numbers != nullptr)) {
-        return usage_error(PROGRAM,
-                           translatable("--with and --without choose sets; they do not go with"),
-                           options.check                   ? "--check"
-                           : options.added_draw != nullptr ? "--add-draw"
-                                                           : "--add-ticket");
-    }
-    if (weekly == 1 && options.draws_path != nullptr && is_option(options.draws_path, "-")) {
-        return usage_error(PROGRAM, translatable("the history must be a file here, not"),
-                           "--draws -");
-    }
-    if (weekly == 0 && options.tickets_path != nullptr) {
-        return usage_error(PROGRAM,
-                           translatable("the tickets serve --add-draw, --add-ticket and --check:"),
-                           "--tickets");
-    }
-    const int to_standard_output = (chart_to_standard_output(options) ? 1 : 0) +
-                                   (rows_to_standard_output(options) ? 1 : 0) +
-                                   (options.csv ? 1 : 0);
-    if (rows_to_standard_output(options) && to_standard_output > 1) {
-        return usage_error(PROGRAM,
-                           translatable("only one table or chart can go to standard output:"),
-                           "--back-test-csv -");
-    }
-    if (options.back_test_csv_path != nullptr && options.draws_path == nullptr) {
-        return usage_error(PROGRAM, translatable("a back-test needs a draw history (--draws):"),
-                           "--back-test-csv");
-    }
-    if (chart_to_standard_output(options) && options.csv) {
-        return usage_error(PROGRAM,
-                           translatable("the CSV and the histogram cannot both go to standard "
-                                        "output:"),
-                           "--svg -");
-    }
-    if (options.set_list != nullptr &&
-        (options.csv || options.svg_path != nullptr || options.back_test_csv_path != nullptr)) {
-        return usage_error(PROGRAM,
-                           translatable("--csv and --svg describe all sets; they do not go with"),
-                           "--set");
+    options.svg_path = read.value[SVG];
+    options.set_list = read.value[SET];
+    options.draws_path = read.value[DRAWS];
+    options.back_test_csv_path = read.value[BACK_TEST_CSV];
+    options.tickets_path = read.value[TICKETS];
+    options.added_draw = read.value[ADD_DRAW];
+    options.added_ticket = read.value[ADD_TICKET];
+    options.kept_numbers = read.value[WITH];
+    options.left_out_numbers = read.value[WITHOUT];
+    options.jobs = read.value[JOBS];
+    options.check = read.given[CHECK];
+    options.csv = read.given[CSV];
+    options.help = read.given[HELP];
+    options.version = read.given[VERSION];
+    if (broken_rule(read, STATS_OPTIONS, STATS_RULES, static_cast<int>(std::size(STATS_RULES)),
+                    problem)) {
+        return usage_error(PROGRAM, problem.problem, problem.argument);
     }
     return -1;
 }

@@ -48,6 +48,19 @@ inline bool rows_to_file(const StatsOptions& options)
     return options.back_test_csv_path != nullptr && !rows_to_standard_output(options);
 }
 
+// What a command line asks lotto-stats to do.
+enum class StatsCommand { Help, Version, AddDraw, AddTicket, Check, Report };
+
+inline StatsCommand command_of(const StatsOptions& options)
+{
+    return options.help                      ? StatsCommand::Help
+           : options.version                 ? StatsCommand::Version
+           : options.added_draw != nullptr   ? StatsCommand::AddDraw
+           : options.added_ticket != nullptr ? StatsCommand::AddTicket
+           : options.check                   ? StatsCommand::Check
+                                             : StatsCommand::Report;
+}
+
 // Fills `options` from the arguments. Returns -1 to go on, or the exit status of a usage
 // error, which has been reported.
 int parse_options(int argc, char** argv, StatsOptions& options);
