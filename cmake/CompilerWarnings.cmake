@@ -17,3 +17,10 @@ else()
         -Wno-sign-conversion      # int indexes into std::array are deliberate; clang implies it
         $<$<BOOL:${LOTTO_WARNINGS_AS_ERRORS}>:-Werror>)
 endif()
+
+# The code throws and catches nothing: the programs are built without exceptions, so that
+# none can appear unseen. The tests, built around GoogleTest, keep them.
+add_library(lotto_no_exceptions INTERFACE)
+if(NOT MSVC)
+    target_compile_options(lotto_no_exceptions INTERFACE -fno-exceptions)
+endif()
