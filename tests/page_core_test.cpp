@@ -10,6 +10,7 @@
 #include "history/shipped_history.hpp"
 #include "reports/history_reports.hpp"
 #include "text/translation.hpp"
+#include "tickets/ticket_summary.hpp"
 #include "web/page_state.hpp"
 
 extern "C" {
@@ -232,7 +233,7 @@ TEST_F(PageTickets, SavedTypedAndScannedGamesAreCheckedAndRemovedLineByLine)
     EXPECT_EQ(lotto_ticket_count(), 7);
     EXPECT_EQ(lotto_remove_ticket(7), 0);
     ASSERT_EQ(add_ticket("1300,1,2,3,4,5,6"), 0);
-    EXPECT_EQ(lotto_ticket_rank(7), -1);
+    EXPECT_EQ(lotto_ticket_rank(7), NOT_DRAWN);
 }
 
 TEST_F(PageTickets, AFileInAnotherStyleKeepsItsLineEnds)

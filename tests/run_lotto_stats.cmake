@@ -420,6 +420,22 @@ if(SCENARIO STREQUAL "week")
             "--add-draw;1231,1,2,3,4,5,6;--svg;a.svg" "--draws;-;--check" "--add-ticket;x;--csv")
         run_week(2 ${arguments})
     endforeach()
+    # A history that begins after a game's round cannot tell what it won: neither drawn nor
+    # waiting, and said so.
+    file(STRINGS "${week}/draws.csv" all_draws)
+    list(SUBLIST all_draws 1001 -1 recent_draws)
+    list(JOIN recent_draws "\n" recent)
+    file(WRITE "${week}/recent.csv" "${recent}\n")
+    run_week(0 --draws "${week}/recent.csv" --tickets "${week}/tickets.csv" --add-ticket "999,1,2,3,4,5,6")
+    run_week(0 --draws "${week}/recent.csv" --tickets "${week}/tickets.csv" --check --csv)
+    if(NOT output MATCHES "\n999,1,2,3,4,5,6,-,-,-\n")
+        message(FATAL_ERROR "--check --csv before the history:\n${output}")
+    endif()
+    run_week(0 --draws "${week}/recent.csv" --tickets "${week}/tickets.csv" --check)
+    if(NOT output MATCHES "    999    1   2   3   4   5   6    before the history\n"
+       OR NOT output MATCHES "\n    not drawn yet +0\n    before the history +1\n")
+        message(FATAL_ERROR "--check before the history:\n${output}")
+    endif()
 endif()
 
 if(SCENARIO STREQUAL "long_names")

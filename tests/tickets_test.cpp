@@ -335,33 +335,43 @@ TEST(TicketCheck, HandWorkedTicketsAgainstTheirDraws)
     const struct {
         std::int32_t round;
         NumberSet numbers;
-        bool drawn;
+        GameState state;
         int matched;
         bool bonus;
         int rank;
         std::int64_t prize;
         std::int64_t price;
     } cases[] = {
-        {400, {1, 2, 3, 4, 5, 6}, true, 6, false, 1, -1, 1000},
-        {400, {1, 2, 3, 4, 5, 7}, true, 5, true, 2, -1, 1000},
-        {400, {1, 2, 3, 4, 5, 8}, true, 5, false, 3, -1, 1000},
-        {400, {1, 2, 3, 4, 7, 8}, true, 4, true, 4, -1, 1000},     // 4th before 401: the pool's
-        {401, {1, 2, 3, 4, 8, 9}, true, 4, false, 4, 50000, 1000}, // fixed from 401 on
-        {87, {1, 2, 3, 7, 8, 9}, true, 3, true, 5, 10000, 2000},   // before round 88
-        {88, {1, 2, 3, 8, 9, 10}, true, 3, false, 5, 5000, 1000},
-        {88, {1, 2, 7, 8, 9, 10}, true, 2, true, 0, 0, 1000},
-        {402, {1, 2, 3, 4, 5, 6}, false, 0, false, 0, 0, 1000}, // not drawn yet
+        {400, {1, 2, 3, 4, 5, 6}, GameState::Drawn, 6, false, 1, -1, 1000},
+        {400, {1, 2, 3, 4, 5, 7}, GameState::Drawn, 5, true, 2, -1, 1000},
+        {400, {1, 2, 3, 4, 5, 8}, GameState::Drawn, 5, false, 3, -1, 1000},
+        {400, {1, 2, 3, 4, 7, 8}, GameState::Drawn, 4, true, 4, -1, 1000},     // 4th before 401: the pool's
+        {401, {1, 2, 3, 4, 8, 9}, GameState::Drawn, 4, false, 4, 50000, 1000}, // fixed from 401 on
+        {87, {1, 2, 3, 7, 8, 9}, GameState::Drawn, 3, true, 5, 10000, 2000},   // before round 88
+        {88, {1, 2, 3, 8, 9, 10}, GameState::Drawn, 3, false, 5, 5000, 1000},
+        {88, {1, 2, 7, 8, 9, 10}, GameState::Drawn, 2, true, 0, 0, 1000},
+        {402, {1, 2, 3, 4, 5, 6}, GameState::NotDrawnYet, 0, false, 0, 0, 1000},
     };
     for (const auto& c : cases) {
         Ticket ticket{c.round, c.numbers, "", 1};
         const TicketResult result = check_ticket(ticket, history);
-        EXPECT_EQ(result.drawn, c.drawn) << c.round;
+        EXPECT_EQ(result.state, c.state) << c.round;
         EXPECT_EQ(result.matched, c.matched) << c.round << " " << c.rank;
         EXPECT_EQ(result.bonus_matched, c.bonus) << c.round << " " << c.rank;
         EXPECT_EQ(result.rank, c.rank) << c.round;
-        EXPECT_EQ(result.drawn ? fixed_prize(result.rank, c.round) : 0, c.prize) << c.round;
+        EXPECT_EQ(result.state == GameState::Drawn ? fixed_prize(result.rank, c.round) : 0, c.prize)
+            << c.round;
         EXPECT_EQ(game_price(c.round), c.price) << c.round;
     }
+    // A history that begins at round 10 cannot tell what a game of round 9 won.
+    static DrawHistory later;
+    later.count = 1;
+    later.draws[0] = Draw{10, {1, 2, 3, 4, 5, 6}, 7, 1, 0};
+    EXPECT_EQ(check_ticket(Ticket{9, {1, 2, 3, 4, 5, 6}, "", 1}, later).state,
+              GameState::BeforeHistory);
+    EXPECT_EQ(check_ticket(Ticket{10, {1, 2, 3, 4, 5, 6}, "", 1}, later).state, GameState::Drawn);
+    EXPECT_EQ(check_ticket(Ticket{11, {1, 2, 3, 4, 5, 6}, "", 1}, later).state,
+              GameState::NotDrawnYet);
     const TicketResult marked = check_ticket(Ticket{1, {2, 4, 8, 10, 12, 14}, "", 1}, history);
     EXPECT_TRUE(marked.is_matched[0] && marked.is_matched[1]);
     EXPECT_FALSE(marked.is_matched[2] || marked.is_matched[5]);

@@ -539,13 +539,15 @@ $('back-test-cancel').addEventListener('click', () => {
 
 // Tickets: by round, newest first; every game with its balls, the drawn ones marked, and
 // its result.
-const NOT_DRAWN = -1;
+// The rows of results after the ranks 1 to 5 and "no prize" (0), as the core numbers them.
+const NOT_DRAWN = 6;
+const BEFORE_HISTORY = 7;
 const won = (amount) => `${amount.toLocaleString('ko-KR')}원`;
 let removedBytes = null;
 
 function ticketResult(index, rank) {
-  if (rank === NOT_DRAWN) {
-    return text(core._lotto_result_name(NOT_DRAWN));
+  if (rank === NOT_DRAWN || rank === BEFORE_HISTORY) {
+    return text(core._lotto_result_name(rank));
   }
   const prize = core._lotto_ticket_prize(index);
   const name = text(core._lotto_result_name(rank));
@@ -558,7 +560,7 @@ function ticketItem(index) {
   const numbers = [0, 1, 2, 3, 4, 5].map((position) => core._lotto_ticket_number(index, position));
   const result = ticketResult(index, rank);
   const item = element('li', { class: 'ticket', 'data-round': round, 'data-game': numbers.join(' '),
-    'data-rank': rank === NOT_DRAWN ? '' : rank });
+    'data-rank': rank === NOT_DRAWN || rank === BEFORE_HISTORY ? '' : rank });
   const balls = element('ol', { class: 'balls', 'aria-label': '번호' });
   balls.append(...numbers.map((number, position) => {
     const node = ball(number);
@@ -571,7 +573,8 @@ function ticketItem(index) {
   const remove = element('button', { type: 'button', class: 'remove',
     'aria-label': `${round}회 ${numbers.join(', ')} 삭제` }, '삭제');
   remove.addEventListener('click', () => removeTicket(index, `${round}회 ${numbers.join(' ')}`));
-  item.append(balls, element('span', { class: `result${rank > 0 ? ' winning' : ''}` }, result), remove);
+  const winning = rank > 0 && rank < NOT_DRAWN;
+  item.append(balls, element('span', { class: `result${winning ? ' winning' : ''}` }, result), remove);
   return item;
 }
 
@@ -595,8 +598,8 @@ function showTickets() {
   core._lotto_summarize_tickets();
   const games = core._lotto_summary_games();
   const rows = [['게임 수', `${games.toLocaleString('ko-KR')}게임`], ['구입 금액', won(core._lotto_summary_spent())]];
-  for (const row of [1, 2, 3, 4, 5, 0, NOT_DRAWN]) {
-    const count = core._lotto_summary_count(row === NOT_DRAWN ? 6 : row);
+  for (const row of [1, 2, 3, 4, 5, 0, NOT_DRAWN, BEFORE_HISTORY]) {
+    const count = core._lotto_summary_count(row);
     if (count > 0) {
       rows.push([text(core._lotto_result_name(row)), `${count.toLocaleString('ko-KR')}게임`]);
     }

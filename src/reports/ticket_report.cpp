@@ -44,14 +44,17 @@ void write_ticket_report(std::FILE* out, const TicketFile& tickets, const DrawHi
         for (int n = 0; n < NUMBERS_PER_SET; ++n) {
             std::fprintf(out, result.is_matched[n] ? "[%2d]" : " %2d ", ticket.numbers[n]);
         }
-        std::fprintf(out, "   %s\n", ticket_result_name(result.drawn ? result.rank : NOT_DRAWN));
+        std::fprintf(out, "   %s\n", ticket_result_name(result_row(result)));
     }
     const TicketSummary summary = summarize_tickets(tickets, history, round);
     std::fprintf(out, "\n  %s%12s\n", align_left(translate("games"), 26).text,
                  with_thousands(summary.games).text);
     std::fprintf(out, "  %s%s\n", align_left(translate("spent"), 26).text,
                  in_won(summary.spent).text);
-    for (int row : {1, 2, 3, 4, 5, 0, NOT_DRAWN}) {
+    for (int row : {1, 2, 3, 4, 5, 0, NOT_DRAWN, BEFORE_HISTORY}) {
+        if (row == BEFORE_HISTORY && summary.by_result[row] == 0) {
+            continue; // a row only where the history does not reach a game's round
+        }
         std::fprintf(out, "    %s%12s\n", align_left(ticket_result_name(row), 24).text,
                      with_thousands(summary.by_result[row]).text);
     }
@@ -73,11 +76,17 @@ void write_ticket_csv(std::FILE* out, const TicketFile& tickets, const DrawHisto
         const NumberSet& n = ticket.numbers;
         std::fprintf(out, "%d,%d,%d,%d,%d,%d,%d,", ticket.round, n[0], n[1], n[2], n[3], n[4],
                      n[5]);
-        if (result.drawn) {
+        switch (result.state) {
+        case GameState::Drawn:
             std::fprintf(out, "%d,%d,%d\n", result.matched, result.bonus_matched ? 1 : 0,
                          result.rank);
-        } else {
+            break;
+        case GameState::NotDrawnYet:
             std::fprintf(out, ",,\n");
+            break;
+        case GameState::BeforeHistory: // neither drawn nor waiting: nothing to tell
+            std::fprintf(out, "-,-,-\n");
+            break;
         }
     }
 }

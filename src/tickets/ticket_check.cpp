@@ -13,16 +13,20 @@ constexpr std::int32_t FIXED_FOURTH_ROUND = 401;
 
 TicketResult check_ticket(const Ticket& ticket, const DrawHistory& history)
 {
-    TicketResult result{};
+    TicketResult result{GameState::NotDrawnYet, 0, false, 0, {}};
     if (history.count == 0) {
         return result;
     }
     const std::int32_t first = history.draws[0].round;
-    if (ticket.round < first || ticket.round - first >= history.count) {
+    if (ticket.round < first) {
+        result.state = GameState::BeforeHistory;
+        return result;
+    }
+    if (ticket.round - first >= history.count) {
         return result;
     }
     const Draw& draw = history.draws[ticket.round - first];
-    result.drawn = true;
+    result.state = GameState::Drawn;
     for (int i = 0; i < NUMBERS_PER_SET; ++i) {
         const std::int32_t number = ticket.numbers[i];
         result.is_matched[i] =

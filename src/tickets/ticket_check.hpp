@@ -5,9 +5,16 @@
 #include "history/draw_history.hpp"
 #include "tickets/tickets.hpp"
 
+// Where a game's round stands against the history.
+enum class GameState {
+    Drawn,         // in the history
+    NotDrawnYet,   // after the history's newest round
+    BeforeHistory, // before its first round: the history cannot tell what it won
+};
+
 // What one game won, once its round is drawn.
 struct TicketResult {
-    bool drawn;
+    GameState state;
     int matched;        // winning numbers among the six
     bool bonus_matched; // the bonus among them
     int rank;           // 1 to 5, or 0 for no prize

@@ -12,14 +12,27 @@ bool reported(const Ticket& ticket, std::int32_t round)
 
 } // namespace
 
+int result_row(const TicketResult& result)
+{
+    switch (result.state) {
+    case GameState::Drawn:
+        return result.rank;
+    case GameState::BeforeHistory:
+        return BEFORE_HISTORY;
+    case GameState::NotDrawnYet:
+        break;
+    }
+    return NOT_DRAWN;
+}
+
 const char* ticket_result_name(int row)
 {
-    static const char* const NAMES[NOT_DRAWN + 1] = {
+    static const char* const NAMES[RESULT_ROWS] = {
         translatable("no prize"),      translatable("1st prize"), translatable("2nd prize"),
         translatable("3rd prize"),     translatable("4th prize"), translatable("5th prize"),
-        translatable("not drawn yet"),
+        translatable("not drawn yet"), translatable("before the history"),
     };
-    return translate(NAMES[row >= 0 && row <= NOT_DRAWN ? row : NOT_DRAWN]);
+    return translate(NAMES[row >= 0 && row < RESULT_ROWS ? row : NOT_DRAWN]);
 }
 
 const char* pool_prizes_note()
@@ -40,9 +53,10 @@ TicketSummary summarize_tickets(const TicketFile& tickets, const DrawHistory& hi
         }
         const TicketResult result = check_ticket(ticket, history);
         ++summary.games;
-        ++summary.by_result[result.drawn ? result.rank : NOT_DRAWN];
+        ++summary.by_result[result_row(result)];
         summary.spent += game_price(ticket.round);
-        const std::int64_t prize = result.drawn ? fixed_prize(result.rank, ticket.round) : 0;
+        const std::int64_t prize =
+            result.state == GameState::Drawn ? fixed_prize(result.rank, ticket.round) : 0;
         summary.fixed_won += prize > 0 ? prize : 0;
     }
     return summary;

@@ -209,8 +209,7 @@ int lotto_ticket_rank(int index)
     if (ticket == nullptr) {
         return -1;
     }
-    const TicketResult result = check_ticket(*ticket, page_history);
-    return result.drawn ? result.rank : -1;
+    return result_row(check_ticket(*ticket, page_history));
 }
 
 int lotto_ticket_matched(int index, int position)
@@ -230,7 +229,9 @@ double lotto_ticket_prize(int index)
         return 0;
     }
     const TicketResult result = check_ticket(*ticket, page_history);
-    return result.drawn ? static_cast<double>(fixed_prize(result.rank, ticket->round)) : 0;
+    return result.state == GameState::Drawn
+               ? static_cast<double>(fixed_prize(result.rank, ticket->round))
+               : 0;
 }
 
 // The summary of every game, as lotto-stats --check gives it: call lotto_summarize_tickets
@@ -257,13 +258,13 @@ double lotto_summary_won()
 
 double lotto_summary_count(int row)
 {
-    return row >= 0 && row <= NOT_DRAWN ? static_cast<double>(summary.by_result[row]) : 0;
+    return row >= 0 && row < RESULT_ROWS ? static_cast<double>(summary.by_result[row]) : 0;
 }
 
 const char* lotto_result_name(int row)
 {
     use_language(Language::Korean);
-    return ticket_result_name(row < 0 ? NOT_DRAWN : row);
+    return ticket_result_name(row);
 }
 
 const char* lotto_pool_prizes_note()
