@@ -345,7 +345,8 @@ TEST(TicketCheck, HandWorkedTicketsAgainstTheirDraws)
         {400, {1, 2, 3, 4, 5, 6}, GameState::Drawn, 6, false, 1, -1, 1000},
         {400, {1, 2, 3, 4, 5, 7}, GameState::Drawn, 5, true, 2, -1, 1000},
         {400, {1, 2, 3, 4, 5, 8}, GameState::Drawn, 5, false, 3, -1, 1000},
-        {400, {1, 2, 3, 4, 7, 8}, GameState::Drawn, 4, true, 4, -1, 1000},     // 4th before 401: the pool's
+        {400, {1, 2, 3, 4, 7, 8}, GameState::Drawn, 4, true, 4, -1, 1000}, // 4th before 401: the
+                                                                           // pool's
         {401, {1, 2, 3, 4, 8, 9}, GameState::Drawn, 4, false, 4, 50000, 1000}, // fixed from 401 on
         {87, {1, 2, 3, 7, 8, 9}, GameState::Drawn, 3, true, 5, 10000, 2000},   // before round 88
         {88, {1, 2, 3, 8, 9, 10}, GameState::Drawn, 3, false, 5, 5000, 1000},

@@ -28,8 +28,9 @@ int result_row(const TicketResult& result)
 const char* ticket_result_name(int row)
 {
     static const char* const NAMES[RESULT_ROWS] = {
-        translatable("no prize"),      translatable("1st prize"), translatable("2nd prize"),
-        translatable("3rd prize"),     translatable("4th prize"), translatable("5th prize"),
+        translatable("no prize"),      translatable("1st prize"),
+        translatable("2nd prize"),     translatable("3rd prize"),
+        translatable("4th prize"),     translatable("5th prize"),
         translatable("not drawn yet"), translatable("before the history"),
     };
     return translate(NAMES[row >= 0 && row < RESULT_ROWS ? row : NOT_DRAWN]);

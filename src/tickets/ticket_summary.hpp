@@ -14,7 +14,7 @@ inline constexpr int RESULT_ROWS = 8;
 struct TicketSummary {
     std::int64_t games;
     std::int64_t spent;
-    std::int64_t fixed_won;               // the fixed prizes only
+    std::int64_t fixed_won;              // the fixed prizes only
     std::int64_t by_result[RESULT_ROWS]; // by rank, 0 no prize, NOT_DRAWN, BEFORE_HISTORY
 };
 TicketSummary summarize_tickets(const TicketFile& tickets, const DrawHistory& history,
@@ -24,6 +24,7 @@ TicketSummary summarize_tickets(const TicketFile& tickets, const DrawHistory& hi
 int result_row(const TicketResult& result);
 
 // A result's name, "1st prize" to "5th prize", "no prize" (0), "not drawn yet" (NOT_DRAWN)
-// or "before the history" (BEFORE_HISTORY), and why the sum of prizes won leaves some out, in the language in use.
+// or "before the history" (BEFORE_HISTORY), and why the sum of prizes won leaves some out, in the
+// language in use.
 const char* ticket_result_name(int row);
 const char* pool_prizes_note();
