@@ -1,6 +1,48 @@
 # The web page: the generation and scoring code compiled to WebAssembly with emscripten,
+# its C interface exported where the code marks it (LOTTO_PAGE_EXPORT),
 # beside the page's own files, laid out as one folder, build/web/site, ready to serve.
 set(lotto_site ${PROJECT_BINARY_DIR}/site)
+
+# The sources of `target` and of every library it links, as paths from the top, gathered
+# into `variable`.
+function(lotto_linked_sources target variable)
+    set(seen ${ARGN})
+    set(sources "")
+    if(NOT TARGET ${target} OR ${target} IN_LIST seen)
+        set(${variable} "" PARENT_SCOPE)
+        return()
+    endif()
+    list(APPEND seen ${target})
+    get_target_property(type ${target} TYPE)
+    if(NOT type STREQUAL "INTERFACE_LIBRARY")
+        get_target_property(folder ${target} SOURCE_DIR)
+        get_target_property(own ${target} SOURCES)
+        foreach(source IN LISTS own)
+            cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${folder})
+            cmake_path(RELATIVE_PATH source BASE_DIRECTORY ${PROJECT_SOURCE_DIR})
+            list(APPEND sources ${source})
+        endforeach()
+    endif()
+    get_target_property(links ${target} LINK_LIBRARIES)
+    foreach(link IN LISTS links)
+        if(TARGET ${link})
+            lotto_linked_sources(${link} linked ${seen})
+            list(APPEND sources ${linked})
+        endif()
+    endforeach()
+    list(REMOVE_DUPLICATES sources)
+    set(${variable} ${sources} PARENT_SCOPE)
+endfunction()
+
+# Each WebAssembly build carries the Korean messages of the code it links, and no others.
+function(lotto_page_messages target)
+    lotto_linked_sources(${target} sources)
+    list(FILTER sources INCLUDE REGEX "^src/")
+    list(JOIN sources "," only_from)
+    set(output ${CMAKE_CURRENT_BINARY_DIR}/generated/${target}_messages.cpp)
+    lotto_korean_messages(${output} "${only_from}")
+    target_sources(${target} PRIVATE ${output})
+endfunction()
 
 # esbuild (pinned in web/package.json) makes the page's scripts small for the phone and
 # bundles the QR decoder; the sources stay as they are written.
@@ -11,30 +53,13 @@ endif()
 
 add_executable(lotto_web ${page_sources})
 target_link_libraries(lotto_web PRIVATE lotto_tickets lotto_warnings)
-set(lotto_web_exports
-    _lotto_generate _lotto_number _lotto_total _lotto_criterion_count _lotto_criterion_name
-    _lotto_criterion_key _lotto_color_group _lotto_ball_color_key _lotto_ball_color_name
-    _lotto_ball_color_lowest _lotto_ball_color_highest _lotto_points _lotto_value
-    _lotto_history_buffer _lotto_history_capacity _lotto_history_name_buffer
-    _lotto_history_name_capacity _lotto_history_length _lotto_use_history _lotto_history_error
-    _lotto_history_round _lotto_use_lists_of_round _lotto_use_built_in_lists _lotto_line_buffer
-    _lotto_line_capacity _lotto_next_draw_line _lotto_add_draw _lotto_added_round
-    _lotto_tickets_buffer _lotto_tickets_capacity _lotto_tickets_name_buffer
-    _lotto_tickets_name_capacity _lotto_tickets_length _lotto_use_tickets _lotto_message
-    _lotto_add_ticket _lotto_added_ticket_round _lotto_save_sets _lotto_round_on_sale _lotto_draw_date_of_round
-    _lotto_remove_ticket _lotto_ticket_count _lotto_ticket_round _lotto_ticket_number
-    _lotto_ticket_slip _lotto_ticket_rank _lotto_ticket_matched _lotto_ticket_prize
-    _lotto_summarize_tickets _lotto_summary_games _lotto_summary_spent _lotto_summary_won
-    _lotto_summary_count _lotto_result_name _lotto_pool_prizes_note _lotto_choose_numbers
-    _lotto_kept_count _lotto_kept_number _lotto_left_out)
-list(JOIN lotto_web_exports "," lotto_web_export_list)
+lotto_page_messages(lotto_web)
 set_target_properties(lotto_web PROPERTIES
     OUTPUT_NAME core
     SUFFIX .mjs
     RUNTIME_OUTPUT_DIRECTORY ${lotto_site})
 target_link_options(lotto_web PRIVATE -Oz
     -sENVIRONMENT=web -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=LottoCore
-    -sEXPORTED_FUNCTIONS=${lotto_web_export_list}
     -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8,HEAPU8
 )
 add_custom_command(TARGET lotto_web POST_BUILD
@@ -45,25 +70,16 @@ add_custom_command(TARGET lotto_web POST_BUILD
 # The same core for Node, so the browser tests can ask it what a seed gives.
 add_executable(lotto_web_node ${page_sources})
 target_link_libraries(lotto_web_node PRIVATE lotto_tickets lotto_warnings)
+lotto_page_messages(lotto_web_node)
 set_target_properties(lotto_web_node PROPERTIES OUTPUT_NAME core-node SUFFIX .cjs)
 target_link_options(lotto_web_node PRIVATE
     -sENVIRONMENT=node -sMODULARIZE=1 -sSINGLE_FILE=1
-    -sEXPORTED_FUNCTIONS=${lotto_web_export_list}
     -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8,HEAPU8)
 
 # The back-test, in a worker the page starts only when asked: the page's history and the
 # statistics core, built for speed rather than size, twice: with WebAssembly SIMD, and
 # without it for a browser that lacks it. Its table of every set's fixed points takes 8 MB.
 set(lotto_back_test_sources page_buffers.cpp page_history.cpp page_back_test.cpp)
-set(lotto_back_test_exports
-    _lotto_history_buffer _lotto_history_capacity _lotto_history_name_buffer
-    _lotto_history_name_capacity _lotto_use_history _lotto_history_error _lotto_back_test_draws
-    _lotto_back_test_batches _lotto_count_back_test_batch _lotto_back_test_counts
-    _lotto_back_test_counts_size _lotto_start_back_test _lotto_add_back_test_batch
-    _lotto_back_test_tested
-    _lotto_back_test_mean_mid_rank _lotto_back_test_p_value _lotto_back_test_line
-    _lotto_back_test_csv)
-list(JOIN lotto_back_test_exports "," lotto_back_test_export_list)
 foreach(flavour plain simd)
     set(target lotto_back_test_${flavour})
     add_executable(${target} ${lotto_back_test_sources})
@@ -73,6 +89,7 @@ foreach(flavour plain simd)
         set(output back-test)
     endif()
     target_link_libraries(${target} PRIVATE lotto_reports lotto_counting_${flavour} lotto_tickets lotto_warnings)
+    lotto_page_messages(${target})
     target_compile_options(${target} PRIVATE -O3)
     set_target_properties(${target} PROPERTIES
         OUTPUT_NAME ${output}
@@ -81,7 +98,6 @@ foreach(flavour plain simd)
     target_link_options(${target} PRIVATE -O3
         -sENVIRONMENT=web,worker -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=LottoBackTest
         -sINITIAL_MEMORY=32MB
-        -sEXPORTED_FUNCTIONS=${lotto_back_test_export_list}
         -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,HEAPU8)
     add_custom_command(TARGET ${target} POST_BUILD
         COMMAND ${ESBUILD} ${lotto_site}/${output}.mjs --minify --format=esm --log-level=warning
@@ -110,11 +126,15 @@ add_custom_command(OUTPUT ${lotto_site}/qr-decoder.mjs
     DEPENDS ${PROJECT_SOURCE_DIR}/web/qr-decoder.mjs ${PROJECT_SOURCE_DIR}/web/package-lock.json
     COMMENT "Bundling the QR decoder"
     VERBATIM)
+# The page's modules, bundled into one script; the core and the QR decoder stay files of
+# their own, loaded when needed.
+file(GLOB lotto_page_modules CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/page/*.mjs)
 add_custom_command(OUTPUT ${lotto_site}/app.mjs
-    COMMAND ${ESBUILD} ${PROJECT_SOURCE_DIR}/web/app.mjs --minify --format=esm --target=es2022
+    COMMAND ${ESBUILD} ${PROJECT_SOURCE_DIR}/web/app.mjs --bundle --minify --format=esm
+            --target=es2022 --external:./core.mjs --external:./qr-decoder.mjs
             --log-level=warning --outfile=${lotto_site}/app.mjs
-    DEPENDS ${PROJECT_SOURCE_DIR}/web/app.mjs
-    COMMENT "Making the page's script small"
+    DEPENDS ${PROJECT_SOURCE_DIR}/web/app.mjs ${lotto_page_modules}
+    COMMENT "Bundling the page's modules into one small script"
     VERBATIM)
 add_custom_command(OUTPUT ${lotto_site}/back-test-worker.mjs
     COMMAND ${ESBUILD} ${PROJECT_SOURCE_DIR}/web/back-test-worker.mjs --minify --format=esm
@@ -124,8 +144,16 @@ add_custom_command(OUTPUT ${lotto_site}/back-test-worker.mjs
     VERBATIM)
 add_custom_target(web_scripts DEPENDS ${lotto_site}/qr-decoder.mjs ${lotto_site}/app.mjs
                   ${lotto_site}/back-test-worker.mjs)
+# The first view: what a phone loads to show the page and make sets. Everything else (the
+# draws, fetched once the page works; the QR decoder and the back-test, loaded when asked
+# for; the service worker and the install icons) comes after it. Named here alone: the site's
+# list of files beside it says which part each file is (CI weighs both parts from it).
+set(lotto_first_view index.html style.css early.js app.mjs core.mjs core.wasm icon.svg
+    manifest.webmanifest)
+list(JOIN lotto_first_view "," lotto_first_view_argument)
 add_custom_target(web_site ALL
-    COMMAND ${CMAKE_COMMAND} -DSITE=${lotto_site} -DTEMPLATE=${PROJECT_SOURCE_DIR}/web/sw.js
+    COMMAND ${CMAKE_COMMAND} -DSITE=${lotto_site} -DLIST=${PROJECT_BINARY_DIR}/site-files.txt
+            -DFIRST_VIEW=${lotto_first_view_argument} -DTEMPLATE=${PROJECT_SOURCE_DIR}/web/sw.js
             -P ${PROJECT_SOURCE_DIR}/cmake/stamp_service_worker.cmake
     DEPENDS lotto_web lotto_back_test_plain lotto_back_test_simd web_scripts
     COMMENT "Naming the service worker's cache after the site's content"

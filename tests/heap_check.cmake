@@ -7,11 +7,12 @@ cmake_minimum_required(VERSION 3.20)
 set(work "${CMAKE_CURRENT_BINARY_DIR}/heap_check")
 file(MAKE_DIRECTORY "${work}")
 
-# Runs one session under valgrind; sets <result>_allocs and <result>_output.
+# Runs one session under valgrind, with the program's arguments after the input; sets
+# <result>_allocs and <result>_output.
 function(run_session result input)
     file(WRITE "${work}/${result}.in" "${input}")
     execute_process(COMMAND "${VALGRIND}" --leak-check=full
-            --errors-for-leak-kinds=definite,indirect,possible --error-exitcode=99 "${LOTTO}"
+            --errors-for-leak-kinds=definite,indirect,possible --error-exitcode=99 "${LOTTO}" ${ARGN}
         INPUT_FILE "${work}/${result}.in"
         OUTPUT_VARIABLE output
         ERROR_VARIABLE report
@@ -40,3 +41,20 @@ if(NOT short_allocs STREQUAL long_allocs)
         "${long_allocs} for 200 generations and 200 detail screens")
 endif()
 message(STATUS "heap allocations per session: ${short_allocs}, however long it runs")
+
+# With --tickets, saving sets to the tickets file allocates nothing either: one save costs
+# what twenty do, the file growing each time.
+file(REMOVE "${work}/one.csv" "${work}/many.csv")
+run_session(one_save "2\n4\n1\n" --tickets "${work}/one.csv")
+string(REPEAT "2\n4\n" 20 many_saves)
+run_session(many_saves "${many_saves}1\n" --tickets "${work}/many.csv")
+file(STRINGS "${work}/many.csv" saved)
+list(LENGTH saved saved_lines)
+if(NOT saved_lines EQUAL 101)
+    message(FATAL_ERROR "twenty saves left ${saved_lines} lines, not a header and 100 games")
+endif()
+if(NOT one_save_allocs STREQUAL many_saves_allocs)
+    message(FATAL_ERROR "heap allocations grow with saves: ${one_save_allocs} for one save, "
+        "${many_saves_allocs} for twenty")
+endif()
+message(STATUS "heap allocations per session with --tickets: ${one_save_allocs}, however many saves")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 
 // The longest path this program keeps; longer ones are refused as too long.
@@ -43,7 +44,34 @@ bool replace_with_insertion(const char* path, std::FILE* old, long at, const cha
                             bool (*check)(std::FILE* written, void* context) = nullptr,
                             void* context = nullptr);
 
+// The same through a file descriptor and the caller's buffers, allocating nothing: for the
+// interactive program, which allocates nothing once it runs.
+struct RawReplacement {
+    ReplacedFile file; // its stream stays null
+    int descriptor;
+};
+bool begin_raw_replacement(const char* path, RawReplacement& raw);
+bool commit_raw_replacement(RawReplacement& raw);
+void abandon_raw_replacement(RawReplacement& raw);
+
+// Reads the whole file at `path` into `buffer`, allocating nothing. False, with errno saying
+// why (EFBIG when it is larger than `capacity`).
+bool read_whole_file(const char* path, char* buffer, std::size_t capacity, std::size_t& length);
+
+// replace_with_insertion for a file read whole: `old` holds its `length` bytes. With
+// `check`, the new file is read back into `scratch` (which may be `old`'s own buffer: it is
+// read into only once everything is written) and kept only if `check` says so. Allocates
+// nothing.
+using WrittenCheck = bool (*)(const char* written, std::size_t length, void* context);
+bool replace_bytes_with_insertion(const char* path, const char* old, std::size_t length,
+                                  std::size_t at, const char* text, char* scratch,
+                                  std::size_t capacity, WrittenCheck check, void* context);
+
 // What the platform's part gives the rest: everything written put on the disk, and a
 // file renamed over another that may exist. False, with errno saying why, on failure.
 bool flush_to_disk(std::FILE* stream);
 bool move_over(const char* from, const char* to);
+// And the same for a descriptor: all of the bytes written, on the disk, closed.
+bool write_descriptor(int descriptor, const char* bytes, std::size_t length);
+bool sync_descriptor(int descriptor);
+bool close_descriptor(int descriptor);

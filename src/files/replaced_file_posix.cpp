@@ -54,7 +54,12 @@ bool standard_output_is(const char* path)
     return fstat(STDOUT_FILENO, &out) == 0 && stat(path, &file) == 0 && same_identity(out, file);
 }
 
-bool begin_replacement(const char* path, ReplacedFile& file)
+namespace {
+
+// Opens where a replacement goes: a temporary file beside the target, made with the
+// target's permissions, or the target itself when it is no plain file. The descriptor, or
+// -1 with errno saying why.
+int open_replacement(const char* path, ReplacedFile& file)
 {
     file.stream = nullptr;
     file.temporary[0] = '\0';
@@ -63,17 +68,16 @@ bool begin_replacement(const char* path, ReplacedFile& file)
     const bool followed =
         lstat(path, &link) == 0 && S_ISLNK(link.st_mode) && realpath(path, file.target) != nullptr;
     if (!followed && !copy_path(file.target, sizeof file.target, path)) {
-        return false;
+        return -1;
     }
     struct stat target {};
     const bool exists = stat(file.target, &target) == 0;
     if (exists && S_ISDIR(target.st_mode)) {
         errno = EISDIR;
-        return false;
+        return -1;
     }
     if (exists && !S_ISREG(target.st_mode)) {
-        file.stream = std::fopen(file.target, "wb");
-        return file.stream != nullptr;
+        return open(file.target, O_WRONLY | O_TRUNC | O_CLOEXEC);
     }
     const char* slash = std::strrchr(file.target, '/');
     const char* name = slash != nullptr ? slash + 1 : file.target;
@@ -83,13 +87,13 @@ bool begin_replacement(const char* path, ReplacedFile& file)
     if (written < 0 || static_cast<std::size_t>(written) >= sizeof file.temporary) {
         file.temporary[0] = '\0';
         errno = ENAMETOOLONG;
-        return false;
+        return -1;
     }
     // Tracked before it exists, so that no signal can come between.
     if (!track_temporary(file.temporary)) {
         file.temporary[0] = '\0';
         errno = EMFILE;
-        return false;
+        return -1;
     }
     const int descriptor = mkstemp(file.temporary);
     if (descriptor < 0) {
@@ -97,20 +101,100 @@ bool begin_replacement(const char* path, ReplacedFile& file)
         untrack_temporary(file.temporary);
         file.temporary[0] = '\0';
         errno = reason;
-        return false;
+        return -1;
     }
     // mkstemp makes the file for its owner only; the new file gets what the old one had.
-    if (fchmod(descriptor, exists ? target.st_mode & 07777 : new_file_mode()) != 0 ||
-        (file.stream = fdopen(descriptor, "wb")) == nullptr) {
+    if (fchmod(descriptor, exists ? target.st_mode & 07777 : new_file_mode()) != 0) {
         const int reason = errno;
         close(descriptor);
         unlink(file.temporary);
         untrack_temporary(file.temporary);
         file.temporary[0] = '\0';
         errno = reason;
+        return -1;
+    }
+    return descriptor;
+}
+
+} // namespace
+
+bool begin_replacement(const char* path, ReplacedFile& file)
+{
+    const int descriptor = open_replacement(path, file);
+    if (descriptor < 0) {
+        return false;
+    }
+    file.stream = fdopen(descriptor, "wb");
+    if (file.stream == nullptr) {
+        const int reason = errno;
+        close(descriptor);
+        abandon_replacement(file);
+        errno = reason;
         return false;
     }
     return true;
+}
+
+bool begin_raw_replacement(const char* path, RawReplacement& raw)
+{
+    raw.descriptor = open_replacement(path, raw.file);
+    return raw.descriptor >= 0;
+}
+
+bool write_descriptor(int descriptor, const char* bytes, std::size_t length)
+{
+    while (length > 0) {
+        const ssize_t written = write(descriptor, bytes, length);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes += written;
+        length -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool sync_descriptor(int descriptor)
+{
+    return fsync(descriptor) == 0;
+}
+
+bool close_descriptor(int descriptor)
+{
+    return close(descriptor) == 0;
+}
+
+bool read_whole_file(const char* path, char* buffer, std::size_t capacity, std::size_t& length)
+{
+    length = 0;
+    const int descriptor = open(path, O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    for (;;) {
+        if (length == capacity) {
+            // Full: the file is larger than the room for it, unless it ends here.
+            char more = 0;
+            const ssize_t got = read(descriptor, &more, 1);
+            close(descriptor);
+            errno = got == 0 ? 0 : EFBIG;
+            return got == 0;
+        }
+        const ssize_t got = read(descriptor, buffer + length, capacity - length);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            const int reason = errno;
+            close(descriptor);
+            errno = got == 0 ? 0 : reason;
+            return got == 0;
+        }
+        length += static_cast<std::size_t>(got);
+    }
 }
 
 bool flush_to_disk(std::FILE* stream)

@@ -119,13 +119,13 @@ bool parse_draw_to_add(const char* line, Draw& draw, RecordError& error)
     return false;
 }
 
-AddDrawOutcome plan_draw_insertion(std::FILE* stream, const Draw& draw, DrawHistory& history,
+AddDrawOutcome plan_draw_insertion(TextSource& source, const Draw& draw, DrawHistory& history,
                                    RecordError& error, TextInsertion& insertion)
 {
     insertion = TextInsertion{};
     static DrawLayout layout;
     bool already = false;
-    if (!read_draw_stream(stream, history, error, &layout)) {
+    if (!read_draw_source(source, history, error, &layout)) {
         return AddDrawOutcome::FileRefused;
     }
     if (!fits(history, draw, find_round(history, layout.last.round)->date != 0, already, error)) {

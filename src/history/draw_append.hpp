@@ -19,10 +19,10 @@ enum class AddDrawOutcome {
 // `error` saying why (line 0), when it is none.
 bool parse_draw_to_add(const char* line, Draw& draw, RecordError& error);
 
-// Where and how `draw` goes into the history read from `stream` as its next round: in the
+// Where and how `draw` goes into the history read from `source` as its next round: in the
 // file's order and in the style of its draw lines, every other byte kept. Added when
 // `insertion` is to be made; `history` then holds the file's draws as they were.
-AddDrawOutcome plan_draw_insertion(std::FILE* stream, const Draw& draw, DrawHistory& history,
+AddDrawOutcome plan_draw_insertion(TextSource& source, const Draw& draw, DrawHistory& history,
                                    RecordError& error, TextInsertion& insertion);
 
 // The new line as the file's draw line `model` would write it, without its line end.

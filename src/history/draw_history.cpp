@@ -377,13 +377,20 @@ bool take_draw_line(void* records, const char* text, std::int32_t line, const Li
 
 bool read_draw_stream(std::FILE* file, DrawHistory& history, RecordError& error, DrawLayout* layout)
 {
+    TextSource source = stream_source(file);
+    return read_draw_source(source, history, error, layout);
+}
+
+bool read_draw_source(TextSource& source, DrawHistory& history, RecordError& error,
+                      DrawLayout* layout)
+{
     history.count = 0;
     if (layout != nullptr) {
         *layout = DrawLayout{};
         copy_line_end(layout->line_end, "\n");
     }
     HistoryReading reading{DrawStore{history, 0}, layout, true, false};
-    if (!read_record_lines(file,
+    if (!read_record_lines(source,
                            translate("more than 1,000,000 lines; no draw history is that long"),
                            take_draw_line, &reading, error)) {
         return false;

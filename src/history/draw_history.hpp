@@ -51,9 +51,11 @@ struct DrawLayout {
     char line_end[3]; // the first line end the file uses, "\n" if it has none
 };
 
-// The same from a stream open for reading, e.g. a history held in memory; with `layout`,
-// also where the draws stand.
+// The same from a stream open for reading, or from any source of text (a history held in
+// memory); with `layout`, also where the draws stand.
 bool read_draw_stream(std::FILE* file, DrawHistory& history, RecordError& error,
+                      DrawLayout* layout = nullptr);
+bool read_draw_source(TextSource& source, DrawHistory& history, RecordError& error,
                       DrawLayout* layout = nullptr);
 
 // Reads one line, without its line end. `first_content` says whether no draw or header

@@ -12,7 +12,7 @@ struct DrawUpdate {
     AddDrawOutcome outcome;
 };
 
-UpdatePlan plan_draw(void* context, std::FILE* file, TextInsertion& insertion)
+UpdatePlan plan_draw(void* context, TextSource& file, TextInsertion& insertion)
 {
     DrawUpdate& update = *static_cast<DrawUpdate*>(context);
     update.outcome =
@@ -32,12 +32,13 @@ UpdatePlan plan_draw(void* context, std::FILE* file, TextInsertion& insertion)
     return UpdatePlan::Failed;
 }
 
-bool reads_with_the_new_draw(std::FILE* written, void* context)
+bool reads_with_the_new_draw(const char* written, std::size_t length, void* context)
 {
     const DrawUpdate& update = *static_cast<const DrawUpdate*>(context);
     static DrawHistory check;
     RecordError error{};
-    return read_draw_stream(written, check, error) && check.count == update.history.count + 1;
+    TextSource source = memory_source(written, length);
+    return read_draw_source(source, check, error) && check.count == update.history.count + 1;
 }
 
 struct TicketsUpdate {
@@ -49,7 +50,7 @@ struct TicketsUpdate {
     AddTicketsOutcome outcome;
 };
 
-UpdatePlan plan_tickets(void* context, std::FILE* file, TextInsertion& insertion)
+UpdatePlan plan_tickets(void* context, TextSource& file, TextInsertion& insertion)
 {
     TicketsUpdate& update = *static_cast<TicketsUpdate*>(context);
     update.outcome = plan_ticket_insertion(file, update.games, update.count, update.tickets,
@@ -68,12 +69,13 @@ UpdatePlan plan_tickets(void* context, std::FILE* file, TextInsertion& insertion
     return UpdatePlan::Failed;
 }
 
-bool reads_with_the_new_games(std::FILE* written, void* context)
+bool reads_with_the_new_games(const char* written, std::size_t length, void* context)
 {
     const TicketsUpdate& update = *static_cast<const TicketsUpdate*>(context);
     static TicketFile check;
     RecordError error{};
-    return read_ticket_stream(written, check, error) &&
+    TextSource source = memory_source(written, length);
+    return read_ticket_source(source, check, error) &&
            check.count == update.tickets.count + update.count;
 }
 

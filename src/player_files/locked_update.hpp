@@ -1,12 +1,13 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 
+#include "records/record_lines.hpp"
 #include "records/text_insertion.hpp"
 
-// One change of a player's file, the same for draws and tickets: lock, plan, write, read
-// back, rename, so that two programs changing one file at once never lose a line.
+// One change of a player's file, the same for draws and tickets: lock, read, plan, write,
+// read back, rename, so that two programs changing one file at once never lose a line.
+// Through descriptors and fixed buffers: it allocates nothing.
 
 // What a plan made of the file as it is.
 enum class UpdatePlan {
@@ -17,10 +18,10 @@ enum class UpdatePlan {
 };
 
 struct LockedUpdate {
-    // Reads the file, open at its start, and plans the insertion.
-    UpdatePlan (*plan)(void* context, std::FILE* file, TextInsertion& insertion);
-    // Whether the file written reads as it should with the insertion made.
-    bool (*check)(std::FILE* written, void* context);
+    // Reads the file, read whole, and plans the insertion.
+    UpdatePlan (*plan)(void* context, TextSource& file, TextInsertion& insertion);
+    // Whether the file written, read back whole, reads as it should with the insertion made.
+    bool (*check)(const char* written, std::size_t length, void* context);
     void* context;
 };
 

@@ -33,10 +33,10 @@ bool refuse_with(RecordError& error, const char* format, ...)
     return false;
 }
 
-bool read_record_lines(std::FILE* file, const char* too_many_lines, TakeRecordLine take,
+bool read_record_lines(TextSource& source, const char* too_many_lines, TakeRecordLine take,
                        void* records, RecordError& error)
 {
-    LineReader reader = line_reader(file);
+    LineReader reader = line_reader(source);
     char text[MAX_LINE_BYTES + 1];
     std::int32_t line = 0;
     for (LineRead read = reader.next(text); read != LineRead::End; read = reader.next(text)) {
@@ -65,7 +65,7 @@ bool read_record_lines(std::FILE* file, const char* too_many_lines, TakeRecordLi
             return false;
         }
     }
-    if (std::ferror(file) != 0) {
+    if (source.failed()) {
         return refuse_line(error, 0, error_text(errno != 0 ? errno : EIO));
     }
     return true;

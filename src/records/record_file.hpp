@@ -35,7 +35,7 @@ enum class LineKind { Draw, Skipped, Header, Invalid };
 // number; `take` returns false, `error` filled, to stop.
 using TakeRecordLine = bool (*)(void* records, const char* text, std::int32_t line,
                                 const LineReader& reader, RecordError& error);
-bool read_record_lines(std::FILE* file, const char* too_many_lines, TakeRecordLine take,
+bool read_record_lines(TextSource& source, const char* too_many_lines, TakeRecordLine take,
                        void* records, RecordError& error);
 
 // Fills `error` with a reason for the file as a whole (line 0) and returns false.

@@ -83,14 +83,55 @@ QuotedField quoted(const Field& field)
     return quote;
 }
 
-LineReader line_reader(std::FILE* file)
+TextSource stream_source(std::FILE* file)
 {
-    return LineReader{file, true, 0, 0, 0, ""};
+    return TextSource{file, nullptr, 0, 0};
+}
+
+TextSource memory_source(const char* bytes, std::size_t size)
+{
+    return TextSource{nullptr, bytes, static_cast<long>(size), 0};
+}
+
+int TextSource::take()
+{
+    if (file != nullptr) {
+        return std::getc(file);
+    }
+    return at < size ? static_cast<unsigned char>(bytes[at++]) : EOF;
+}
+
+void TextSource::put_back(int c)
+{
+    if (file != nullptr) {
+        std::ungetc(c, file);
+    } else if (at > 0) {
+        --at;
+    }
+}
+
+bool TextSource::failed() const
+{
+    return file != nullptr && std::ferror(file) != 0;
+}
+
+void TextSource::rewind()
+{
+    if (file != nullptr) {
+        std::fseek(file, 0, SEEK_SET);
+    } else {
+        at = 0;
+    }
+}
+
+LineReader line_reader(TextSource& source)
+{
+    return LineReader{&source, true, 0, 0, 0, ""};
 }
 
 int LineReader::take()
 {
-    const int c = std::getc(file);
+    const int c = source->take();
     if (c != EOF) {
         ++offset;
     }
@@ -173,7 +214,7 @@ void LineReader::end_at_carriage_return()
     }
     line_end = "\r";
     if (c != EOF) {
-        std::ungetc(c, file);
+        source->put_back(c);
         --offset;
     }
     blank_lines_due = carriage_returns - 1;

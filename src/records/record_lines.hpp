@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 
 #include "text/quoted_text.hpp"
@@ -50,12 +51,29 @@ bool holds_digit(const Field& field);
 
 enum class LineRead { Line, End, TooLong, HoldsNul, Utf16 };
 
+// Where a reader takes its bytes: an open stream, or bytes in memory (the page's files, and
+// a file read whole by a writer that may not allocate).
+struct TextSource {
+    std::FILE* file; // null for the bytes
+    const char* bytes;
+    long size;
+    long at;
+
+    int take(); // the next byte, or EOF
+    void put_back(int c);
+    bool failed() const; // a read error, not the end
+    void rewind();
+};
+
+TextSource stream_source(std::FILE* file);
+TextSource memory_source(const char* bytes, std::size_t size);
+
 // Reads a file line by line, byte by byte so that nothing in it passes unseen. A line ends
 // with LF, CRLF or a CR alone (old Macs); CRs just before an LF belong to the line end, so a
 // CRLF file converted once too often (CR CR LF) reads as it was meant. It counts the bytes
 // it has taken, so that a writer can put a line between two others.
 struct LineReader {
-    std::FILE* file;
+    TextSource* source;
     bool first_line;
     int blank_lines_due;  // lines that a run of lone CRs ended, still to be reported
     long offset;          // bytes taken from the file so far
@@ -69,4 +87,4 @@ private:
     void end_at_carriage_return();
 };
 
-LineReader line_reader(std::FILE* file);
+LineReader line_reader(TextSource& source);

@@ -18,13 +18,13 @@ struct FileEnding {
     const char* line_end;
 };
 
-FileEnding ending_of(std::FILE* file)
+FileEnding ending_of(TextSource& source)
 {
     FileEnding ending{0, true, "\n"};
     bool line_end_seen = false;
     int previous = EOF;
-    std::fseek(file, 0, SEEK_SET);
-    for (int c = std::getc(file); c != EOF; previous = c, c = std::getc(file)) {
+    source.rewind();
+    for (int c = source.take(); c != EOF; previous = c, c = source.take()) {
         ++ending.size;
         if (!line_end_seen && c == '\n') {
             ending.line_end = previous == '\r' ? "\r\n" : "\n";
@@ -40,14 +40,14 @@ FileEnding ending_of(std::FILE* file)
 
 } // namespace
 
-AddTicketsOutcome plan_ticket_insertion(std::FILE* stream, const Ticket* games, int count,
+AddTicketsOutcome plan_ticket_insertion(TextSource& source, const Ticket* games, int count,
                                         TicketFile& tickets, RecordError& error, int& known_line,
                                         TextInsertion& insertion)
 {
     error = RecordError{};
     known_line = 0;
     insertion = TextInsertion{};
-    if (!read_ticket_stream(stream, tickets, error)) {
+    if (!read_ticket_source(source, tickets, error)) {
         return AddTicketsOutcome::FileRefused;
     }
     for (int i = 0; i < tickets.count && count > 0 && games[0].slip[0] != '\0'; ++i) {
@@ -60,7 +60,7 @@ AddTicketsOutcome plan_ticket_insertion(std::FILE* stream, const Ticket* games, 
         errno = EFBIG;
         return AddTicketsOutcome::Failed;
     }
-    const FileEnding ending = ending_of(stream);
+    const FileEnding ending = ending_of(source);
     std::size_t length = 0;
     char* text = insertion.text;
     const std::size_t size = sizeof insertion.text;

@@ -15,9 +15,9 @@ enum class AddTicketsOutcome {
 };
 
 // Where and how `count` games (at most a slip's five) go at the end of the tickets read
-// from `stream`, in its line ends, with a header when it is empty. With a slip's games, a
+// from `source`, in its line ends, with a header when it is empty. With a slip's games, a
 // slip the file holds already adds nothing. Added when `insertion` is to be made; `tickets`
 // then holds the file's games as they were. Failed, errno EFBIG, when they would not fit.
-AddTicketsOutcome plan_ticket_insertion(std::FILE* stream, const Ticket* games, int count,
+AddTicketsOutcome plan_ticket_insertion(TextSource& source, const Ticket* games, int count,
                                         TicketFile& tickets, RecordError& error, int& known_line,
                                         TextInsertion& insertion);

@@ -139,9 +139,15 @@ bool take_ticket_line(void* records, const char* text, std::int32_t line, const 
 
 bool read_ticket_stream(std::FILE* file, TicketFile& tickets, RecordError& error)
 {
+    TextSource source = stream_source(file);
+    return read_ticket_source(source, tickets, error);
+}
+
+bool read_ticket_source(TextSource& source, TicketFile& tickets, RecordError& error)
+{
     tickets.count = 0;
     TicketReading reading{tickets, true};
-    return read_record_lines(file,
+    return read_record_lines(source,
                              translate("more than 1,000,000 lines; no tickets file is that long"),
                              take_ticket_line, &reading, error);
 }

@@ -31,6 +31,7 @@ struct TicketFile {
 bool read_ticket_file(const char* path, bool missing_is_empty, TicketFile& tickets,
                       RecordError& error);
 bool read_ticket_stream(std::FILE* file, TicketFile& tickets, RecordError& error);
+bool read_ticket_source(TextSource& source, TicketFile& tickets, RecordError& error);
 
 // One line of the tickets format, already without its line end; `first_content` as for a
 // history. Returns Draw for a game, which goes to `ticket`.

@@ -6,6 +6,7 @@
 
 #include "reports/back_test_summary.hpp"
 #include "text/text_format.hpp"
+#include "web/page_export.hpp"
 #include "web/page_state.hpp"
 
 namespace {
@@ -36,60 +37,60 @@ const char* page_line_of(char* text)
 extern "C" {
 
 // How many draws the back-test of the page's history tests.
-int lotto_back_test_draws()
+LOTTO_PAGE_EXPORT int lotto_back_test_draws()
 {
     return back_test_draw_count(page_history);
 }
 
-int lotto_back_test_batches()
+LOTTO_PAGE_EXPORT int lotto_back_test_batches()
 {
     return back_test_batch_count(page_history);
 }
 
 // Counts a batch into the counts buffer. A worker is one thread; the fastest way this
 // build has.
-void lotto_count_back_test_batch(int batch)
+LOTTO_PAGE_EXPORT void lotto_count_back_test_batch(int batch)
 {
     count_back_test_batch(page_history, batch, counts, CountingOptions{fastest_counting_path(), 1});
 }
 
 // Where a batch's counts are, to hand to the worker that adds them up, or to put them.
-void* lotto_back_test_counts()
+LOTTO_PAGE_EXPORT void* lotto_back_test_counts()
 {
     return &counts;
 }
 
-int lotto_back_test_counts_size()
+LOTTO_PAGE_EXPORT int lotto_back_test_counts_size()
 {
     return static_cast<int>(sizeof counts);
 }
 
-void lotto_start_back_test()
+LOTTO_PAGE_EXPORT void lotto_start_back_test()
 {
     start_back_test(page_history, back_test, run);
 }
 
 // Adds the counts in the buffer, the next batch's: 1 while batches are left, 0 once the
 // result is whole.
-int lotto_add_back_test_batch()
+LOTTO_PAGE_EXPORT int lotto_add_back_test_batch()
 {
     return add_back_test_batch(page_history, counts, back_test, run) ? 1 : 0;
 }
 
-int lotto_back_test_tested()
+LOTTO_PAGE_EXPORT int lotto_back_test_tested()
 {
     return back_test.count;
 }
 
 // The figures as the report prints them: the mean mid-rank in percent with two decimals,
 // the chi-square test's p-value with four ("" without a test).
-const char* lotto_back_test_mean_mid_rank()
+LOTTO_PAGE_EXPORT const char* lotto_back_test_mean_mid_rank()
 {
     format_text(line, sizeof line, "%.2f", 100.0 * back_test.mean_mid_rank);
     return line;
 }
 
-const char* lotto_back_test_p_value()
+LOTTO_PAGE_EXPORT const char* lotto_back_test_p_value()
 {
     format_text(line, sizeof line, "%.4f", back_test.p_value);
     if (back_test.degrees_of_freedom == 0) {
@@ -100,7 +101,7 @@ const char* lotto_back_test_p_value()
 
 // The report's lines: 0 what the back-test did, 1 and 2 the names of the two shares, 3 and
 // 4 their figures, 5 the chi-square test ("" without one), 6 the sentence.
-const char* lotto_back_test_line(int which)
+LOTTO_PAGE_EXPORT const char* lotto_back_test_line(int which)
 {
     constexpr BackTestShare shares[] = {BackTestShare::MeanMidRank, BackTestShare::TopTenth};
     switch (which) {
@@ -123,7 +124,7 @@ const char* lotto_back_test_line(int which)
 }
 
 // The back-test per draw as lotto-stats --back-test-csv writes it.
-const char* lotto_back_test_csv()
+LOTTO_PAGE_EXPORT const char* lotto_back_test_csv()
 {
     std::size_t length = format_text(csv, sizeof csv, "%s", BACK_TEST_CSV_HEADER);
     for (int index = 0; index < back_test.count; ++index) {

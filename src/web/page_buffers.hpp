@@ -3,7 +3,6 @@
 // What the page's parts share: the line the page hands in (a typed draw, a game, a slip's
 // code) and the text it takes back (why something was refused).
 #include <cstddef>
-#include <cstdio>
 
 #include "history/draw_history.hpp"
 #include "text/quoted_text.hpp"
@@ -11,20 +10,6 @@
 inline constexpr std::size_t PAGE_LINE_CAPACITY = 4096;
 extern char page_line[PAGE_LINE_CAPACITY];
 extern char page_message[QUOTE_CAPACITY + sizeof(RecordError::message) + 16];
-
-// The `length` bytes of `text` as a stream to read, empty included.
-std::FILE* open_page_text(char* text, std::size_t length);
-
-// Reads the `length` bytes of `text` with `read(stream)`: false when they do not read.
-template <typename Read> bool read_page_text(char* text, std::size_t length, Read read)
-{
-    std::FILE* file = open_page_text(text, length);
-    const bool ok = file != nullptr && read(file);
-    if (file != nullptr) {
-        std::fclose(file);
-    }
-    return ok;
-}
 
 // "NAME:LINE: what is wrong" (or "NAME: what is wrong") in page_message.
 const char* page_error(const char* name, const RecordError& error);

@@ -8,6 +8,7 @@
 #include "text/translation.hpp"
 #include "tickets/sales_round.hpp"
 #include "web/page_buffers.hpp"
+#include "web/page_export.hpp"
 #include "web/page_state.hpp"
 
 DrawHistory page_history;
@@ -24,9 +25,8 @@ std::int32_t added_round;
 bool read_history(std::size_t length)
 {
     history_error = RecordError{};
-    const bool ok = read_page_text(history_text, length, [](std::FILE* file) {
-        return read_draw_stream(file, page_history, history_error);
-    });
+    TextSource source = memory_source(history_text, length);
+    const bool ok = read_draw_source(source, page_history, history_error);
     if (!ok) {
         page_history.count = 0;
     }
@@ -38,27 +38,27 @@ bool read_history(std::size_t length)
 extern "C" {
 
 // Where the page puts a history's text, and its file's name, before lotto_use_history.
-char* lotto_history_buffer()
+LOTTO_PAGE_EXPORT char* lotto_history_buffer()
 {
     return history_text;
 }
 
-int lotto_history_capacity()
+LOTTO_PAGE_EXPORT int lotto_history_capacity()
 {
     return static_cast<int>(HISTORY_CAPACITY);
 }
 
-char* lotto_history_name_buffer()
+LOTTO_PAGE_EXPORT char* lotto_history_name_buffer()
 {
     return history_name;
 }
 
-int lotto_history_name_capacity()
+LOTTO_PAGE_EXPORT int lotto_history_name_capacity()
 {
     return static_cast<int>(sizeof history_name);
 }
 
-int lotto_history_length()
+LOTTO_PAGE_EXPORT int lotto_history_length()
 {
     return static_cast<int>(history_length);
 }
@@ -66,7 +66,7 @@ int lotto_history_length()
 // Reads the history in the buffer and puts its lists in force, as lotto --draws does.
 // Returns 1, or 0 with lotto_history_error telling why it was refused; the page's history
 // is then none, until it hands one that reads.
-int lotto_use_history(int length)
+LOTTO_PAGE_EXPORT int lotto_use_history(int length)
 {
     use_language(Language::Korean); // the page is Korean, its messages too
     history_length = page_length(length, HISTORY_CAPACITY);
@@ -79,21 +79,21 @@ int lotto_use_history(int length)
 }
 
 // Why the history was refused, as lotto says it: "NAME:LINE: what is wrong".
-const char* lotto_history_error()
+LOTTO_PAGE_EXPORT const char* lotto_history_error()
 {
     history_name[sizeof history_name - 1] = '\0';
     return page_error(history_name, history_error);
 }
 
 // The latest round of the page's history, or 0 for none.
-int lotto_history_round()
+LOTTO_PAGE_EXPORT int lotto_history_round()
 {
     return page_history.count > 0 ? page_history.draws[page_history.count - 1].round : 0;
 }
 
 // Puts in force the lists as they stood after `round`, for a link that replays sets made
 // then. 0 when the history does not reach the round or holds too few draws before it.
-int lotto_use_lists_of_round(int round)
+LOTTO_PAGE_EXPORT int lotto_use_lists_of_round(int round)
 {
     if (page_history.count == 0) {
         return 0;
@@ -107,24 +107,24 @@ int lotto_use_lists_of_round(int round)
     return 1;
 }
 
-void lotto_use_built_in_lists()
+LOTTO_PAGE_EXPORT void lotto_use_built_in_lists()
 {
     use_non_appearing_points(COMPILED_IN_POINTS);
 }
 
 // Where the page hands in a line, and how much it holds with its final NUL.
-char* lotto_line_buffer()
+LOTTO_PAGE_EXPORT char* lotto_line_buffer()
 {
     return page_line;
 }
 
-int lotto_line_capacity()
+LOTTO_PAGE_EXPORT int lotto_line_capacity()
 {
     return static_cast<int>(PAGE_LINE_CAPACITY);
 }
 
 // The start of the next draw's line for the form: "1231,2026-07-04,".
-const char* lotto_next_draw_line()
+LOTTO_PAGE_EXPORT const char* lotto_next_draw_line()
 {
     const std::int32_t round = lotto_history_round() + 1;
     const std::int32_t date = draw_date_of_round(round);
@@ -136,7 +136,7 @@ const char* lotto_next_draw_line()
 // Adds the draw in the line buffer to the history as lotto-stats --add-draw does to a file,
 // then reads the history again and puts its lists in force. Returns 0 added, 1 there as
 // given, 2 refused (lotto_message says why), 3 the history does not read, 4 no room.
-int lotto_add_draw()
+LOTTO_PAGE_EXPORT int lotto_add_draw()
 {
     use_language(Language::Korean);
     page_line[PAGE_LINE_CAPACITY - 1] = '\0';
@@ -149,10 +149,8 @@ int lotto_add_draw()
     }
     added_round = draw.round;
     AddDrawOutcome outcome = AddDrawOutcome::Failed;
-    read_page_text(history_text, history_length, [&](std::FILE* file) {
-        outcome = plan_draw_insertion(file, draw, page_history, error, insertion);
-        return true;
-    });
+    TextSource source = memory_source(history_text, history_length);
+    outcome = plan_draw_insertion(source, draw, page_history, error, insertion);
     switch (outcome) {
     case AddDrawOutcome::Added:
         break;
@@ -177,7 +175,7 @@ int lotto_add_draw()
 }
 
 // The round of the draw lotto_add_draw looked at last.
-int lotto_added_round()
+LOTTO_PAGE_EXPORT int lotto_added_round()
 {
     return added_round;
 }

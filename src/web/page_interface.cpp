@@ -12,6 +12,7 @@
 #include "scoring/sum_range.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
+#include "web/page_export.hpp"
 
 namespace {
 
@@ -37,19 +38,19 @@ const NumberSet& set_at(int set)
 extern "C" {
 
 // Makes the prediction that lotto makes when its clock reads `seed`.
-void lotto_generate(std::uint32_t seed)
+LOTTO_PAGE_EXPORT void lotto_generate(std::uint32_t seed)
 {
     generate_sets_from_seed(seed);
 }
 
-int lotto_number(int set, int index)
+LOTTO_PAGE_EXPORT int lotto_number(int set, int index)
 {
     return set >= 0 && set < SET_COUNT && index >= 0 && index < NUMBERS_PER_SET
                ? set_at(set)[static_cast<std::size_t>(index)]
                : 0;
 }
 
-int lotto_total(int set)
+LOTTO_PAGE_EXPORT int lotto_total(int set)
 {
     return set >= 0 && set < SET_COUNT ? prediction_table.total_score[static_cast<std::size_t>(set)]
                                        : 0;
@@ -57,50 +58,50 @@ int lotto_total(int set)
 
 // The criteria in the order every front end shows them: how many, their Korean names and
 // their names for machines.
-int lotto_criterion_count()
+LOTTO_PAGE_EXPORT int lotto_criterion_count()
 {
     return CRITERION_COUNT;
 }
 
-const char* lotto_criterion_name(int criterion)
+LOTTO_PAGE_EXPORT const char* lotto_criterion_name(int criterion)
 {
     return criterion >= 0 && criterion < CRITERION_COUNT ? CRITERION_NAMES[criterion] : "";
 }
 
-const char* lotto_criterion_key(int criterion)
+LOTTO_PAGE_EXPORT const char* lotto_criterion_key(int criterion)
 {
     return criterion >= 0 && criterion < CRITERION_COUNT ? CRITERION_KEYS[criterion] : "";
 }
 
 // The ball colours: a number's colour group, and each group's colour, Korean name and
 // numbers.
-int lotto_color_group(int number)
+LOTTO_PAGE_EXPORT int lotto_color_group(int number)
 {
     return number >= 1 && number <= MAX_NUMBER ? color_group(number) : -1;
 }
 
-const char* lotto_ball_color_key(int group)
+LOTTO_PAGE_EXPORT const char* lotto_ball_color_key(int group)
 {
     return valid_group(group) ? BALL_COLORS[group].key : "";
 }
 
-const char* lotto_ball_color_name(int group)
+LOTTO_PAGE_EXPORT const char* lotto_ball_color_name(int group)
 {
     return valid_group(group) ? BALL_COLOR_NAMES[group] : "";
 }
 
-int lotto_ball_color_lowest(int group)
+LOTTO_PAGE_EXPORT int lotto_ball_color_lowest(int group)
 {
     return valid_group(group) ? BALL_COLORS[group].lowest : 0;
 }
 
-int lotto_ball_color_highest(int group)
+LOTTO_PAGE_EXPORT int lotto_ball_color_highest(int group)
 {
     return valid_group(group) ? BALL_COLORS[group].highest : 0;
 }
 
 // The points one criterion gives a set of the prediction, by the detail screen's order.
-int lotto_points(int set, int criterion)
+LOTTO_PAGE_EXPORT int lotto_points(int set, int criterion)
 {
     if (!valid(set, criterion)) {
         return 0;
@@ -120,7 +121,7 @@ int lotto_points(int set, int criterion)
 
 // What the criterion looked at: "3 : 3" odd to even, "1 : 2 : 3" by colour, "117 (101~130)"
 // the sum and its band, "11, 31, 7, 21" the matched numbers (empty for none).
-const char* lotto_value(int set, int criterion)
+LOTTO_PAGE_EXPORT const char* lotto_value(int set, int criterion)
 {
     value[0] = '\0';
     if (!valid(set, criterion)) {

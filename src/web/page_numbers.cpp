@@ -6,6 +6,7 @@
 #include "generation/set_generator.hpp"
 #include "text/translation.hpp"
 #include "web/page_buffers.hpp"
+#include "web/page_export.hpp"
 
 namespace {
 
@@ -18,7 +19,7 @@ extern "C" {
 // Reads the line buffer as two lines, the kept numbers then the left-out ones ("7,21\n13";
 // either may be empty). Returns 1 when every later prediction follows them, or 0 with
 // lotto_message telling why, the numbers in use unchanged.
-int lotto_choose_numbers()
+LOTTO_PAGE_EXPORT int lotto_choose_numbers()
 {
     use_language(Language::Korean);
     page_line[PAGE_LINE_CAPACITY - 1] = '\0';
@@ -39,19 +40,19 @@ int lotto_choose_numbers()
 
 // The numbers in use: how many are kept, each in the order given, and whether one is left
 // out (1) or not (0).
-int lotto_kept_count()
+LOTTO_PAGE_EXPORT int lotto_kept_count()
 {
     return page_choice.kept_count;
 }
 
-int lotto_kept_number(int index)
+LOTTO_PAGE_EXPORT int lotto_kept_number(int index)
 {
     return index >= 0 && index < page_choice.kept_count
                ? page_choice.kept[static_cast<std::size_t>(index)]
                : 0;
 }
 
-int lotto_left_out(int number)
+LOTTO_PAGE_EXPORT int lotto_left_out(int number)
 {
     return number >= 1 && number <= MAX_NUMBER && is_left_out(page_choice, number) ? 1 : 0;
 }

@@ -12,6 +12,7 @@
 #include "tickets/ticket_check.hpp"
 #include "tickets/ticket_summary.hpp"
 #include "web/page_buffers.hpp"
+#include "web/page_export.hpp"
 #include "web/page_state.hpp"
 
 namespace {
@@ -33,9 +34,8 @@ const Ticket* ticket_at(int index)
 bool read_tickets(std::size_t length, RecordError& error)
 {
     error = RecordError{};
-    return read_page_text(tickets_text, length, [&](std::FILE* file) {
-        return read_ticket_stream(file, tickets, error);
-    });
+    TextSource source = memory_source(tickets_text, length);
+    return read_ticket_source(source, tickets, error);
 }
 
 // Outcomes for the page: 0 added, 1 the slip is there already, 2 refused (lotto_message
@@ -46,10 +46,8 @@ int add_games(const Ticket* games, int count)
     int known_line = 0;
     static TextInsertion insertion;
     AddTicketsOutcome outcome = AddTicketsOutcome::Failed;
-    read_page_text(tickets_text, tickets_length, [&](std::FILE* file) {
-        outcome = plan_ticket_insertion(file, games, count, tickets, error, known_line, insertion);
-        return true;
-    });
+    TextSource source = memory_source(tickets_text, tickets_length);
+    outcome = plan_ticket_insertion(source, games, count, tickets, error, known_line, insertion);
     switch (outcome) {
     case AddTicketsOutcome::Added:
         break;
@@ -73,34 +71,34 @@ int add_games(const Ticket* games, int count)
 
 extern "C" {
 
-char* lotto_tickets_buffer()
+LOTTO_PAGE_EXPORT char* lotto_tickets_buffer()
 {
     return tickets_text;
 }
 
-int lotto_tickets_capacity()
+LOTTO_PAGE_EXPORT int lotto_tickets_capacity()
 {
     return static_cast<int>(TICKETS_CAPACITY);
 }
 
-char* lotto_tickets_name_buffer()
+LOTTO_PAGE_EXPORT char* lotto_tickets_name_buffer()
 {
     return tickets_name;
 }
 
-int lotto_tickets_name_capacity()
+LOTTO_PAGE_EXPORT int lotto_tickets_name_capacity()
 {
     return static_cast<int>(sizeof tickets_name);
 }
 
-int lotto_tickets_length()
+LOTTO_PAGE_EXPORT int lotto_tickets_length()
 {
     return static_cast<int>(tickets_length);
 }
 
 // Reads the tickets in the buffer. Returns 1, or 0 with lotto_message telling why; the page
 // then hands back the bytes it had before.
-int lotto_use_tickets(int length)
+LOTTO_PAGE_EXPORT int lotto_use_tickets(int length)
 {
     use_language(Language::Korean);
     const std::size_t given = page_length(length, TICKETS_CAPACITY);
@@ -114,13 +112,13 @@ int lotto_use_tickets(int length)
 }
 
 // Why the last thing asked was refused.
-const char* lotto_message()
+LOTTO_PAGE_EXPORT const char* lotto_message()
 {
     return page_message;
 }
 
 // The line buffer's game: a line of the tickets format, or a slip's QR code.
-int lotto_add_ticket()
+LOTTO_PAGE_EXPORT int lotto_add_ticket()
 {
     use_language(Language::Korean);
     page_line[PAGE_LINE_CAPACITY - 1] = '\0';
@@ -135,13 +133,13 @@ int lotto_add_ticket()
 }
 
 // The round of the game or slip lotto_add_ticket added last.
-int lotto_added_ticket_round()
+LOTTO_PAGE_EXPORT int lotto_added_ticket_round()
 {
     return added_ticket_round;
 }
 
 // Keeps the five sets of the prediction as games of the round on sale at `unix_seconds`.
-int lotto_save_sets(double unix_seconds)
+LOTTO_PAGE_EXPORT int lotto_save_sets(double unix_seconds)
 {
     Ticket games[SET_COUNT] = {};
     const std::int32_t round = round_on_sale(static_cast<std::int64_t>(unix_seconds));
@@ -152,20 +150,20 @@ int lotto_save_sets(double unix_seconds)
     return add_games(games, SET_COUNT);
 }
 
-int lotto_round_on_sale(double unix_seconds)
+LOTTO_PAGE_EXPORT int lotto_round_on_sale(double unix_seconds)
 {
     return round_on_sale(static_cast<std::int64_t>(unix_seconds));
 }
 
 // YYYYMMDD of the Saturday the round is drawn on.
-int lotto_draw_date_of_round(int round)
+LOTTO_PAGE_EXPORT int lotto_draw_date_of_round(int round)
 {
     return draw_date_of_round(round);
 }
 
 // Takes a game out, its line with it, every other byte kept. Returns 1, or 0 for no such
 // game.
-int lotto_remove_ticket(int index)
+LOTTO_PAGE_EXPORT int lotto_remove_ticket(int index)
 {
     const Ticket* ticket = ticket_at(index);
     RecordError error{};
@@ -178,18 +176,18 @@ int lotto_remove_ticket(int index)
 
 // The games in file order: round, numbers ascending, slip, and the result against the
 // page's history (rank -1 before the draw, 0 no prize).
-int lotto_ticket_count()
+LOTTO_PAGE_EXPORT int lotto_ticket_count()
 {
     return tickets.count;
 }
 
-int lotto_ticket_round(int index)
+LOTTO_PAGE_EXPORT int lotto_ticket_round(int index)
 {
     const Ticket* ticket = ticket_at(index);
     return ticket != nullptr ? ticket->round : 0;
 }
 
-int lotto_ticket_number(int index, int position)
+LOTTO_PAGE_EXPORT int lotto_ticket_number(int index, int position)
 {
     const Ticket* ticket = ticket_at(index);
     return ticket != nullptr && position >= 0 && position < NUMBERS_PER_SET
@@ -197,13 +195,13 @@ int lotto_ticket_number(int index, int position)
                : 0;
 }
 
-const char* lotto_ticket_slip(int index)
+LOTTO_PAGE_EXPORT const char* lotto_ticket_slip(int index)
 {
     const Ticket* ticket = ticket_at(index);
     return ticket != nullptr ? ticket->slip : "";
 }
 
-int lotto_ticket_rank(int index)
+LOTTO_PAGE_EXPORT int lotto_ticket_rank(int index)
 {
     const Ticket* ticket = ticket_at(index);
     if (ticket == nullptr) {
@@ -212,7 +210,7 @@ int lotto_ticket_rank(int index)
     return result_row(check_ticket(*ticket, page_history));
 }
 
-int lotto_ticket_matched(int index, int position)
+LOTTO_PAGE_EXPORT int lotto_ticket_matched(int index, int position)
 {
     const Ticket* ticket = ticket_at(index);
     return ticket != nullptr && position >= 0 && position < NUMBERS_PER_SET &&
@@ -222,7 +220,7 @@ int lotto_ticket_matched(int index, int position)
 }
 
 // The fixed prize of the game's rank in won, -1 for a share of the pool.
-double lotto_ticket_prize(int index)
+LOTTO_PAGE_EXPORT double lotto_ticket_prize(int index)
 {
     const Ticket* ticket = ticket_at(index);
     if (ticket == nullptr) {
@@ -236,38 +234,38 @@ double lotto_ticket_prize(int index)
 
 // The summary of every game, as lotto-stats --check gives it: call lotto_summarize_tickets
 // first.
-void lotto_summarize_tickets()
+LOTTO_PAGE_EXPORT void lotto_summarize_tickets()
 {
     summary = summarize_tickets(tickets, page_history, 0);
 }
 
-double lotto_summary_games()
+LOTTO_PAGE_EXPORT double lotto_summary_games()
 {
     return static_cast<double>(summary.games);
 }
 
-double lotto_summary_spent()
+LOTTO_PAGE_EXPORT double lotto_summary_spent()
 {
     return static_cast<double>(summary.spent);
 }
 
-double lotto_summary_won()
+LOTTO_PAGE_EXPORT double lotto_summary_won()
 {
     return static_cast<double>(summary.fixed_won);
 }
 
-double lotto_summary_count(int row)
+LOTTO_PAGE_EXPORT double lotto_summary_count(int row)
 {
     return row >= 0 && row < RESULT_ROWS ? static_cast<double>(summary.by_result[row]) : 0;
 }
 
-const char* lotto_result_name(int row)
+LOTTO_PAGE_EXPORT const char* lotto_result_name(int row)
 {
     use_language(Language::Korean);
     return ticket_result_name(row);
 }
 
-const char* lotto_pool_prizes_note()
+LOTTO_PAGE_EXPORT const char* lotto_pool_prizes_note()
 {
     use_language(Language::Korean);
     return pool_prizes_note();
