@@ -3,9 +3,8 @@
 // without a new version, is a new cache that reaches every returning visitor.
 const PREFIX = 'lotto-';
 const CACHE = `${PREFIX}@SITE_HASH@`;
-const FILES = ['./', 'index.html', 'style.css', 'early.js', 'app.mjs', 'core.mjs', 'core.wasm',
-  'draws.csv', 'qr-decoder.mjs', 'zxing_reader.wasm', 'back-test-worker.mjs', 'back-test.mjs',
-  'back-test.wasm', 'back-test-simd.mjs', 'back-test-simd.wasm', 'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
+// Every file of the site, listed by the build.
+const FILES = [@SITE_FILES@];
 
 // Install: the new files, past the browser's HTTP cache, then take over at once.
 self.addEventListener('install', (event) => {

@@ -1,0 +1,98 @@
+// The draw history the page scores and checks with: kept on the device or the shipped
+// one, a file the player picks, a draw the player types.
+import * as core from './core_bridge.mjs';
+import { forgetFile, keepFile, loadFile, pickedFile } from './device_files.mjs';
+import { $, offerDownload } from './dom.mjs';
+import { ADD_DRAW, drawAddedMessage } from './outcomes.mjs';
+
+const { HISTORY_FILE } = core;
+const historyStatus = $('history-status');
+let historyChangedHooks = [];
+
+// `hook` runs whenever the history in use changes.
+export const onHistoryChanged = (hook) => historyChangedHooks.push(hook);
+
+function historyChanged() {
+  const round = core.historyRound();
+  historyStatus.textContent = round > 0
+    ? `${round}회까지의 당첨 번호 기록으로 미출현 숫자를 구하고 당첨을 확인합니다.`
+    : '당첨 번호 기록이 없어 기본 목록을 씁니다.';
+  $('draw-line').value = round > 0 ? core.nextDrawLine() : '';
+  offerDownload('export-history', core.fileBytes(HISTORY_FILE), 'text/csv');
+  historyChangedHooks.forEach((hook) => hook());
+}
+
+async function useShippedHistory() {
+  try {
+    const response = await fetch(HISTORY_FILE);
+    if (response.ok) {
+      return core.useFile(new Uint8Array(await response.arrayBuffer()), HISTORY_FILE, HISTORY_FILE);
+    }
+  } catch {
+    // Said below, as for a file that does not read.
+  }
+  return '기본 당첨 번호 기록을 불러오지 못했습니다. 인터넷 연결을 확인하고 페이지를 새로 고쳐 주세요.';
+}
+
+// Keeps a file on the device; false, and said in `where`, when the browser would not.
+export async function keep(kind, where) {
+  const kept = await keepFile(kind, core.fileBytes(kind));
+  if (!kept) {
+    where.textContent = '이 브라우저가 기기에 저장하지 못했습니다. 내보내기로 파일을 받아 두세요.';
+  }
+  return kept;
+}
+
+// The history kept on the device, or the one the page ships.
+export async function startHistory() {
+  const kept = await loadFile(HISTORY_FILE);
+  const reason = kept instanceof Uint8Array ? core.useFile(kept, HISTORY_FILE, HISTORY_FILE) : await useShippedHistory();
+  historyChanged();
+  $('built-in').hidden = !(kept instanceof Uint8Array);
+  if (reason !== null) {
+    historyStatus.textContent = reason;
+  }
+}
+
+export function startHistoryPanel(ticketsStatus) {
+  $('history-file').addEventListener('change', async (event) => {
+    const file = await pickedFile(event.target, HISTORY_FILE);
+    if (file === null) {
+      return;
+    }
+    if (file.reason !== null) {
+      historyStatus.textContent = file.reason;
+      return;
+    }
+    historyChanged();
+    await keep(HISTORY_FILE, ticketsStatus);
+    $('built-in').hidden = false;
+    historyStatus.textContent = `${file.name}의 ${core.historyRound()}회까지의 기록을 이 기기에 저장했습니다. 이제부터 이 기록을 씁니다.`;
+  });
+
+  $('built-in').addEventListener('click', async () => {
+    const reason = await useShippedHistory();
+    if (reason === null) {
+      await forgetFile(HISTORY_FILE);
+      $('built-in').hidden = true;
+      historyChanged();
+    } else {
+      historyStatus.textContent = reason;
+    }
+  });
+
+  $('add-draw').addEventListener('click', async () => {
+    const line = $('draw-line').value.trim();
+    if (!core.putLine(line)) {
+      historyStatus.textContent = '입력한 줄이 너무 깁니다.';
+      return;
+    }
+    const { outcome, round } = core.addDraw();
+    if (outcome === ADD_DRAW.ADDED) {
+      historyChanged();
+      await keep(HISTORY_FILE, ticketsStatus);
+      $('built-in').hidden = false;
+    }
+    historyStatus.textContent = drawAddedMessage(outcome, round, core.coreMessage);
+  });
+}

@@ -1,0 +1,172 @@
+// Tickets: by round, newest first; every game with its balls, the drawn ones marked, and
+// its result; the summary; games typed, pasted, scanned, saved from a prediction, imported.
+import * as core from './core_bridge.mjs';
+import { pickedFile } from './device_files.mjs';
+import { $, element, offerDownload, won } from './dom.mjs';
+import { keep } from './history_panel.mjs';
+import { ADD_TICKET, SUMMARY_ROWS, hasResult, isWinning, ticketRefusal } from './outcomes.mjs';
+import { replaySearch } from './replay_link.mjs';
+import { ball, shown } from './sets_view.mjs';
+
+const { TICKETS_FILE } = core;
+export const ticketsStatus = $('tickets-status');
+let removedBytes = null;
+
+function ticketResult(game) {
+  const name = core.resultName(game.row);
+  if (!hasResult(game.row)) {
+    return name;
+  }
+  return game.prize > 0 ? `${name} ${won(game.prize)}` : name;
+}
+
+function ticketItem(index) {
+  const game = core.ticket(index);
+  const item = element('li', { class: 'ticket', 'data-round': game.round, 'data-game': game.numbers.join(' '),
+    'data-rank': hasResult(game.row) ? game.row : '' });
+  const balls = element('ol', { class: 'balls', 'aria-label': '번호' });
+  balls.append(...game.numbers.map((number, position) => {
+    const node = ball(number);
+    if (game.matched[position]) {
+      node.classList.add('matched');
+      node.setAttribute('aria-label', `${node.getAttribute('aria-label')}, 당첨 번호`);
+    }
+    return node;
+  }));
+  const remove = element('button', { type: 'button', class: 'remove',
+    'aria-label': `${game.round}회 ${game.numbers.join(', ')} 삭제` }, '삭제');
+  remove.addEventListener('click', () => removeTicket(index, `${game.round}회 ${game.numbers.join(' ')}`));
+  item.append(balls, element('span', { class: `result${isWinning(game.row) ? ' winning' : ''}` }, ticketResult(game)),
+    remove);
+  return item;
+}
+
+export function showTickets() {
+  const rounds = new Map();
+  for (let index = 0; index < core.ticketCount(); index += 1) {
+    const { round } = core.ticket(index);
+    if (!rounds.has(round)) {
+      rounds.set(round, []);
+    }
+    rounds.get(round).push(ticketItem(index));
+  }
+  const sections = [...rounds.keys()].sort((a, b) => b - a).map((round) => {
+    const section = element('section', { class: 'ticket-round', 'aria-label': `${round}회` });
+    const games = element('ol', { class: 'ticket-games' });
+    games.append(...rounds.get(round));
+    section.append(element('h3', {}, `${round}회`), games);
+    return section;
+  });
+  $('tickets').replaceChildren(...sections);
+  const summary = core.ticketSummary();
+  const rows = [['게임 수', `${summary.games.toLocaleString('ko-KR')}게임`], ['구입 금액', won(summary.spent)]];
+  for (const row of SUMMARY_ROWS) {
+    const count = summary.count(row);
+    if (count > 0) {
+      rows.push([core.resultName(row), `${count.toLocaleString('ko-KR')}게임`]);
+    }
+  }
+  rows.push(['받은 고정 당첨금', won(summary.won)]);
+  $('tickets-summary').replaceChildren(...rows.flatMap(([term, value]) => [element('dt', {}, term),
+    element('dd', {}, value)]));
+  $('tickets-summary').hidden = summary.games === 0;
+  $('pool-note').textContent = core.poolPrizesNote().replaceAll('\n', ' ');
+  $('pool-note').hidden = summary.games === 0;
+  offerDownload('export-tickets', core.fileBytes(TICKETS_FILE), 'text/csv');
+}
+
+async function ticketsChanged(message) {
+  showTickets();
+  await keep(TICKETS_FILE, ticketsStatus);
+  ticketsStatus.textContent = message;
+}
+
+async function removeTicket(index, name) {
+  const before = core.fileBytes(TICKETS_FILE);
+  if (core.removeTicket(index)) {
+    removedBytes = before;
+    $('undo-remove').hidden = false;
+    await ticketsChanged(`${name}을 삭제했습니다.`);
+    $('undo-remove').focus();
+  }
+}
+
+// A typed line, a pasted slip's code or one read from a QR code: what it is, never opened.
+export async function addTicket(input, fromCode) {
+  const line = input.trim();
+  if (!core.putLine(line)) {
+    ticketsStatus.textContent = fromCode ? 'QR 코드가 너무 길어 로또 용지가 아닙니다.' : '입력한 줄이 너무 깁니다.';
+    return false;
+  }
+  const { outcome, round } = core.addTicket();
+  if (outcome === ADD_TICKET.ADDED) {
+    await ticketsChanged(`${round}회 번호를 저장했습니다.`);
+    return true;
+  }
+  const reason = ticketRefusal(outcome, core.coreMessage);
+  ticketsStatus.textContent = fromCode && outcome === ADD_TICKET.REFUSED
+    ? `읽은 QR 코드는 로또 용지가 아닙니다 (${reason}): ${line}`
+    : reason;
+  return outcome === ADD_TICKET.SLIP_KNOWN;
+}
+
+// The tickets kept on the device, before the history they are checked against.
+export function useKeptTickets(bytes) {
+  if (bytes instanceof Uint8Array) {
+    const reason = core.useFile(bytes, TICKETS_FILE, TICKETS_FILE);
+    if (reason !== null) {
+      ticketsStatus.textContent = reason;
+    }
+  }
+}
+
+export function startTicketsPanel() {
+  $('undo-remove').addEventListener('click', async () => {
+    if (removedBytes !== null && core.useFile(removedBytes, TICKETS_FILE, TICKETS_FILE) === null) {
+      removedBytes = null;
+      $('undo-remove').hidden = true;
+      await ticketsChanged('삭제를 취소했습니다.');
+    }
+  });
+
+  $('add-ticket').addEventListener('click', async () => {
+    if (await addTicket($('ticket-text').value, false)) {
+      $('ticket-text').value = '';
+    }
+  });
+  $('ticket-text').addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') {
+      $('add-ticket').click();
+    }
+  });
+
+  let savedPrediction = null;
+  $('save-sets').addEventListener('click', async () => {
+    const prediction = replaySearch(shown.seed, shown.round, shown.choice);
+    if (savedPrediction === prediction) {
+      ticketsStatus.textContent = '이미 저장한 번호입니다';
+      return;
+    }
+    const now = Date.now() / 1000;
+    const outcome = core.saveSets(now);
+    if (outcome === ADD_TICKET.ADDED) {
+      savedPrediction = prediction;
+      await ticketsChanged(`${core.roundOnSale(now)}회 ${core.SET_COUNT}게임을 저장하였습니다`);
+    } else {
+      // This call's own reason: with no room, no message of an earlier call.
+      ticketsStatus.textContent = ticketRefusal(outcome, core.coreMessage);
+    }
+  });
+
+  $('tickets-file').addEventListener('change', async (event) => {
+    const file = await pickedFile(event.target, TICKETS_FILE);
+    if (file === null) {
+      return;
+    }
+    if (file.reason !== null) {
+      ticketsStatus.textContent = `가져오지 않았습니다: ${file.reason}`;
+      return;
+    }
+    await ticketsChanged(`${file.name}에서 ${core.ticketCount()}게임을 가져왔습니다.`);
+  });
+}
