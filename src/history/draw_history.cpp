@@ -1,4 +1,5 @@
 #include "history/draw_history.hpp"
+#include "history/draw_checks.hpp"
 
 #include <algorithm>
 #include <cerrno>
@@ -226,79 +227,6 @@ bool keep_draw(DrawStore& store, const Draw& draw, RecordError& error)
 }
 
 // Every round from the first to the last, and enough of them.
-bool check_rounds(const DrawHistory& history, RecordError& error)
-{
-    for (int i = 1; i < history.count; ++i) {
-        if (history.draws[i].round != history.draws[i - 1].round + 1) {
-            error.line = 0;
-            format_text(error.message, sizeof error.message, translate("round %d is missing"),
-                        history.draws[i - 1].round + 1);
-            return false;
-        }
-    }
-    if (history.count < MIN_DRAWS) {
-        error.line = 0;
-        format_text(error.message, sizeof error.message,
-                    translate("%d draws; at least %d are needed"), history.count, MIN_DRAWS);
-        return false;
-    }
-    return true;
-}
-
-// Where the other draws have a bonus, a draw without one has lost a number: its bonus was
-// read as a winning number. The first such line in the file is named.
-bool check_bonuses(const DrawHistory& history, RecordError& error)
-{
-    const Draw* without = nullptr;
-    bool any_bonus = false;
-    for (int i = 0; i < history.count; ++i) {
-        const Draw& draw = history.draws[i];
-        any_bonus = any_bonus || draw.bonus != 0;
-        if (draw.bonus == 0 && (without == nullptr || draw.line < without->line)) {
-            without = &draw;
-        }
-    }
-    if (!any_bonus || without == nullptr) {
-        return true;
-    }
-    error.line = without->line;
-    format_text(error.message, sizeof error.message,
-                translate("round %d has six numbers where the other draws have seven: a winning "
-                          "number or the bonus is missing"),
-                without->round);
-    return false;
-}
-
-void write_date(char (&text)[11], std::int32_t date)
-{
-    format_text(text, sizeof text, "%04d-%02d-%02d", date / 10000, date / 100 % 100, date % 100);
-}
-
-// Dates, where the lines give them, grow with the round.
-bool check_dates(const DrawHistory& history, RecordError& error)
-{
-    const Draw* previous = nullptr;
-    for (int i = 0; i < history.count; ++i) {
-        const Draw& draw = history.draws[i];
-        if (draw.date == 0) {
-            continue;
-        }
-        if (previous != nullptr && draw.date <= previous->date) {
-            char date[11];
-            char earlier[11];
-            write_date(date, draw.date);
-            write_date(earlier, previous->date);
-            error.line = draw.line;
-            format_text(error.message, sizeof error.message,
-                        translate("round %d is dated %s, not after round %d (%s, line %d)"),
-                        draw.round, date, previous->round, earlier, previous->line);
-            return false;
-        }
-        previous = &draw;
-    }
-    return true;
-}
-
 } // namespace
 
 bool read_draw_history(const char* path, DrawHistory& history, RecordError& error)
@@ -396,6 +324,5 @@ bool read_draw_source(TextSource& source, DrawHistory& history, RecordError& err
         return false;
     }
     reading.store.sort_all();
-    return check_rounds(history, error) && check_bonuses(history, error) &&
-           check_dates(history, error);
+    return check_history(history, error);
 }
