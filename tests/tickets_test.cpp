@@ -355,7 +355,7 @@ TEST(TicketCheck, HandWorkedTicketsAgainstTheirDraws)
     };
     for (const auto& c : cases) {
         Ticket ticket{c.round, c.numbers, "", 1};
-        const TicketResult result = check_ticket(ticket, history);
+        const TicketResult result = check_ticket(ticket, CheckBasis{history, nullptr, 0});
         EXPECT_EQ(result.state, c.state) << c.round;
         EXPECT_EQ(result.matched, c.matched) << c.round << " " << c.rank;
         EXPECT_EQ(result.bonus_matched, c.bonus) << c.round << " " << c.rank;
@@ -368,12 +368,17 @@ TEST(TicketCheck, HandWorkedTicketsAgainstTheirDraws)
     static DrawHistory later;
     later.count = 1;
     later.draws[0] = Draw{10, {1, 2, 3, 4, 5, 6}, 7, 1, 0};
-    EXPECT_EQ(check_ticket(Ticket{9, {1, 2, 3, 4, 5, 6}, "", 1}, later).state,
-              GameState::BeforeHistory);
-    EXPECT_EQ(check_ticket(Ticket{10, {1, 2, 3, 4, 5, 6}, "", 1}, later).state, GameState::Drawn);
-    EXPECT_EQ(check_ticket(Ticket{11, {1, 2, 3, 4, 5, 6}, "", 1}, later).state,
-              GameState::NotDrawnYet);
-    const TicketResult marked = check_ticket(Ticket{1, {2, 4, 8, 10, 12, 14}, "", 1}, history);
+    EXPECT_EQ(
+        check_ticket(Ticket{9, {1, 2, 3, 4, 5, 6}, "", 1}, CheckBasis{later, nullptr, 0}).state,
+        GameState::BeforeHistory);
+    EXPECT_EQ(
+        check_ticket(Ticket{10, {1, 2, 3, 4, 5, 6}, "", 1}, CheckBasis{later, nullptr, 0}).state,
+        GameState::Drawn);
+    EXPECT_EQ(
+        check_ticket(Ticket{11, {1, 2, 3, 4, 5, 6}, "", 1}, CheckBasis{later, nullptr, 0}).state,
+        GameState::NotDrawnYet);
+    const TicketResult marked =
+        check_ticket(Ticket{1, {2, 4, 8, 10, 12, 14}, "", 1}, CheckBasis{history, nullptr, 0});
     EXPECT_TRUE(marked.is_matched[0] && marked.is_matched[1]);
     EXPECT_FALSE(marked.is_matched[2] || marked.is_matched[5]);
 }
@@ -476,15 +481,15 @@ TEST(TicketSummary, CountsPricesAndFixedPrizesByTheRulesOfTheirRound)
     tickets.tickets[tickets.count++] = game(401, {1, 2, 3, 4, 10, 11}); // 4th, fixed
     tickets.tickets[tickets.count++] = game(411, {1, 2, 3, 4, 5, 6});   // not drawn yet
     tickets.tickets[tickets.count++] = game(100, {1, 2, 3, 4, 5, 7});   // 2nd, from the pool
-    const TicketSummary all = summarize_tickets(tickets, history, 0);
+    const TicketSummary all = summarize_tickets(tickets, CheckBasis{history, nullptr, 0}, 0);
     EXPECT_EQ(all.games, 6);
     EXPECT_EQ(all.spent, 2000 + 5 * 1000);
-    EXPECT_EQ(all.fixed_won, 10'000 + 5'000 + 50'000);
+    EXPECT_EQ(all.won, 10'000 + 5'000 + 50'000);
     EXPECT_EQ(all.by_result[5], 2);
     EXPECT_EQ(all.by_result[4], 2);
     EXPECT_EQ(all.by_result[2], 1);
     EXPECT_EQ(all.by_result[NOT_DRAWN], 1);
-    const TicketSummary one = summarize_tickets(tickets, history, 401);
+    const TicketSummary one = summarize_tickets(tickets, CheckBasis{history, nullptr, 0}, 401);
     EXPECT_EQ(one.games, 1);
-    EXPECT_EQ(one.fixed_won, 50'000);
+    EXPECT_EQ(one.won, 50'000);
 }

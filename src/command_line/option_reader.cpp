@@ -133,6 +133,15 @@ bool broken_rule(const ReadOptions& read, const OptionSpec* options, const Combi
         case RuleKind::Requires:
             broken = named != nullptr && met_in(read, rule.those) == nullptr;
             break;
+        case RuleKind::TogetherRequire: {
+            int listed = 0;
+            while (listed < MAX_RULE_OPTIONS && rule.these[listed].option >= 0) {
+                ++listed;
+            }
+            named = met_in(read, rule.these, true);
+            broken = given == listed && met_in(read, rule.those) == nullptr;
+            break;
+        }
         }
         if (broken) {
             problem = OptionProblem{rule.problem,

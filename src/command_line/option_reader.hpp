@@ -20,7 +20,7 @@ struct OptionSpec {
     bool standard_stream; // "-" may be the value
 };
 
-inline constexpr int MAX_OPTIONS = 16;
+inline constexpr int MAX_OPTIONS = 24;
 
 // What the arguments gave: per option of the table, whether it was given and its value.
 struct ReadOptions {
@@ -51,9 +51,10 @@ struct OptionCondition {
 };
 
 enum class RuleKind {
-    AtMostOne, // at most one of `these`; named: the last one given
-    Excludes,  // none of `these` with any of `those`; named: the first of `these` given
-    Requires,  // any of `these` only with one of `those`; named: the first of `these` given
+    AtMostOne,       // at most one of `these`; named: the last one given
+    Excludes,        // none of `these` with any of `those`; named: the first of `these` given
+    Requires,        // any of `these` only with one of `those`; named: the first of `these` given
+    TogetherRequire, // all of `these` together only with one of `those`; named: the last
 };
 
 inline constexpr int MAX_RULE_OPTIONS = 4;

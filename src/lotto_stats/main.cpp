@@ -15,6 +15,7 @@
 #include "history/overdue_numbers.hpp"
 #include "lottery/number_list.hpp"
 #include "lotto_stats/stats_options.hpp"
+#include "lotto_stats/update_command.hpp"
 #include "lotto_stats/weekly_commands.hpp"
 #include "lotto_version.hpp"
 #include "reports/chart_layout.hpp"
@@ -165,6 +166,12 @@ int run_distribution_report(ReportWork& work, const StatsOptions& options,
     return finish_standard_output(PROGRAM);
 }
 
+WeekOptions week_of(const StatsOptions& options)
+{
+    return WeekOptions{options.draws_path, options.prizes_path, options.tickets_path, options.csv,
+                       week_clock()};
+}
+
 // The reports: one set, or all sets; with a history, scored with its lists.
 int run_report(ReportWork& work, const StatsOptions& options)
 {
@@ -218,11 +225,13 @@ int main(int argc, char** argv)
                     counting_path_name(fastest_counting_path()));
         return finish_standard_output(PROGRAM);
     case StatsCommand::AddDraw:
-        return run_add_draw(options.draws_path, options.tickets_path, options.added_draw);
+        return run_add_draw(week_of(options), options.added_draw);
     case StatsCommand::AddTicket:
-        return run_add_ticket(options.tickets_path, options.added_ticket);
+        return run_add_ticket(week_of(options), options.added_ticket);
+    case StatsCommand::Update:
+        return run_update(week_of(options), options.source, options.check);
     case StatsCommand::Check:
-        return run_check(options.draws_path, options.tickets_path, options.csv);
+        return run_check(week_of(options));
     case StatsCommand::Report:
         break;
     }

@@ -20,7 +20,10 @@ struct StatsOptions {
     const char* kept_numbers;       // --with LIST: only sets that hold these
     const char* left_out_numbers;   // --without LIST: only sets that hold none of these
     const char* jobs;               // -j N: threads that share the counting
+    const char* prizes_path;        // --prizes FILE: what each round paid
+    const char* source;             // --source URL: where --update asks for results
     bool check;                     // --check: the games against their draws
+    bool update;                    // --update: the new rounds fetched
     bool csv;                       // --csv: the raw distribution instead of the report
     bool help;                      // --help alone
     bool version;                   // --version alone
@@ -49,7 +52,7 @@ inline bool rows_to_file(const StatsOptions& options)
 }
 
 // What a command line asks lotto-stats to do.
-enum class StatsCommand { Help, Version, AddDraw, AddTicket, Check, Report };
+enum class StatsCommand { Help, Version, AddDraw, AddTicket, Update, Check, Report };
 
 inline StatsCommand command_of(const StatsOptions& options)
 {
@@ -57,6 +60,7 @@ inline StatsCommand command_of(const StatsOptions& options)
            : options.version                 ? StatsCommand::Version
            : options.added_draw != nullptr   ? StatsCommand::AddDraw
            : options.added_ticket != nullptr ? StatsCommand::AddTicket
+           : options.update                  ? StatsCommand::Update
            : options.check                   ? StatsCommand::Check
                                              : StatsCommand::Report;
 }

@@ -1,15 +1,16 @@
 #pragma once
 
-// A player's week on the command line. A null file means the one in the user's data folder
-// (draws.csv, started from the shipped draws the first time, and tickets.csv). Each returns
-// the exit status, having said what it did or what was wrong.
+#include "lotto_stats/week_files.hpp"
 
-// --add-draw LINE: the next round into the history; with `tickets_path`, that round's
-// games checked right away.
-int run_add_draw(const char* draws_path, const char* tickets_path, const char* line);
+// A player's week on the command line. Each returns the exit status, having said what it
+// did or what was wrong.
+
+// --add-draw LINE: the next round into the history; with --tickets, that round's games
+// checked right away.
+int run_add_draw(const WeekOptions& options, const char* line);
 
 // --add-ticket TEXT: a line of the tickets format, or the text of a slip's QR code.
-int run_add_ticket(const char* tickets_path, const char* text);
+int run_add_ticket(const WeekOptions& options, const char* text);
 
-// --check: every game against its draw, as a report or (`csv`) as CSV.
-int run_check(const char* draws_path, const char* tickets_path, bool csv);
+// --check: every game against its draw and what its round paid, as a report or as CSV.
+int run_check(const WeekOptions& options);

@@ -79,6 +79,43 @@ bool reads_with_the_new_games(const char* written, std::size_t length, void* con
            check.count == update.tickets.count + update.count;
 }
 
+struct PrizesUpdate {
+    const RoundPrizes& prizes;
+    PrizeTable& table;
+    RecordError& error;
+    AddPrizesOutcome outcome;
+};
+
+UpdatePlan plan_prizes(void* context, TextSource& file, TextInsertion& insertion)
+{
+    PrizesUpdate& update = *static_cast<PrizesUpdate*>(context);
+    update.outcome =
+        plan_prizes_insertion(file, update.prizes, update.table, update.error, insertion);
+    switch (update.outcome) {
+    case AddPrizesOutcome::Added:
+        return UpdatePlan::Insert;
+    case AddPrizesOutcome::AlreadyThere:
+        return UpdatePlan::Nothing;
+    case AddPrizesOutcome::Disagrees:
+    case AddPrizesOutcome::NotNext:
+    case AddPrizesOutcome::FileRefused:
+        return UpdatePlan::Refused;
+    case AddPrizesOutcome::Busy:
+    case AddPrizesOutcome::Failed:
+        break;
+    }
+    return UpdatePlan::Failed;
+}
+
+bool reads_with_the_new_prizes(const char* written, std::size_t length, void* context)
+{
+    const PrizesUpdate& update = *static_cast<const PrizesUpdate*>(context);
+    static PrizeTable check;
+    RecordError error{};
+    TextSource source = memory_source(written, length);
+    return read_prizes_source(source, check, error) && check.count == update.table.count + 1;
+}
+
 // The plan's own outcome, unless locking or writing failed.
 template <typename Outcome> Outcome outcome_of(UpdateOutcome update, Outcome planned)
 {
@@ -117,5 +154,15 @@ AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int
     const UpdateOutcome written =
         update_locked(path, true, wait_milliseconds,
                       LockedUpdate{plan_tickets, reads_with_the_new_games, &update});
+    return outcome_of(written, update.outcome);
+}
+
+AddPrizesOutcome add_prizes_to_file(const char* path, const RoundPrizes& prizes,
+                                    int wait_milliseconds, PrizeTable& table, RecordError& error)
+{
+    PrizesUpdate update{prizes, table, error, AddPrizesOutcome::Failed};
+    const UpdateOutcome written =
+        update_locked(path, true, wait_milliseconds,
+                      LockedUpdate{plan_prizes, reads_with_the_new_prizes, &update});
     return outcome_of(written, update.outcome);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/draw_append.hpp"
+#include "prizes/prize_append.hpp"
 #include "tickets/ticket_append.hpp"
 
 // The weekly changes of a player's files, each made by one locked update.
@@ -18,3 +19,8 @@ AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_mil
 AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int count,
                                       int wait_milliseconds, TicketFile& tickets,
                                       RecordError& error, int& known_line);
+
+// Adds a round's prizes at the end of the prizes file at `path`, as planned above, locked
+// from reading to renaming. `table` then holds the file's rows as they were.
+AddPrizesOutcome add_prizes_to_file(const char* path, const RoundPrizes& prizes,
+                                    int wait_milliseconds, PrizeTable& table, RecordError& error);

@@ -42,9 +42,9 @@ Fields split_fields(const char* text)
     return fields;
 }
 
-bool whole_number(const Field& field, int& value)
+bool whole_amount(const Field& field, std::int64_t& value)
 {
-    if (field.length == 0 || field.length > 9) {
+    if (field.length == 0 || field.length > 15) {
         return false;
     }
     value = 0;
@@ -54,6 +54,16 @@ bool whole_number(const Field& field, int& value)
         }
         value = value * 10 + (field.text[i] - '0');
     }
+    return true;
+}
+
+bool whole_number(const Field& field, int& value)
+{
+    std::int64_t number = 0;
+    if (field.length > 9 || !whole_amount(field, number)) {
+        return false;
+    }
+    value = static_cast<int>(number);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 
 #include "text/quoted_text.hpp"
@@ -11,8 +12,9 @@
 // The longest line a record may take, in bytes without its line end. Comment and blank
 // lines may be longer.
 inline constexpr int MAX_LINE_BYTES = 512;
-// The most fields a record has: the round, a date, six numbers and a bonus.
-inline constexpr int MAX_FIELDS = 9;
+// The most fields a record has: a round's prizes, its five divisions (a prize and its
+// winners each) and its sales after the round.
+inline constexpr int MAX_FIELDS = 12;
 
 struct Field {
     const char* text;
@@ -47,6 +49,8 @@ QuotedField quoted(const Field& field);
 
 // A whole number of at most nine digits, no sign.
 bool whole_number(const Field& field, int& value);
+// A whole amount of money of at most fifteen digits, no sign.
+bool whole_amount(const Field& field, std::int64_t& value);
 bool holds_digit(const Field& field);
 
 enum class LineRead { Line, End, TooLong, HoldsNul, Utf16 };

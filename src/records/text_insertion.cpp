@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text/text_format.hpp"
+
 bool insert_text(char* buffer, std::size_t& length, std::size_t capacity,
                  const TextInsertion& insertion)
 {
@@ -55,4 +57,43 @@ bool remove_text_line(char* buffer, std::size_t& length, long line)
     std::memmove(buffer + start, buffer + end, length - end);
     length -= end - start;
     return true;
+}
+
+FileEnding ending_of(TextSource& source)
+{
+    FileEnding ending{0, true, "\n"};
+    bool line_end_seen = false;
+    int previous = EOF;
+    source.rewind();
+    for (int c = source.take(); c != EOF; previous = c, c = source.take()) {
+        ++ending.size;
+        if (!line_end_seen && c == '\n') {
+            ending.line_end = previous == '\r' ? "\r\n" : "\n";
+            line_end_seen = true;
+        } else if (!line_end_seen && previous == '\r') {
+            ending.line_end = "\r";
+            line_end_seen = true;
+        }
+    }
+    ending.ends_with_line_end = ending.size == 0 || previous == '\n' || previous == '\r';
+    return ending;
+}
+
+const char* begin_insertion_at_end(TextSource& source, const char* header, TextInsertion& insertion)
+{
+    const FileEnding ending = ending_of(source);
+    insertion.at = ending.size;
+    insertion.text[0] = '\0';
+    if (ending.size == 0) {
+        add_line(insertion, header, ending.line_end);
+    } else if (!ending.ends_with_line_end) {
+        add_line(insertion, "", ending.line_end);
+    }
+    return ending.line_end;
+}
+
+void add_line(TextInsertion& insertion, const char* line, const char* line_end)
+{
+    const std::size_t length = std::strlen(insertion.text);
+    format_text(insertion.text + length, sizeof insertion.text - length, "%s%s", line, line_end);
 }

@@ -20,11 +20,15 @@ std::int32_t round_on_sale(std::int64_t unix_seconds)
     return static_cast<std::int32_t>(since / WEEK + 2);
 }
 
-std::int32_t draw_date_of_round(std::int32_t round)
+namespace {
+
+constexpr std::int64_t FIRST_DRAW_DAY = 1'039'219'200 / DAY; // 2002-12-07, days since 1970
+
+// The civil date of a day count since 1970 as YYYYMMDD, by the proleptic Gregorian calendar
+// in 400-year eras.
+std::int32_t civil_date(std::int64_t days)
 {
-    constexpr std::int64_t FIRST_DRAW_DAY = 1'039'219'200 / DAY; // 2002-12-07, days since 1970
-    // The civil date of a day count, by the proleptic Gregorian calendar in 400-year eras.
-    const std::int64_t z = FIRST_DRAW_DAY + 7 * static_cast<std::int64_t>(round - 1) + 719'468;
+    const std::int64_t z = days + 719'468;
     const std::int64_t era = (z >= 0 ? z : z - 146'096) / 146'097;
     const std::int64_t day_of_era = z - era * 146'097;
     const std::int64_t year_of_era =
@@ -36,4 +40,39 @@ std::int32_t draw_date_of_round(std::int32_t round)
     const std::int64_t month = shifted_month < 10 ? shifted_month + 3 : shifted_month - 9;
     const std::int64_t year = year_of_era + era * 400 + (month <= 2 ? 1 : 0);
     return static_cast<std::int32_t>(year * 10'000 + month * 100 + day);
+}
+
+bool leap_year(std::int32_t year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+} // namespace
+
+std::int32_t draw_date_of_round(std::int32_t round)
+{
+    return civil_date(FIRST_DRAW_DAY + 7 * static_cast<std::int64_t>(round - 1));
+}
+
+std::int32_t last_claim_day(std::int32_t round)
+{
+    const std::int32_t day_after =
+        civil_date(FIRST_DRAW_DAY + 7 * static_cast<std::int64_t>(round - 1) + 1);
+    const std::int32_t year = day_after / 10'000 + 1;
+    const std::int32_t month_day = day_after % 10'000;
+    if (month_day == 229 && !leap_year(year)) {
+        return year * 10'000 + 301; // a year after 29 February: 1 March
+    }
+    return year * 10'000 + month_day;
+}
+
+bool sales_closed(std::int32_t round, std::int64_t unix_seconds)
+{
+    return round_on_sale(unix_seconds) > round;
+}
+
+std::int32_t korean_date(std::int64_t unix_seconds)
+{
+    const std::int64_t seconds = unix_seconds + KOREAN_OFFSET;
+    return civil_date(seconds >= 0 ? seconds / DAY : (seconds - DAY + 1) / DAY);
 }

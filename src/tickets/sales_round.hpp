@@ -9,3 +9,14 @@ std::int32_t round_on_sale(std::int64_t unix_seconds);
 
 // The Saturday round `round` is drawn on, as YYYYMMDD: a week after the round before.
 std::int32_t draw_date_of_round(std::int32_t round);
+
+// The last day a prize of `round` can be claimed, as YYYYMMDD: a year after the day after
+// its draw, when prizes start to be paid (29 February's year after is 1 March). A holiday
+// can move it; this does not know holidays.
+std::int32_t last_claim_day(std::int32_t round);
+
+// Whether the sales for `round` had ended at the moment given.
+bool sales_closed(std::int32_t round, std::int64_t unix_seconds);
+
+// The date in Korea at a moment, as YYYYMMDD.
+std::int32_t korean_date(std::int64_t unix_seconds);

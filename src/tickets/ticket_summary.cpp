@@ -19,6 +19,8 @@ int result_row(const TicketResult& result)
         return result.rank;
     case GameState::BeforeHistory:
         return BEFORE_HISTORY;
+    case GameState::NotInHistoryYet:
+        return NOT_IN_HISTORY_YET;
     case GameState::NotDrawnYet:
         break;
     }
@@ -28,10 +30,15 @@ int result_row(const TicketResult& result)
 const char* ticket_result_name(int row)
 {
     static const char* const NAMES[RESULT_ROWS] = {
-        translatable("no prize"),      translatable("1st prize"),
-        translatable("2nd prize"),     translatable("3rd prize"),
-        translatable("4th prize"),     translatable("5th prize"),
-        translatable("not drawn yet"), translatable("before the history"),
+        translatable("no prize"),
+        translatable("1st prize"),
+        translatable("2nd prize"),
+        translatable("3rd prize"),
+        translatable("4th prize"),
+        translatable("5th prize"),
+        translatable("not drawn yet"),
+        translatable("before the history"),
+        translatable("not in the history yet"),
     };
     return translate(NAMES[row >= 0 && row < RESULT_ROWS ? row : NOT_DRAWN]);
 }
@@ -39,11 +46,11 @@ const char* ticket_result_name(int row)
 const char* pool_prizes_note()
 {
     return translate("The 1st to 3rd prizes (and the 4th before round 401) are a share of "
-                     "each round's prize pool,\nwhich the draw history does not hold: they "
-                     "are not in this sum.");
+                     "each round's prize pool:\nwhere the prizes file does not hold the round, "
+                     "they are not in this sum.");
 }
 
-TicketSummary summarize_tickets(const TicketFile& tickets, const DrawHistory& history,
+TicketSummary summarize_tickets(const TicketFile& tickets, const CheckBasis& basis,
                                 std::int32_t round)
 {
     TicketSummary summary{};
@@ -52,13 +59,15 @@ TicketSummary summarize_tickets(const TicketFile& tickets, const DrawHistory& hi
         if (!reported(ticket, round)) {
             continue;
         }
-        const TicketResult result = check_ticket(ticket, history);
+        const TicketResult result = check_ticket(ticket, basis);
         ++summary.games;
         ++summary.by_result[result_row(result)];
         summary.spent += game_price(ticket.round);
-        const std::int64_t prize =
-            result.state == GameState::Drawn ? fixed_prize(result.rank, ticket.round) : 0;
-        summary.fixed_won += prize > 0 ? prize : 0;
+        if (result.state == GameState::Drawn && result.prize > 0) {
+            summary.won += result.prize;
+        } else if (result.state == GameState::Drawn && result.prize < 0) {
+            ++summary.prizes_not_known;
+        }
     }
     return summary;
 }

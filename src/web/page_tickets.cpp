@@ -26,6 +26,12 @@ TicketSummary summary;
 RecordError tickets_error;
 std::int32_t added_ticket_round;
 
+// The page checks games against its history alone: it holds no prizes and no clock yet.
+CheckBasis page_basis()
+{
+    return CheckBasis{page_history, nullptr, 0};
+}
+
 const Ticket* ticket_at(int index)
 {
     return index >= 0 && index < tickets.count ? &tickets.tickets[index] : nullptr;
@@ -207,14 +213,14 @@ LOTTO_PAGE_EXPORT int lotto_ticket_rank(int index)
     if (ticket == nullptr) {
         return -1;
     }
-    return result_row(check_ticket(*ticket, page_history));
+    return result_row(check_ticket(*ticket, page_basis()));
 }
 
 LOTTO_PAGE_EXPORT int lotto_ticket_matched(int index, int position)
 {
     const Ticket* ticket = ticket_at(index);
     return ticket != nullptr && position >= 0 && position < NUMBERS_PER_SET &&
-                   check_ticket(*ticket, page_history).is_matched[position]
+                   check_ticket(*ticket, page_basis()).is_matched[position]
                ? 1
                : 0;
 }
@@ -226,7 +232,7 @@ LOTTO_PAGE_EXPORT double lotto_ticket_prize(int index)
     if (ticket == nullptr) {
         return 0;
     }
-    const TicketResult result = check_ticket(*ticket, page_history);
+    const TicketResult result = check_ticket(*ticket, page_basis());
     return result.state == GameState::Drawn
                ? static_cast<double>(fixed_prize(result.rank, ticket->round))
                : 0;
@@ -236,7 +242,7 @@ LOTTO_PAGE_EXPORT double lotto_ticket_prize(int index)
 // first.
 LOTTO_PAGE_EXPORT void lotto_summarize_tickets()
 {
-    summary = summarize_tickets(tickets, page_history, 0);
+    summary = summarize_tickets(tickets, page_basis(), 0);
 }
 
 LOTTO_PAGE_EXPORT double lotto_summary_games()
@@ -251,7 +257,7 @@ LOTTO_PAGE_EXPORT double lotto_summary_spent()
 
 LOTTO_PAGE_EXPORT double lotto_summary_won()
 {
-    return static_cast<double>(summary.fixed_won);
+    return static_cast<double>(summary.won);
 }
 
 LOTTO_PAGE_EXPORT double lotto_summary_count(int row)

@@ -1,0 +1,206 @@
+#include "prizes/prize_table.hpp"
+
+#include <cerrno>
+#include <cinttypes>
+#include <cstdarg>
+
+#include "text/error_text.hpp"
+#include "text/text_format.hpp"
+#include "text/translation.hpp"
+
+namespace {
+
+constexpr const char* RANK_NAMES[RANKS] = {translatable("1st"), translatable("2nd"),
+                                           translatable("3rd"), translatable("4th"),
+                                           translatable("5th")};
+
+LineKind invalid(RecordError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
+LineKind invalid(RecordError& error, const char* format, ...)
+{
+    std::va_list arguments;
+    va_start(arguments, format);
+    format_text_list(error.message, sizeof error.message, format, arguments);
+    va_end(arguments);
+    return LineKind::Invalid;
+}
+
+} // namespace
+
+const RoundPrizes* prizes_of_round(const PrizeTable& table, std::int32_t round)
+{
+    if (table.count == 0) {
+        return nullptr;
+    }
+    const std::int32_t at = round - table.rounds[0].round;
+    return at >= 0 && at < table.count ? &table.rounds[at] : nullptr;
+}
+
+std::int32_t newest_prize_round(const PrizeTable& table)
+{
+    return table.count > 0 ? table.rounds[table.count - 1].round : 0;
+}
+
+bool prizes_hold_together(const RoundPrizes& prizes, RecordError& error)
+{
+    error.line = 0;
+    for (int rank = 0; rank < RANKS; ++rank) {
+        const Division& division = prizes.division[rank];
+        if ((division.prize == 0) != (division.winners == 0)) {
+            invalid(error,
+                    division.prize == 0
+                        ? translate("round %d: the %s prize pays nothing to %" PRId64 " winners")
+                        : translate("round %d: the %s prize pays %" PRId64 " won to nobody"),
+                    prizes.round, translate(RANK_NAMES[rank]),
+                    division.prize == 0 ? division.winners : division.prize);
+            return false;
+        }
+    }
+    for (int rank = 0; rank < RANKS; ++rank) {
+        for (int lower = rank + 1; lower < RANKS && prizes.division[rank].winners > 0; ++lower) {
+            if (prizes.division[lower].winners > 0 &&
+                prizes.division[rank].prize <= prizes.division[lower].prize) {
+                invalid(error,
+                        translate("round %d: the %s prize (%" PRId64 " won) does not pay more "
+                                  "than the %s (%" PRId64 " won)"),
+                        prizes.round, translate(RANK_NAMES[rank]), prizes.division[rank].prize,
+                        translate(RANK_NAMES[lower]), prizes.division[lower].prize);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool same_prizes(const RoundPrizes& a, const RoundPrizes& b)
+{
+    for (int rank = 0; rank < RANKS; ++rank) {
+        if (a.division[rank].prize != b.division[rank].prize ||
+            a.division[rank].winners != b.division[rank].winners) {
+            return false;
+        }
+    }
+    return a.round == b.round && a.sales == b.sales;
+}
+
+LineKind parse_prizes_line(const char* text, bool first_content, RoundPrizes& prizes,
+                           RecordError& error)
+{
+    Fields fields{};
+    if (!record_fields(text, fields)) {
+        return LineKind::Skipped;
+    }
+    prizes = RoundPrizes{};
+    if (first_content && !holds_digit(fields.field[0])) {
+        return LineKind::Header;
+    }
+    if (fields.empty_place != 0 || fields.trailing_empty != 0) {
+        return invalid(error, translate("field %d is empty"),
+                       fields.empty_place != 0 ? fields.empty_place : fields.count + 1);
+    }
+    constexpr int FIELDS = 2 + 2 * RANKS;
+    if (fields.count != FIELDS) {
+        return invalid(error,
+                       translate("expected the round, a prize and its winners for each of the "
+                                 "five ranks, and the sales, not %d fields"),
+                       fields.count);
+    }
+    if (!whole_number(fields.field[0], prizes.round) || prizes.round < 1) {
+        return invalid(error, translate("the round '%s' is not a positive whole number"),
+                       quoted(fields.field[0]).text);
+    }
+    std::int64_t* amounts[FIELDS - 1] = {};
+    for (int rank = 0; rank < RANKS; ++rank) {
+        amounts[2 * rank] = &prizes.division[rank].prize;
+        amounts[2 * rank + 1] = &prizes.division[rank].winners;
+    }
+    amounts[FIELDS - 2] = &prizes.sales;
+    for (int i = 1; i < FIELDS; ++i) {
+        if (!whole_amount(fields.field[i], *amounts[i - 1])) {
+            return invalid(error, translate("'%s' is not a whole amount of at most 15 digits"),
+                           quoted(fields.field[i]).text);
+        }
+    }
+    return prizes_hold_together(prizes, error) ? LineKind::Draw : LineKind::Invalid;
+}
+
+void format_prizes_line(char (&out)[MAX_LINE_BYTES + 1], const RoundPrizes& prizes)
+{
+    std::size_t length = format_text(out, sizeof out, "%d", prizes.round);
+    for (const Division& division : prizes.division) {
+        length += format_text(out + length, sizeof out - length, ",%" PRId64 ",%" PRId64,
+                              division.prize, division.winners);
+    }
+    format_text(out + length, sizeof out - length, ",%" PRId64, prizes.sales);
+}
+
+namespace {
+
+struct PrizesReading {
+    PrizeTable& table;
+    bool first_content;
+};
+
+bool take_prizes_line(void* records, const char* text, std::int32_t line, const LineReader&,
+                      RecordError& error)
+{
+    PrizesReading& reading = *static_cast<PrizesReading*>(records);
+    RoundPrizes prizes{};
+    switch (parse_prizes_line(text, reading.first_content, prizes, error)) {
+    case LineKind::Skipped:
+        return true;
+    case LineKind::Header:
+        reading.first_content = false;
+        return true;
+    case LineKind::Invalid:
+        error.line = line;
+        return false;
+    case LineKind::Draw:
+        break;
+    }
+    reading.first_content = false;
+    PrizeTable& table = reading.table;
+    const std::int32_t expected = newest_prize_round(table) + 1;
+    if (table.count > 0 && prizes.round != expected) {
+        error.line = line;
+        format_text(error.message, sizeof error.message,
+                    prizes.round < expected
+                        ? translate("round %d comes after round %d; the rounds must ascend")
+                        : translate("round %d follows round %d; the rounds between are missing"),
+                    prizes.round, expected - 1);
+        return false;
+    }
+    if (table.count == MAX_PRIZE_ROUNDS) {
+        error.line = line;
+        format_text(error.message, sizeof error.message,
+                    translate("more than %d rounds; this program keeps at most %d"),
+                    MAX_PRIZE_ROUNDS, MAX_PRIZE_ROUNDS);
+        return false;
+    }
+    prizes.line = line;
+    table.rounds[table.count++] = prizes;
+    return true;
+}
+
+} // namespace
+
+bool read_prizes_source(TextSource& source, PrizeTable& table, RecordError& error)
+{
+    table.count = 0;
+    PrizesReading reading{table, true};
+    return read_record_lines(source,
+                             translate("more than 1,000,000 lines; no prizes file is that long"),
+                             take_prizes_line, &reading, error);
+}
+
+bool read_prizes_file(const char* path, PrizeTable& table, RecordError& error)
+{
+    table.count = 0;
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) {
+        return refuse_line(error, 0, error_text(errno));
+    }
+    TextSource source = stream_source(file);
+    const bool ok = read_prizes_source(source, table, error);
+    std::fclose(file);
+    return ok;
+}

@@ -1,0 +1,200 @@
+#include <windows.h>
+#include <winhttp.h>
+
+#include <cstdarg>
+#include <cstring>
+
+#include "lotto_version.hpp"
+#include "results/http_fetch.hpp"
+#include "results/results_source.hpp"
+#include "text/quoted_text.hpp"
+#include "text/text_format.hpp"
+#include "text/translation.hpp"
+
+namespace {
+
+constexpr int MOST_REDIRECTS = 3;
+
+HINTERNET session = nullptr;
+
+Fetched failed(const char* format, ...) LOTTO_PRINTF_FORMAT(1, 2);
+Fetched failed(const char* format, ...)
+{
+    Fetched fetched{FetchOutcome::Failed, 0, {}};
+    std::va_list arguments;
+    va_start(arguments, format);
+    format_text_list(fetched.reason, sizeof fetched.reason, format, arguments);
+    va_end(arguments);
+    return fetched;
+}
+
+Fetched failed_with(DWORD error)
+{
+    char code[16];
+    format_text(code, sizeof code, "%lu", static_cast<unsigned long>(error));
+    return failed(translate("no answer: WinHTTP error %s"), code);
+}
+
+// A link's parts as WinHTTP takes them, in UTF-16; the link is plain ASCII (source_problem
+// refuses blanks and controls, and the mirror's links are ASCII).
+struct WideLink {
+    wchar_t text[4096];
+    URL_COMPONENTS parts;
+};
+
+bool split(const char* url, WideLink& link)
+{
+    const int written = MultiByteToWideChar(CP_UTF8, 0, url, -1, link.text, 4096);
+    if (written <= 0) {
+        return false;
+    }
+    link.parts = URL_COMPONENTS{};
+    link.parts.dwStructSize = sizeof link.parts;
+    link.parts.dwHostNameLength = static_cast<DWORD>(-1);
+    link.parts.dwUrlPathLength = static_cast<DWORD>(-1);
+    link.parts.dwExtraInfoLength = static_cast<DWORD>(-1);
+    return WinHttpCrackUrl(link.text, 0, 0, &link.parts) != 0;
+}
+
+struct Handles {
+    HINTERNET connection = nullptr;
+    HINTERNET request = nullptr;
+    ~Handles()
+    {
+        if (request != nullptr) {
+            WinHttpCloseHandle(request);
+        }
+        if (connection != nullptr) {
+            WinHttpCloseHandle(connection);
+        }
+    }
+};
+
+} // namespace
+
+bool start_fetching()
+{
+    wchar_t agent[64];
+    char narrow[64];
+    format_text(narrow, sizeof narrow, "lotto/%s (lotto-stats --update)", LOTTO_VERSION);
+    MultiByteToWideChar(CP_UTF8, 0, narrow, -1, agent, 64);
+    session = WinHttpOpen(agent, WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY, WINHTTP_NO_PROXY_NAME,
+                          WINHTTP_NO_PROXY_BYPASS, 0);
+    if (session == nullptr) {
+        // Before Windows 8.1: the proxy settings of the system.
+        session = WinHttpOpen(agent, WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
+                              WINHTTP_NO_PROXY_BYPASS, 0);
+    }
+    return session != nullptr;
+}
+
+void stop_fetching()
+{
+    if (session != nullptr) {
+        WinHttpCloseHandle(session);
+        session = nullptr;
+    }
+}
+
+Fetched fetch_url(const char* url, char* body, std::size_t capacity, const FetchLimits& limits)
+{
+    char current[4096];
+    format_text(current, sizeof current, "%s", url);
+    const bool https = std::strncmp(url, "https://", 8) == 0;
+    for (int redirects = 0;; ++redirects) {
+        static WideLink link;
+        if (!split(current, link)) {
+            return failed("%s", translate("the link cannot be read"));
+        }
+        wchar_t host[256] = L"";
+        const DWORD host_length =
+            link.parts.dwHostNameLength < 255 ? link.parts.dwHostNameLength : 255;
+        std::memcpy(host, link.parts.lpszHostName, host_length * sizeof(wchar_t));
+        host[host_length] = L'\0';
+        Handles handles;
+        const int connect_ms = static_cast<int>(limits.connect_seconds * 1000);
+        const int total_ms = static_cast<int>(limits.total_seconds * 1000);
+        WinHttpSetTimeouts(session, connect_ms, connect_ms, total_ms, total_ms);
+        handles.connection = WinHttpConnect(session, host, link.parts.nPort, 0);
+        if (handles.connection == nullptr) {
+            return failed_with(GetLastError());
+        }
+        // The path and the query, as the link has them.
+        handles.request = WinHttpOpenRequest(
+            handles.connection, L"GET", link.parts.lpszUrlPath, nullptr, WINHTTP_NO_REFERER,
+            WINHTTP_DEFAULT_ACCEPT_TYPES, https ? WINHTTP_FLAG_SECURE : 0);
+        if (handles.request == nullptr) {
+            return failed_with(GetLastError());
+        }
+        // Redirects are followed here, one by one, each checked as the source was.
+        DWORD disable = WINHTTP_DISABLE_REDIRECTS;
+        WinHttpSetOption(handles.request, WINHTTP_OPTION_DISABLE_FEATURE, &disable, sizeof disable);
+        if (!WinHttpSendRequest(handles.request, WINHTTP_NO_ADDITIONAL_HEADERS, 0,
+                                WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
+            !WinHttpReceiveResponse(handles.request, nullptr)) {
+            return failed_with(GetLastError());
+        }
+        DWORD status = 0;
+        DWORD status_size = sizeof status;
+        WinHttpQueryHeaders(handles.request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                            WINHTTP_HEADER_NAME_BY_INDEX, &status, &status_size,
+                            WINHTTP_NO_HEADER_INDEX);
+        if (status >= 300 && status < 400) {
+            wchar_t location[2048] = L"";
+            DWORD location_size = sizeof location;
+            char next[4096] = "";
+            if (WinHttpQueryHeaders(handles.request, WINHTTP_QUERY_LOCATION,
+                                    WINHTTP_HEADER_NAME_BY_INDEX, location, &location_size,
+                                    WINHTTP_NO_HEADER_INDEX)) {
+                WideCharToMultiByte(CP_UTF8, 0, location, -1, next, sizeof next, nullptr, nullptr);
+            }
+            // A location on the same server: the source's scheme and host before it.
+            if (next[0] == '/') {
+                const char* after = std::strstr(current, "://");
+                const char* path = after != nullptr ? std::strchr(after + 3, '/') : nullptr;
+                char joined[4096];
+                format_text(joined, sizeof joined, "%.*s%s",
+                            static_cast<int>(path != nullptr ? path - current : 0), current, next);
+                format_text(next, sizeof next, "%s", joined);
+            }
+            char quoted[QUOTE_CAPACITY];
+            quote_text(quoted, sizeof quoted, next, QUOTE_SHOWN * 2);
+            const bool same_scheme = (std::strncmp(next, "https://", 8) == 0) == https;
+            if (link_problem(next) != nullptr || !same_scheme) {
+                return failed(translate("a redirect to '%s', which is not followed"), quoted);
+            }
+            if (redirects == MOST_REDIRECTS) {
+                return failed(translate("more than three redirects, the last to '%s'"), quoted);
+            }
+            format_text(current, sizeof current, "%s", next);
+            continue;
+        }
+        std::size_t length = 0;
+        for (;;) {
+            DWORD got = 0;
+            char chunk[4096];
+            if (!WinHttpReadData(handles.request, chunk, sizeof chunk, &got)) {
+                return failed_with(GetLastError());
+            }
+            if (got == 0) {
+                break;
+            }
+            if (got > capacity - length) {
+                char limit[32];
+                format_text(limit, sizeof limit, "%zu", capacity);
+                return failed(translate("the answer is longer than %s bytes"), limit);
+            }
+            std::memcpy(body + length, chunk, got);
+            length += got;
+        }
+        if (status == 404) {
+            return Fetched{FetchOutcome::NotFound, 0, {}};
+        }
+        if (status != 200) {
+            char shown[16];
+            format_text(shown, sizeof shown, "%lu", static_cast<unsigned long>(status));
+            return failed(translate("the source answered with HTTP status %s"), shown);
+        }
+        return Fetched{FetchOutcome::Body, length, {}};
+    }
+}

@@ -1,0 +1,197 @@
+#include "results/round_result.hpp"
+
+#include <rapidjson/document.h>
+#include <rapidjson/error/en.h>
+
+#include <algorithm>
+#include <cinttypes>
+#include <cstdarg>
+#include <cstring>
+
+#include "text/quoted_text.hpp"
+#include "text/text_format.hpp"
+#include "text/translation.hpp"
+
+namespace {
+
+// The document lives in fixed buffers: a round's results take a few kilobytes.
+using Pool = rapidjson::MemoryPoolAllocator<rapidjson::CrtAllocator>;
+using Document = rapidjson::GenericDocument<rapidjson::UTF8<>, Pool, Pool>;
+using Value = rapidjson::GenericValue<rapidjson::UTF8<>, Pool>;
+alignas(8) char value_buffer[256 * 1024];
+alignas(8) char parse_buffer[64 * 1024];
+
+struct Problem {
+    char* text;
+    std::size_t size;
+};
+
+bool refuse(const Problem& problem, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
+bool refuse(const Problem& problem, const char* format, ...)
+{
+    std::va_list arguments;
+    va_start(arguments, format);
+    format_text_list(problem.text, problem.size, format, arguments);
+    va_end(arguments);
+    return false;
+}
+
+const Value* member(const Value& object, const char* name)
+{
+    const auto found = object.FindMember(name);
+    return found != object.MemberEnd() ? &found->value : nullptr;
+}
+
+// A whole number from 0 up as JSON writes it: no fraction, no exponent, no quotes.
+bool whole(const Value* value, std::int64_t most, std::int64_t& out)
+{
+    if (value == nullptr || !value->IsUint64() ||
+        value->GetUint64() > static_cast<std::uint64_t>(most)) {
+        return false;
+    }
+    out = static_cast<std::int64_t>(value->GetUint64());
+    return true;
+}
+
+// "YYYY-MM-DD" and, if anything, the time of day at midnight UTC the source gives.
+bool read_date(const Value* value, std::int32_t& date)
+{
+    if (value == nullptr || !value->IsString()) {
+        return false;
+    }
+    const char* text = value->GetString();
+    const std::size_t length = value->GetStringLength();
+    if (length != 10 && !(length == 20 && std::strncmp(text + 10, "T00:00:00Z", 10) == 0)) {
+        return false;
+    }
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    for (std::size_t i = 0; i < 10; ++i) {
+        const bool dash = i == 4 || i == 7;
+        if (dash ? text[i] != '-' : (text[i] < '0' || text[i] > '9')) {
+            return false;
+        }
+    }
+    year = (text[0] - '0') * 1000 + (text[1] - '0') * 100 + (text[2] - '0') * 10 + (text[3] - '0');
+    month = (text[5] - '0') * 10 + (text[6] - '0');
+    day = (text[8] - '0') * 10 + (text[9] - '0');
+    static constexpr int DAYS[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (month < 1 || month > 12 || day < 1 || day > DAYS[month - 1] ||
+        (month == 2 && day == 29 && !leap)) {
+        return false;
+    }
+    date = year * 10'000 + month * 100 + day;
+    return true;
+}
+
+bool read_prizes(const Value& root, RoundResult& result, std::int32_t today, const Problem& problem)
+{
+    const Value* divisions = member(root, "divisions");
+    if (divisions == nullptr || !divisions->IsArray() || divisions->Size() != RANKS) {
+        return refuse(problem, "%s", translate("\"divisions\" is not a list of five divisions"));
+    }
+    RoundPrizes& prizes = result.prizes;
+    prizes = RoundPrizes{};
+    prizes.round = result.round;
+    bool empty_division = false;
+    bool all_zero = true;
+    for (rapidjson::SizeType rank = 0; rank < RANKS; ++rank) {
+        const Value& division = (*divisions)[rank];
+        if (!division.IsObject()) {
+            return refuse(problem, translate("division %u is not an object"), rank + 1);
+        }
+        if (division.MemberCount() == 0) {
+            empty_division = true; // nobody won it, or not published yet
+            continue;
+        }
+        Division& paid = prizes.division[rank];
+        if (!whole(member(division, "prize"), 999'999'999'999'999, paid.prize) ||
+            !whole(member(division, "winners"), 999'999'999'999'999, paid.winners)) {
+            return refuse(problem, translate("division %u has no whole \"prize\" and \"winners\""),
+                          rank + 1);
+        }
+        all_zero = all_zero && paid.prize == 0 && paid.winners == 0;
+    }
+    const Value* sales = member(root, "total_sales_amount");
+    if (sales != nullptr && !whole(sales, 999'999'999'999'999, prizes.sales)) {
+        return refuse(problem, "%s", translate("\"total_sales_amount\" is not a whole amount"));
+    }
+    // The source publishes the numbers first, the prizes minutes later; an empty division
+    // means nobody won it only once the draw's day is over in Korea.
+    const bool pending = sales == nullptr || all_zero || (empty_division && today <= result.date);
+    result.prizes_state = pending ? PrizesState::Pending : PrizesState::Final;
+    return true;
+}
+
+} // namespace
+
+bool read_round_result(const char* body, std::size_t length, std::int32_t round, std::int32_t today,
+                       RoundResult& result, char* problem_text, std::size_t problem_size)
+{
+    const Problem problem{problem_text, problem_size};
+    result = RoundResult{};
+    char start[QUOTE_CAPACITY];
+    quote_text(start, sizeof start, body, length, QUOTE_SHOWN);
+    if (length > MOST_RESULT_BYTES) {
+        return refuse(problem, translate("the answer is longer than %zu bytes: '%s'"),
+                      MOST_RESULT_BYTES, start);
+    }
+    Pool values(value_buffer, sizeof value_buffer);
+    Pool stack(parse_buffer, sizeof parse_buffer);
+    Document document(&values, sizeof parse_buffer, &stack);
+    document.Parse<rapidjson::kParseValidateEncodingFlag>(body, length);
+    if (document.HasParseError()) {
+        return refuse(problem, translate("not the results as JSON (%s at byte %zu): '%s'"),
+                      rapidjson::GetParseError_En(document.GetParseError()),
+                      document.GetErrorOffset(), start);
+    }
+    if (!document.IsObject()) {
+        return refuse(problem, translate("not the results of a round: '%s'"), start);
+    }
+    std::int64_t number = 0;
+    if (!whole(member(document, "draw_no"), 99'999, number)) {
+        return refuse(problem, translate("no round (\"draw_no\") in '%s'"), start);
+    }
+    if (number != round) {
+        return refuse(problem, translate("the results of round %" PRId64 ", not of round %d"),
+                      number, round);
+    }
+    result.round = round;
+    const Value* numbers = member(document, "numbers");
+    if (numbers == nullptr || !numbers->IsArray() || numbers->Size() != 6) {
+        return refuse(problem, "%s", translate("\"numbers\" is not a list of six numbers"));
+    }
+    for (rapidjson::SizeType i = 0; i < 6; ++i) {
+        if (!whole(&(*numbers)[i], 45, number) || number < 1) {
+            return refuse(problem, "%s",
+                          translate("\"numbers\" holds something other than a "
+                                    "number from 1 to 45"));
+        }
+        result.numbers[i] = static_cast<std::int32_t>(number);
+    }
+    std::sort(result.numbers, result.numbers + 6);
+    if (std::adjacent_find(result.numbers, result.numbers + 6) != result.numbers + 6) {
+        return refuse(problem, "%s", translate("\"numbers\" holds a number twice"));
+    }
+    if (!whole(member(document, "bonus_no"), 45, number) || number < 1 ||
+        std::find(result.numbers, result.numbers + 6, number) != result.numbers + 6) {
+        return refuse(problem, "%s",
+                      translate("\"bonus_no\" is not a number from 1 to 45 apart "
+                                "from the six"));
+    }
+    result.bonus = static_cast<std::int32_t>(number);
+    if (!read_date(member(document, "date"), result.date)) {
+        return refuse(problem, "%s", translate("\"date\" is not a calendar day"));
+    }
+    return read_prizes(document, result, today, problem);
+}
+
+void format_result_line(char (&out)[MAX_LINE_BYTES + 1], const RoundResult& result)
+{
+    const std::int32_t* n = result.numbers;
+    format_text(out, sizeof out, "%d,%04d-%02d-%02d,%d,%d,%d,%d,%d,%d,%d", result.round,
+                result.date / 10'000, result.date / 100 % 100, result.date % 100, n[0], n[1], n[2],
+                n[3], n[4], n[5], result.bonus);
+}

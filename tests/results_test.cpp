@@ -1,0 +1,168 @@
+// The results source: which links may be one, and a round's results read strictly from the
+// source's JSON, in each stage of its publishing.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "results/results_source.hpp"
+#include "results/round_result.hpp"
+
+namespace {
+
+TEST(ResultsSource, HttpsEverywhereAndPlainHttpOnlyToThisMachine)
+{
+    const struct {
+        const char* url;
+        const char* problem; // null: a source
+    } cases[] = {
+        {"https://smok95.github.io/lotto/results/{round}.json", nullptr},
+        {"http://127.0.0.1:8000/{round}.json", nullptr},
+        {"http://127.12.0.9/r/{round}", nullptr},
+        {"http://localhost:8080/{round}.json", nullptr},
+        {"http://[::1]:8080/{round}.json", nullptr},
+        {"http://example.com/{round}.json",
+         "plain HTTP is only for this machine (127.0.0.1, ::1, localhost); use https://"},
+        {"http://127.0.0.1.example.com/{round}",
+         "plain HTTP is only for this machine (127.0.0.1, ::1, localhost); use https://"},
+        {"http://localhost.example.com/{round}",
+         "plain HTTP is only for this machine (127.0.0.1, ::1, localhost); use https://"},
+        {"http://128.0.0.1/{round}",
+         "plain HTTP is only for this machine (127.0.0.1, ::1, localhost); use https://"},
+        {"ftp://127.0.0.1/{round}", "the link must begin with https://"},
+        {"file:///etc/{round}", "the link must begin with https://"},
+        {"https://example.com/latest.json", "the link has no {round} to stand for the round"},
+        {"https:///{round}", "the link names no host, or a user with it"},
+        {"http://user@127.0.0.1/{round}", "the link names no host, or a user with it"},
+        {"https://example.com/{round} x", "the link holds a blank, a quote or a control character"},
+        {"https://example.com/\x1b[31m{round}",
+         "the link holds a blank, a quote or a control character"},
+    };
+    for (const auto& c : cases) {
+        const char* problem = source_problem(c.url);
+        EXPECT_STREQ(problem, c.problem) << c.url;
+    }
+    char link[64];
+    ASSERT_TRUE(round_link("https://a.kr/{round}/{round}.json", 1231, link, sizeof link));
+    EXPECT_STREQ(link, "https://a.kr/1231/1231.json");
+    EXPECT_FALSE(round_link("https://a.kr/{round}", 1231, link, 16));
+}
+
+// Round 1230 as the source publishes it, and the same in its first stage.
+const std::string FINAL =
+    R"({"draw_no":1230,"numbers":[3,8,9,22,28,42],"bonus_no":45,"date":"2026-06-27T00:00:00Z",)"
+    R"("divisions":[{"prize":1771357196,"winners":16},{"prize":52484658,"winners":90},)"
+    R"({"prize":1415953,"winners":3336},{"prize":50000,"winners":168902},)"
+    R"({"prize":5000,"winners":2770957}],"total_sales_amount":120177677000,)"
+    R"("winners_combination":{"auto":15,"manual":1}})";
+const std::string NUMBERS_ONLY =
+    R"({"draw_no":1230,"numbers":[3,8,9,22,28,42],"bonus_no":45,"date":"2026-06-27T00:00:00Z",)"
+    R"("divisions":[{},{},{},{},{}],"winners_combination":{}})";
+
+std::string with(std::string text, const std::string& from, const std::string& to)
+{
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
+TEST(RoundResult, AFinalRoundBecomesTheAddDrawLineAndAPrizesRow)
+{
+    RoundResult result{};
+    char problem[512] = "";
+    ASSERT_TRUE(read_round_result(FINAL.data(), FINAL.size(), 1230, 20260628, result, problem,
+                                  sizeof problem))
+        << problem;
+    char line[MAX_LINE_BYTES + 1];
+    format_result_line(line, result);
+    EXPECT_STREQ(line, "1230,2026-06-27,3,8,9,22,28,42,45");
+    EXPECT_EQ(result.prizes_state, PrizesState::Final);
+    format_prizes_line(line, result.prizes);
+    EXPECT_STREQ(line, "1230,1771357196,16,52484658,90,1415953,3336,50000,168902,5000,2770957,"
+                       "120177677000");
+}
+
+TEST(RoundResult, PrizesArePendingUntilTheyArePublished)
+{
+    const std::string nobody_first = with(FINAL, R"({"prize":1771357196,"winners":16})", "{}");
+    const struct {
+        std::string body;
+        std::int32_t today;
+        PrizesState state;
+    } cases[] = {
+        {NUMBERS_ONLY, 20260627, PrizesState::Pending},
+        {NUMBERS_ONLY, 20260704, PrizesState::Pending}, // no sales: not published, any day
+        // {} is "nobody won" once the draw's day is over in Korea, "not yet" on the day itself.
+        {nobody_first, 20260627, PrizesState::Pending},
+        {nobody_first, 20260628, PrizesState::Final},
+        {with(with(with(with(with(FINAL, "1771357196,\"winners\":16", "0,\"winners\":0"),
+                             "52484658,\"winners\":90", "0,\"winners\":0"),
+                        "1415953,\"winners\":3336", "0,\"winners\":0"),
+                   "50000,\"winners\":168902", "0,\"winners\":0"),
+              "5000,\"winners\":2770957", "0,\"winners\":0"),
+         20260701, PrizesState::Pending}, // all zeros
+        {"  " + FINAL + "\n", 20260628, PrizesState::Final},
+    };
+    for (const auto& c : cases) {
+        RoundResult result{};
+        char problem[512] = "";
+        ASSERT_TRUE(read_round_result(c.body.data(), c.body.size(), 1230, c.today, result, problem,
+                                      sizeof problem))
+            << problem << "\n"
+            << c.body;
+        EXPECT_EQ(result.prizes_state, c.state) << c.body;
+    }
+}
+
+TEST(RoundResult, AnythingElseIsRefusedWithTheSourcesWordsShownSafely)
+{
+    const struct {
+        std::string body;
+        const char* problem;
+    } cases[] = {
+        {"<html><body>Not here</body></html>", "not the results as JSON (Invalid value. at byte "
+                                               "0): '<html><body>Not here</body></html>'"},
+        {FINAL.substr(0, 40),
+         "not the results as JSON (Missing a comma or ']' after an array element. at byte 40): "
+         "'{\"draw_no\":1230,\"numbers\":[3,8,9,22,28,4'"},
+        {"[1230]", "not the results of a round: '[1230]'"},
+        {with(FINAL, "1230", "1229"), "the results of round 1229, not of round 1230"},
+        {with(FINAL, "\"draw_no\":1230", "\"draw_no\":\"1230\""),
+         "no round (\"draw_no\") in "
+         "'{\"draw_no\":\"1230\",\"numbers\":[3,8,9,22,28,42],\"bonus_no\":45,\"...'"},
+        {with(FINAL, "[3,8,9,22,28,42]", "[3,8,9,22,28,46]"),
+         "\"numbers\" holds something other than a number from 1 to 45"},
+        {with(FINAL, "[3,8,9,22,28,42]", "[3,8,9,22,28,4.2]"),
+         "\"numbers\" holds something other than a number from 1 to 45"},
+        {with(FINAL, "[3,8,9,22,28,42]", "[3,8,9,22,28,28]"), "\"numbers\" holds a number twice"},
+        {with(FINAL, "[3,8,9,22,28,42]", "[3,8,9,22,28]"),
+         "\"numbers\" is not a list of six numbers"},
+        {with(FINAL, "\"bonus_no\":45", "\"bonus_no\":42"),
+         "\"bonus_no\" is not a number from 1 to 45 apart from the six"},
+        {with(FINAL, "2026-06-27T00:00:00Z", "2026-02-30T00:00:00Z"),
+         "\"date\" is not a calendar day"},
+        {with(FINAL, "2026-06-27T00:00:00Z", "27.06.2026"), "\"date\" is not a calendar day"},
+        {with(FINAL, "{\"prize\":5000,\"winners\":2770957}", "{\"prize\":5000}"),
+         "division 5 has no whole \"prize\" and \"winners\""},
+        {with(FINAL, "{\"prize\":5000,\"winners\":2770957}", "7"), "division 5 is not an object"},
+        {with(FINAL, ",{\"prize\":5000,\"winners\":2770957}", ""),
+         "\"divisions\" is not a list of five divisions"},
+        {with(FINAL, "120177677000", "-1"), "\"total_sales_amount\" is not a whole amount"},
+        {"\x1b]0;title\x07",
+         "not the results as JSON (Invalid value. at byte 0): '\\x1b]0;title\\x07'"},
+        {std::string(MOST_RESULT_BYTES + 1, ' '), nullptr},
+    };
+    for (const auto& c : cases) {
+        RoundResult result{};
+        char problem[512] = "";
+        EXPECT_FALSE(read_round_result(c.body.data(), c.body.size(), 1230, 20260628, result,
+                                       problem, sizeof problem))
+            << c.body.substr(0, 80);
+        if (c.problem != nullptr) {
+            EXPECT_STREQ(problem, c.problem);
+        } else {
+            EXPECT_NE(std::string(problem).find("longer than 65536 bytes"), std::string::npos)
+                << problem;
+        }
+    }
+}
+
+} // namespace
