@@ -238,9 +238,11 @@ if(SCENARIO STREQUAL "csv_outputs")
     execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${work}/draws.csv" --set 1,2,3,40,41,42
         OUTPUT_VARIABLE prizes RESULT_VARIABLE status)
     string(REPLACE "\r\n" "\n" prizes "${prizes}")
-    if(NOT status EQUAL 0 OR NOT prizes MATCHES "\n  4th: 4 numbers +2 +[0-9.]+\n  5th: 3 numbers +18 "
-       OR NOT prizes MATCHES "best draw: round 1, 4 of its six numbers")
-        message(FATAL_ERROR "--draws --set gave status ${status}:\n${prizes}")
+    if(NOT status EQUAL 0 OR NOT prizes MATCHES "\n  4th: 4 numbers +2 +[0-9.]+ +[0-9,]+\n  5th: 3 numbers +18 "
+       OR NOT prizes MATCHES "best draw: round 1, 4 of its six numbers"
+       OR NOT prizes MATCHES "\n  in all +[0-9,]+\n" OR EXISTS "${work}/data home")
+        message(FATAL_ERROR "--draws --set gave status ${status} (the shipped prizes, no data "
+            "folder made):\n${prizes}")
     endif()
     # "-" reads the history from standard input.
     execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws - --set 1,2,3,40,41,42

@@ -43,7 +43,7 @@ deb)
         fail "lintian finds fault with $(basename "$package")"
     fi
     listing=$(dpkg-deb -c "$package")
-    expect_files "$listing" usr/bin/lotto usr/bin/lotto-stats usr/share/lotto/draws.csv usr/share/doc/lotto/README.md \
+    expect_files "$listing" usr/bin/lotto usr/bin/lotto-stats usr/share/lotto/draws.csv usr/share/lotto/prizes.csv usr/share/doc/lotto/README.md \
         usr/share/doc/lotto/copyright usr/share/doc/lotto/changelog.gz \
         usr/share/doc/lotto/docs/images/prediction-screen.svg \
         usr/share/man/man1/lotto.1.gz usr/share/man/man1/lotto-stats.1.gz \
@@ -71,7 +71,7 @@ deb)
 zip)
     package=$(ls "$build"/lotto-*-win64.zip)
     listing=$(cmake -E tar tf "$package")
-    expect_files "$listing" lotto.exe lotto-stats.exe draws.csv README.md LICENSE CHANGELOG.md \
+    expect_files "$listing" lotto.exe lotto-stats.exe draws.csv prizes.csv README.md LICENSE CHANGELOG.md \
         docs/images/prediction-screen.svg
     (cd "$scratch" && cmake -E tar xf "$package")
     exe=$(find "$scratch" -name lotto.exe)

@@ -16,8 +16,10 @@
 #include "lottery/number_list.hpp"
 #include "lotto_stats/stats_options.hpp"
 #include "lotto_stats/update_command.hpp"
+#include "lotto_stats/week_files.hpp"
 #include "lotto_stats/weekly_commands.hpp"
 #include "lotto_version.hpp"
+#include "prizes/shipped_prizes.hpp"
 #include "reports/chart_layout.hpp"
 #include "reports/history_reports.hpp"
 #include "reports/reports.hpp"
@@ -34,6 +36,7 @@ struct ReportWork {
     NumberChoice number_choice;
     CountingOptions counting;
     DrawHistory history;
+    PrizeTable prizes;
     BackTest back_test;
     TotalCounts set_totals;
 };
@@ -101,7 +104,7 @@ int run_set_report(ReportWork& work, const NumberSet& set, const NonAppearingPoi
                    const DrawHistory* draws)
 {
     count_totals(lists, work.set_totals);
-    write_set_report(stdout, set, lists, work.set_totals, draws, work.number_choice);
+    write_set_report(stdout, set, lists, work.set_totals, draws, &work.prizes, work.number_choice);
     return finish_standard_output(PROGRAM);
 }
 
@@ -198,6 +201,17 @@ int run_report(ReportWork& work, const StatsOptions& options)
             return STATUS_FAILED;
         }
         draws = &work.history;
+    }
+    // What the rounds paid, for --set with a history: the file given, or the shipped
+    // prizes, never the data folder's.
+    if (draws != nullptr && options.set_list != nullptr) {
+        RecordError error{};
+        TextSource shipped =
+            memory_source(reinterpret_cast<const char*>(SHIPPED_PRIZES), SHIPPED_PRIZES_SIZE);
+        if (options.prizes_path != nullptr ? !load_prizes(options.prizes_path, work.prizes)
+                                           : !read_prizes_source(shipped, work.prizes, error)) {
+            return STATUS_FAILED;
+        }
     }
     const NonAppearingPoints lists =
         draws != nullptr ? latest_overdue_points(*draws) : COMPILED_IN_POINTS;

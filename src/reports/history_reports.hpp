@@ -5,14 +5,16 @@
 #include "counting/back_test.hpp"
 #include "generation/number_choice.hpp"
 #include "history/draw_history.hpp"
+#include "prizes/prize_table.hpp"
 
 // One set: its four lines and total as the detail screen shows them, whether lotto could
 // propose it, where its total stands among the proposable sets (`totals`, under
-// `lists`) and, with a history, the prizes it would have won there.
+// `lists`) and, with a history, the prizes it would have won there and what they paid by
+// `prizes`.
 // With a choice of kept and left-out numbers, also whether lotto could propose it under them.
 void write_set_report(std::FILE* out, const NumberSet& set, const NonAppearingPoints& lists,
                       const TotalCounts& totals, const DrawHistory* history,
-                      const NumberChoice& choice);
+                      const PrizeTable* prizes, const NumberChoice& choice);
 
 // The history section of the report: the lists as of the latest draw, how often each
 // number was drawn, and the back-test.

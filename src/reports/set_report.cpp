@@ -9,6 +9,7 @@
 #include "scoring/set_score.hpp"
 #include "text/text_columns.hpp"
 #include "text/translation.hpp"
+#include "tickets/ticket_check.hpp"
 
 namespace {
 
@@ -96,7 +97,38 @@ void write_place(std::FILE* out, const TotalCounts& totals, int total)
                  with_thousands(above).text, share_of(above, all, 5).text);
 }
 
-void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& history)
+// What the set would have been paid, by rank: the round's prize where the prizes hold it,
+// else the fixed one; wins whose amount is not known are counted apart.
+struct PrizeAmounts {
+    std::int64_t won[PRIZE_COUNT + 1];
+    std::int64_t not_known;
+};
+
+PrizeAmounts amounts_over_history(const NumberSet& set, const DrawHistory& history,
+                                  const PrizeTable& prizes)
+{
+    PrizeAmounts amounts{};
+    for (int i = 0; i < history.count; ++i) {
+        const Draw& draw = history.draws[i];
+        const int rank = prize_of(set, draw);
+        if (rank == 0) {
+            continue;
+        }
+        const RoundPrizes* paid = prizes_of_round(prizes, draw.round);
+        const std::int64_t amount = paid != nullptr && paid->division[rank - 1].prize > 0
+                                        ? paid->division[rank - 1].prize
+                                        : fixed_prize(rank, draw.round);
+        if (amount > 0) {
+            amounts.won[rank] += amount;
+        } else {
+            ++amounts.not_known;
+        }
+    }
+    return amounts;
+}
+
+void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& history,
+                  const PrizeTable& prizes)
 {
     static const char* const PRIZE_NAMES[PRIZE_COUNT + 1] = {
         "",
@@ -107,15 +139,27 @@ void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& histo
         translatable("5th: 3 numbers"),
     };
     const PrizeRecord record = prizes_over_history(set, history);
+    const PrizeAmounts amounts = amounts_over_history(set, history, prizes);
     std::fprintf(out, translate("\nIn the %d draws of the history (rounds %d to %d)\n"),
                  history.count, history.draws[0].round, history.draws[history.count - 1].round);
-    std::fprintf(out, "  %s%s%s\n", align_left(translate("prize"), 26).text,
+    std::fprintf(out, "  %s%s%s%s\n", align_left(translate("prize"), 26).text,
                  align_right(translate("won"), 12).text,
-                 align_right(translate("by chance"), 12).text);
+                 align_right(translate("by chance"), 12).text,
+                 align_right(translate("paid (won)"), 18).text);
+    std::int64_t total = 0;
     for (int prize = 1; prize <= PRIZE_COUNT; ++prize) {
-        std::fprintf(out, "  %s%12" PRId64 "%12.3f\n",
+        std::fprintf(out, "  %s%12" PRId64 "%12.3f%18s\n",
                      align_left(translate(PRIZE_NAMES[prize]), 26).text, record.won[prize],
-                     prize_chance(prize) * history.count);
+                     prize_chance(prize) * history.count, with_thousands(amounts.won[prize]).text);
+        total += amounts.won[prize];
+    }
+    std::fprintf(out, "  %s%42s\n", align_left(translate("in all"), 26).text,
+                 with_thousands(total).text);
+    if (amounts.not_known > 0) {
+        std::fprintf(out,
+                     translate("  and %" PRId64 " prizes of rounds the prizes file lacks, whose "
+                               "amounts are not known\n"),
+                     amounts.not_known);
     }
     const Draw& best = history.draws[record.best_draw];
     std::fprintf(out, translate("  best draw: round %d, %d of its six numbers%s\n"), best.round,
@@ -127,7 +171,7 @@ void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& histo
 
 void write_set_report(std::FILE* out, const NumberSet& set, const NonAppearingPoints& lists,
                       const TotalCounts& totals, const DrawHistory* history,
-                      const NumberChoice& choice)
+                      const PrizeTable* prizes, const NumberChoice& choice)
 {
     std::fprintf(out, "%s", translate("Set"));
     for (std::int32_t number : set) {
@@ -141,6 +185,6 @@ void write_set_report(std::FILE* out, const NumberSet& set, const NonAppearingPo
     write_proposable_under(out, set, choice);
     write_place(out, totals, total);
     if (history != nullptr) {
-        write_prizes(out, set, *history);
+        write_prizes(out, set, *history, *prizes);
     }
 }
