@@ -165,6 +165,18 @@ def staged_publishing(options, server, source):
     shutil.rmtree(folder)
 
 
+def prizes_in_order(options, server, source):
+    """While a round's prizes are pending, a later round's wait, even when published."""
+    folder = fresh_folder(options)
+    server.rounds = {"/1231.json": NUMBERS_1231, "/1232.json": FINAL_1232}
+    run = Run(options, folder, source, ["--update"], DAY_AFTER_1232)
+    check(run.status == 0 and "Round 1231: prizes not published yet.\n" in run.out
+          and last_line(folder, "prizes.csv").startswith("1230,")
+          and last_line(folder, "draws.csv").startswith("1232,"),
+          "round 1232's prizes wait for round 1231's", str(run))
+    shutil.rmtree(folder)
+
+
 def empty_divisions(options, server, source):
     """{} is 'nobody won' once the draw's day is over in Korea, 'not yet' on the day."""
     nobody_first = round_json(**ROUND_1231, divisions=[{}] + PAID[1:], sales=118000000000)
@@ -366,6 +378,7 @@ def main():
         unused.bind(("127.0.0.1", 0))
         refused_port = unused.getsockname()[1]
     staged_publishing(options, server, source)
+    prizes_in_order(options, server, source)
     empty_divisions(options, server, source)
     disagreements(options, server, source)
     usage_errors(options)

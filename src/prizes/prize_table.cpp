@@ -108,12 +108,15 @@ LineKind parse_prizes_line(const char* text, bool first_content, RoundPrizes& pr
         return invalid(error, translate("the round '%s' is not a positive whole number"),
                        quoted(fields.field[0]).text);
     }
+    // The fields after the round, in the file's order: each division's prize and winners,
+    // then the sales.
     std::int64_t* amounts[FIELDS - 1] = {};
-    for (int rank = 0; rank < RANKS; ++rank) {
-        amounts[2 * rank] = &prizes.division[rank].prize;
-        amounts[2 * rank + 1] = &prizes.division[rank].winners;
+    std::int64_t** next = amounts;
+    for (Division& division : prizes.division) {
+        *next++ = &division.prize;
+        *next++ = &division.winners;
     }
-    amounts[FIELDS - 2] = &prizes.sales;
+    *next = &prizes.sales;
     for (int i = 1; i < FIELDS; ++i) {
         if (!whole_amount(fields.field[i], *amounts[i - 1])) {
             return invalid(error, translate("'%s' is not a whole amount of at most 15 digits"),

@@ -131,6 +131,7 @@ bool read_round_result(const char* body, std::size_t length, std::int32_t round,
                        RoundResult& result, char* problem_text, std::size_t problem_size)
 {
     const Problem problem{problem_text, problem_size};
+    problem_text[0] = '\0';
     result = RoundResult{};
     char start[QUOTE_CAPACITY];
     quote_text(start, sizeof start, body, length, QUOTE_SHOWN);

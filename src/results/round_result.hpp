@@ -11,7 +11,7 @@
 // file, once they are final.
 
 // The most a round's results may weigh; anything longer is refused unread.
-inline constexpr std::size_t MOST_RESULT_BYTES = 64 * 1024;
+inline constexpr std::size_t MOST_RESULT_BYTES = std::size_t{64} * 1024;
 
 enum class PrizesState {
     Final,   // every division filled, or nobody won it, and the round's sales given

@@ -64,6 +64,9 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
 {
     char current[4096];
     format_text(current, sizeof current, "%s", url);
+    if (capacity > 0) {
+        body[0] = '\0'; // nothing received yet
+    }
     const bool https = std::strncmp(url, "https://", 8) == 0;
     for (int redirects = 0;; ++redirects) {
         CURL* curl = curl_easy_init();
