@@ -5,6 +5,27 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+// The end of every replacement, once the new file is written and closed (`ok`, else
+// `reason`): renamed over the target, or removed.
+bool finish_replacement(ReplacedFile& file, bool ok, int reason)
+{
+    if (ok && file.temporary[0] != '\0' && !move_over(file.temporary, file.target)) {
+        ok = false;
+        reason = errno;
+    }
+    if (!ok && file.temporary[0] != '\0') {
+        std::remove(file.temporary);
+    }
+    untrack_temporary(file.temporary);
+    file.temporary[0] = '\0';
+    errno = reason != 0 ? reason : EIO;
+    return ok;
+}
+
+} // namespace
+
 bool commit_replacement(ReplacedFile& file)
 {
     errno = 0;
@@ -18,17 +39,7 @@ bool commit_replacement(ReplacedFile& file)
         reason = errno;
     }
     file.stream = nullptr;
-    if (ok && file.temporary[0] != '\0' && !move_over(file.temporary, file.target)) {
-        ok = false;
-        reason = errno;
-    }
-    if (!ok && file.temporary[0] != '\0') {
-        std::remove(file.temporary);
-    }
-    untrack_temporary(file.temporary);
-    file.temporary[0] = '\0';
-    errno = reason != 0 ? reason : EIO;
-    return ok;
+    return finish_replacement(file, ok, reason);
 }
 
 void abandon_replacement(ReplacedFile& file)
@@ -117,17 +128,7 @@ bool commit_raw_replacement(RawReplacement& raw)
         reason = errno;
     }
     raw.descriptor = -1;
-    if (ok && file.temporary[0] != '\0' && !move_over(file.temporary, file.target)) {
-        ok = false;
-        reason = errno;
-    }
-    if (!ok && file.temporary[0] != '\0') {
-        std::remove(file.temporary);
-    }
-    untrack_temporary(file.temporary);
-    file.temporary[0] = '\0';
-    errno = reason != 0 ? reason : EIO;
-    return ok;
+    return finish_replacement(file, ok, reason);
 }
 
 void abandon_raw_replacement(RawReplacement& raw)

@@ -275,19 +275,11 @@ bool take_draw_line(void* records, const char* text, std::int32_t line, const Li
         reading.line_end_seen = true;
     }
     Draw draw{};
-    switch (parse_draw_line(text, reading.first_content, draw, error)) {
-    case LineKind::Skipped:
-        return true;
-    case LineKind::Header:
-        reading.first_content = false;
-        return true;
-    case LineKind::Invalid:
-        error.line = line;
-        return false;
-    case LineKind::Draw:
-        break;
+    const LineStep step = step_of(parse_draw_line(text, reading.first_content, draw, error),
+                                  reading.first_content, line, error);
+    if (step != LineStep::Keep) {
+        return step == LineStep::Next;
     }
-    reading.first_content = false;
     draw.line = line;
     if (!keep_draw(reading.store, draw, error)) {
         return false;

@@ -148,19 +148,11 @@ bool take_prizes_line(void* records, const char* text, std::int32_t line, const 
 {
     PrizesReading& reading = *static_cast<PrizesReading*>(records);
     RoundPrizes prizes{};
-    switch (parse_prizes_line(text, reading.first_content, prizes, error)) {
-    case LineKind::Skipped:
-        return true;
-    case LineKind::Header:
-        reading.first_content = false;
-        return true;
-    case LineKind::Invalid:
-        error.line = line;
-        return false;
-    case LineKind::Draw:
-        break;
+    const LineStep step = step_of(parse_prizes_line(text, reading.first_content, prizes, error),
+                                  reading.first_content, line, error);
+    if (step != LineStep::Keep) {
+        return step == LineStep::Next;
     }
-    reading.first_content = false;
     PrizeTable& table = reading.table;
     const std::int32_t expected = newest_prize_round(table) + 1;
     if (table.count > 0 && prizes.round != expected) {

@@ -70,3 +70,21 @@ bool read_record_lines(TextSource& source, const char* too_many_lines, TakeRecor
     }
     return true;
 }
+
+LineStep step_of(LineKind kind, bool& first_content, std::int32_t line, RecordError& error)
+{
+    switch (kind) {
+    case LineKind::Skipped:
+        return LineStep::Next;
+    case LineKind::Header:
+        first_content = false;
+        return LineStep::Next;
+    case LineKind::Invalid:
+        error.line = line;
+        return LineStep::Stop;
+    case LineKind::Draw:
+        break;
+    }
+    first_content = false;
+    return LineStep::Keep;
+}

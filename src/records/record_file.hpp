@@ -29,6 +29,12 @@ std::size_t format_record_error(char* out, std::size_t size, const char* name,
 // What one line of a file of records holds.
 enum class LineKind { Draw, Skipped, Header, Invalid };
 
+// What a reader does with a line of that kind: keep its record, go on to the next line (a
+// comment, a blank line, the header), or stop at it, `error.line` set. Only a line before
+// any record may be a header: `first_content` tells, and turns false here.
+enum class LineStep { Keep, Next, Stop };
+LineStep step_of(LineKind kind, bool& first_content, std::int32_t line, RecordError& error);
+
 // Reads a file of records (draws, tickets) by the history's rules for lines: a line too
 // long, a NUL byte, UTF-16 and a read error are refused, and so is a file of more than
 // MAX_RECORD_LINES lines (`too_many_lines` says so). Each line goes to `take` with its

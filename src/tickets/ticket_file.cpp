@@ -109,19 +109,11 @@ bool take_ticket_line(void* records, const char* text, std::int32_t line, const 
 {
     TicketReading& reading = *static_cast<TicketReading*>(records);
     Ticket ticket{};
-    switch (parse_ticket_line(text, reading.first_content, ticket, error)) {
-    case LineKind::Skipped:
-        return true;
-    case LineKind::Header:
-        reading.first_content = false;
-        return true;
-    case LineKind::Invalid:
-        error.line = line;
-        return false;
-    case LineKind::Draw:
-        break;
+    const LineStep step = step_of(parse_ticket_line(text, reading.first_content, ticket, error),
+                                  reading.first_content, line, error);
+    if (step != LineStep::Keep) {
+        return step == LineStep::Next;
     }
-    reading.first_content = false;
     TicketFile& tickets = reading.tickets;
     if (tickets.count == MAX_TICKETS) {
         error.line = line;
