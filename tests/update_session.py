@@ -217,8 +217,9 @@ def faults(options, server, source, refused_port):
         ("a redirect to plain HTTP elsewhere",
          {"/1231.json": (302, {"Location": "http://example.com/1231.json"}, b"")}, source,
          "a redirect to 'http://example.com/1231.json', which is not followed"),
-        ("four redirects", {f"/{step}": (302, {"Location": f"/{step + 1}"}, b"") for step in range(4)}
-         | {"/1231.json": (302, {"Location": "/0"}, b"")}, source, "more than three redirects"),
+        ("four redirects", {f"/{step}": (302, {"Location": f"/{step + 1}"}, b"") for step in range(3)}
+         | {"/1231.json": (302, {"Location": "/0"}, b""), "/3": FINAL_1231}, source,
+         "more than three redirects"),
         ("a server that never answers", {"/1231.json": "hang"}, source, "no answer"),
         ("a refused connection", {}, f"http://127.0.0.1:{refused_port}/{{round}}.json", "no answer"),
         ("prizes that do not hold together",
@@ -244,6 +245,14 @@ def faults(options, server, source, refused_port):
             check(after == before, f"{what}: the files untouched", str(run))
         shutil.rmtree(folder)
     server.hanging.set()
+    # Three redirects are followed.
+    folder = fresh_folder(options)
+    server.rounds = {f"/{step}": (301, {"Location": f"/{step + 1}"}, b"") for step in range(2)} | {
+        "/1231.json": (302, {"Location": "/0"}, b""), "/2": FINAL_1231}
+    run = Run(options, folder, source, ["--update"], WEEK_AFTER_1231)
+    check(run.status == 0 and last_line(folder, "draws.csv").startswith("1231,"),
+          "three redirects are followed", str(run))
+    shutil.rmtree(folder)
 
 
 def disagreements(options, server, source):
