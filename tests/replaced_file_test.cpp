@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -313,4 +314,50 @@ TEST(LockedFiles, AFullDiskOrAReadOnlyFolderLeavesTheOldFileAndNoTemporary)
         fs::permissions(folder, fs::perms::owner_all);
         EXPECT_EQ(contents(path), history);
     }
+}
+
+// The allocation-free way: a file read whole into the caller's room, and one replaced with an
+// insertion, read back and checked before it takes the old one's place.
+TEST(RawFiles, ReadWholeOrRefusedAndReplacedOnlyWhenTheCheckSaysSo)
+{
+    const fs::path folder = own_folder();
+    const fs::path path = folder / "games.csv";
+    write(path, "round,n1\n1,2\n");
+    char room[13];
+    std::size_t length = 0;
+    ASSERT_TRUE(read_whole_file(path.c_str(), room, sizeof room, length));
+    EXPECT_EQ(std::string(room, length), "round,n1\n1,2\n");
+    char small[12];
+    EXPECT_FALSE(read_whole_file(path.c_str(), small, sizeof small, length));
+    EXPECT_EQ(errno, EFBIG);
+    EXPECT_FALSE(read_whole_file((folder / "missing.csv").c_str(), room, sizeof room, length));
+    EXPECT_EQ(errno, ENOENT);
+
+    // The check is handed exactly what the disk holds, read into the room the old bytes were
+    // in; a refusal leaves the old file and no temporary one.
+    static char buffer[64];
+    const std::string old = "round,n1\n1,2\n";
+    old.copy(buffer, old.size());
+    const auto refuse = [](const char*, std::size_t, void*) { return false; };
+    errno = 0;
+    EXPECT_FALSE(replace_bytes_with_insertion(path.c_str(), buffer, old.size(), 9, "0,1\n", buffer,
+                                              sizeof buffer, refuse, nullptr));
+    EXPECT_EQ(errno, EINVAL);
+    EXPECT_EQ(contents(path), old);
+    EXPECT_EQ(files_in(folder), 1);
+    std::string seen;
+    const auto accept = [](const char* written, std::size_t size, void* context) {
+        *static_cast<std::string*>(context) = std::string(written, size);
+        return true;
+    };
+    old.copy(buffer, old.size());
+    ASSERT_TRUE(replace_bytes_with_insertion(path.c_str(), buffer, old.size(), 9, "0,1\n", buffer,
+                                             sizeof buffer, accept, &seen));
+    EXPECT_EQ(seen, "round,n1\n0,1\n1,2\n");
+    EXPECT_EQ(contents(path), "round,n1\n0,1\n1,2\n");
+    EXPECT_EQ(files_in(folder), 1);
+    old.copy(buffer, old.size());
+    EXPECT_FALSE(replace_bytes_with_insertion(path.c_str(), buffer, old.size(), 99, "x", buffer,
+                                              sizeof buffer, nullptr, nullptr));
+    EXPECT_EQ(contents(path), "round,n1\n0,1\n1,2\n");
 }
