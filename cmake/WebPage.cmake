@@ -58,8 +58,9 @@ set_target_properties(lotto_web PROPERTIES
     OUTPUT_NAME core
     SUFFIX .mjs
     RUNTIME_OUTPUT_DIRECTORY ${lotto_site})
+# Room for the device's tickets and a file picked for import beside them, 100,000 games each.
 target_link_options(lotto_web PRIVATE -Oz
-    -sENVIRONMENT=web -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=LottoCore
+    -sENVIRONMENT=web -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=LottoCore -sINITIAL_MEMORY=32MB
     -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8,HEAPU8
 )
 add_custom_command(TARGET lotto_web POST_BUILD
@@ -73,7 +74,7 @@ target_link_libraries(lotto_web_node PRIVATE lotto_tickets lotto_warnings)
 lotto_page_messages(lotto_web_node)
 set_target_properties(lotto_web_node PROPERTIES OUTPUT_NAME core-node SUFFIX .cjs)
 target_link_options(lotto_web_node PRIVATE
-    -sENVIRONMENT=node -sMODULARIZE=1 -sSINGLE_FILE=1
+    -sENVIRONMENT=node -sMODULARIZE=1 -sSINGLE_FILE=1 -sINITIAL_MEMORY=32MB
     -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8,HEAPU8)
 
 # The back-test, in a worker the page starts only when asked: the page's history and the

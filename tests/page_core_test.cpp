@@ -60,6 +60,10 @@ int lotto_back_test_tested();
 const char* lotto_back_test_mean_mid_rank();
 const char* lotto_back_test_p_value();
 const char* lotto_back_test_line(int which);
+char* lotto_import_buffer();
+int lotto_import_tickets(int length);
+int lotto_import_added();
+int lotto_import_known();
 }
 
 namespace {
@@ -251,6 +255,43 @@ TEST_F(PageTickets, AFileInAnotherStyleKeepsItsLineEnds)
 
 // The board's numbers go in as two lines; a refusal is the programs' own, in Korean, and
 // leaves the numbers in use as they were.
+// Importing a tickets file adds what the device lacks and keeps every game it holds.
+TEST_F(PageTickets, AnImportAddsWhatTheDeviceLacksAndKeepsTheRest)
+{
+    use_tickets("round,n1,n2,n3,n4,n5,n6,slip\n1231,1,2,3,4,5,6\n1231,3,9,14,27,36,41,1234567890\n"
+                "1231,5,11,17,22,33,44,1234567890\n");
+    const struct {
+        std::string file;
+        int outcome;
+        int added;
+        int known;
+        const char* appended; // after the device's bytes
+        const char* message;
+    } cases[] = {
+        // Held once on the device, twice in the file: one more; a new game; the slip kept.
+        {"1231,1,2,3,4,5,6\r\n1231,1,2,3,4,5,6\r\n1240,10,20,30,40,41,42\r\n"
+         "1231,3,9,14,27,36,41,1234567890\r\n1231,5,11,17,22,33,44,1234567890\r\n",
+         0, 2, 3, "1231,1,2,3,4,5,6\n1240,10,20,30,40,41,42\n", ""},
+        {"round,n1,n2,n3,n4,n5,n6\n1231,1,2,3,4,5,46\n", 2, 0, 0, "",
+         "picked.csv:2: 1부터 45까지의 수가 아닙니다: '46'"},
+        {"", 0, 0, 0, "", ""},
+    };
+    const std::string device = tickets_text();
+    for (const auto& c : cases) {
+        use_tickets(device);
+        std::memcpy(lotto_import_buffer(), c.file.data(), c.file.size());
+        std::strcpy(lotto_line_buffer(), "picked.csv");
+        EXPECT_EQ(lotto_import_tickets(static_cast<int>(c.file.size())), c.outcome) << c.file;
+        EXPECT_EQ(lotto_import_added(), c.added) << c.file;
+        EXPECT_EQ(lotto_import_known(), c.known) << c.file;
+        EXPECT_EQ(tickets_text(), device + c.appended) << c.file;
+        if (c.outcome != 0) {
+            EXPECT_NE(std::string(lotto_message()).find(c.message), std::string::npos)
+                << lotto_message();
+        }
+    }
+}
+
 TEST_F(PageNumbers, TheBoardsNumbersAreReadByTheProgramsRules)
 {
     ASSERT_EQ(add(lotto_line_buffer, lotto_choose_numbers, "21,7\n13,40"), 1) << lotto_message();

@@ -2,6 +2,7 @@
 // programs, the games added to it as lotto-stats --add-ticket adds them to a file, and each
 // game's result against the page's history.
 #include <cstdint>
+#include <cstring>
 
 #include "generation/prediction_table.hpp"
 #include "text/text_format.hpp"
@@ -73,9 +74,100 @@ int add_games(const Ticket* games, int count)
     return 0;
 }
 
+// A tickets file picked for import, read beside the device's.
+char import_text[TICKETS_CAPACITY];
+TicketFile imported;
+int import_added;
+int import_known;
+
+bool same_game(const Ticket& a, const Ticket& b)
+{
+    return a.round == b.round && a.numbers == b.numbers && std::strcmp(a.slip, b.slip) == 0;
+}
+
+int count_of(const TicketFile& file, const Ticket& game, int before)
+{
+    int count = 0;
+    for (int i = 0; i < before; ++i) {
+        count += same_game(file.tickets[i], game) ? 1 : 0;
+    }
+    return count;
+}
+
+// Adds the imported games the device does not hold: a slip's games together, unless the
+// device keeps the slip; a game without a slip as many more times as the file holds it
+// beyond the device. An outcome of add_games; 0 when every game was looked at.
+int import_games()
+{
+    for (int i = 0; i < imported.count;) {
+        const Ticket& game = imported.tickets[i];
+        int games = 1;
+        if (game.slip[0] != '\0') {
+            while (i + games < imported.count && games < SLIP_SLOTS &&
+                   imported.tickets[i + games].round == game.round &&
+                   std::strcmp(imported.tickets[i + games].slip, game.slip) == 0) {
+                ++games;
+            }
+        } else if (count_of(imported, game, i + 1) <= count_of(tickets, game, tickets.count)) {
+            ++import_known;
+            ++i;
+            continue;
+        }
+        const int outcome = add_games(&imported.tickets[i], games);
+        if (outcome == 1) {
+            import_known += games;
+        } else if (outcome == 0) {
+            import_added += games;
+        } else {
+            return outcome;
+        }
+        i += games;
+    }
+    return 0;
+}
+
 } // namespace
 
 extern "C" {
+
+LOTTO_PAGE_EXPORT char* lotto_import_buffer()
+{
+    return import_text;
+}
+
+LOTTO_PAGE_EXPORT int lotto_import_capacity()
+{
+    return static_cast<int>(TICKETS_CAPACITY);
+}
+
+// Imports the tickets file of `length` bytes in the import buffer, named by the line
+// buffer: its games are added to the device's, which keep every game they hold. 0 done
+// (lotto_import_added and lotto_import_known say how many), 2 the file does not read
+// (lotto_message says why), 4 no room left.
+LOTTO_PAGE_EXPORT int lotto_import_tickets(int length)
+{
+    use_language(Language::Korean);
+    page_line[PAGE_LINE_CAPACITY - 1] = '\0';
+    import_added = 0;
+    import_known = 0;
+    TextSource source = memory_source(import_text, page_length(length, TICKETS_CAPACITY));
+    RecordError error{};
+    if (!read_ticket_source(source, imported, error)) {
+        page_error(page_line, error);
+        return 2;
+    }
+    return import_games() == 0 ? 0 : 4;
+}
+
+LOTTO_PAGE_EXPORT int lotto_import_added()
+{
+    return import_added;
+}
+
+LOTTO_PAGE_EXPORT int lotto_import_known()
+{
+    return import_known;
+}
 
 LOTTO_PAGE_EXPORT char* lotto_tickets_buffer()
 {

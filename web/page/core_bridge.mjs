@@ -1,6 +1,6 @@
 // The one place that speaks to the core: its C names, its numbers and its memory. The rest of
 // the page asks this module in words.
-import { ADD_DRAW, ADD_TICKET, RESULT_ROW } from './outcomes.mjs';
+import { ADD_DRAW, ADD_TICKET, RESULT_ROW, ticketRefusal } from './outcomes.mjs';
 
 let core = null;
 
@@ -151,6 +151,21 @@ export function useFile(bytes, name, kind) {
     core.stringToUTF8(kind, file.name(), file.nameCapacity());
   }
   return reason;
+}
+
+// A tickets file picked for import: its games added to the device's, which keep every game
+// they hold. { added, known }, or { reason } when the file does not read or there is no room.
+export function importTickets(bytes, name) {
+  if (bytes.length > core._lotto_import_capacity()) {
+    return { reason: `${name}: 파일이 너무 큽니다.` };
+  }
+  core.HEAPU8.set(bytes, core._lotto_import_buffer());
+  putLine(name);
+  const outcome = core._lotto_import_tickets(bytes.length);
+  if (outcome !== ADD_TICKET.ADDED) {
+    return { reason: ticketRefusal(outcome, coreMessage) };
+  }
+  return { added: core._lotto_import_added(), known: core._lotto_import_known() };
 }
 
 export { ADD_DRAW, ADD_TICKET, RESULT_ROW };

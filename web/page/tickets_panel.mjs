@@ -1,7 +1,6 @@
 // Tickets: by round, newest first; every game with its balls, the drawn ones marked, and
 // its result; the summary; games typed, pasted, scanned, saved from a prediction, imported.
 import * as core from './core_bridge.mjs';
-import { pickedFile } from './device_files.mjs';
 import { $, element, offerDownload, won } from './dom.mjs';
 import { keep } from './history_panel.mjs';
 import { ADD_TICKET, SUMMARY_ROWS, hasResult, isWinning, ticketRefusal } from './outcomes.mjs';
@@ -10,7 +9,14 @@ import { ball, shown } from './sets_view.mjs';
 
 const { TICKETS_FILE } = core;
 export const ticketsStatus = $('tickets-status');
-let removedBytes = null;
+// What the undo button brings back: the tickets before a removal or an import.
+let undo = null;
+
+function offerUndo(before, label, done) {
+  undo = { before, done };
+  $('undo-remove').textContent = label;
+  $('undo-remove').hidden = false;
+}
 
 function ticketResult(game) {
   const name = core.resultName(game.row);
@@ -84,8 +90,7 @@ async function ticketsChanged(message) {
 async function removeTicket(index, name) {
   const before = core.fileBytes(TICKETS_FILE);
   if (core.removeTicket(index)) {
-    removedBytes = before;
-    $('undo-remove').hidden = false;
+    offerUndo(before, '삭제 취소', '삭제를 취소했습니다.');
     await ticketsChanged(`${name}을 삭제했습니다.`);
     $('undo-remove').focus();
   }
@@ -122,10 +127,11 @@ export function useKeptTickets(bytes) {
 
 export function startTicketsPanel() {
   $('undo-remove').addEventListener('click', async () => {
-    if (removedBytes !== null && core.useFile(removedBytes, TICKETS_FILE, TICKETS_FILE) === null) {
-      removedBytes = null;
+    if (undo !== null && core.useFile(undo.before, TICKETS_FILE, TICKETS_FILE) === null) {
+      const { done } = undo;
+      undo = null;
       $('undo-remove').hidden = true;
-      await ticketsChanged('삭제를 취소했습니다.');
+      await ticketsChanged(done);
     }
   });
 
@@ -158,15 +164,24 @@ export function startTicketsPanel() {
     }
   });
 
+  // An import adds the file's games the device lacks; it never drops one the device holds.
   $('tickets-file').addEventListener('change', async (event) => {
-    const file = await pickedFile(event.target, TICKETS_FILE);
-    if (file === null) {
+    const file = event.target.files[0];
+    if (!file) {
       return;
     }
-    if (file.reason !== null) {
-      ticketsStatus.textContent = `가져오지 않았습니다: ${file.reason}`;
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    event.target.value = '';
+    const before = core.fileBytes(TICKETS_FILE);
+    const imported = core.importTickets(bytes, file.name);
+    if (imported.reason !== undefined) {
+      ticketsStatus.textContent = `가져오지 않았습니다: ${imported.reason}`;
       return;
     }
-    await ticketsChanged(`${file.name}에서 ${core.ticketCount()}게임을 가져왔습니다.`);
+    if (imported.added > 0) {
+      offerUndo(before, '가져오기 취소', '가져오기를 취소했습니다.');
+    }
+    await ticketsChanged(`${file.name}에서 ${imported.added}게임을 더했습니다. `
+      + `이미 있던 ${imported.known}게임은 그대로 둡니다.`);
   });
 }

@@ -458,8 +458,8 @@ for (const engine of installedEngines()) {
       // Every result as lotto-stats --check --csv gives it for the page's own files.
       const checkAgainstNative = async () => {
         const files = await exported(page, folder);
-        const csv = execFileSync(lottoStats, ['--draws', files.history, '--tickets', files.tickets,
-          '--check', '--csv'], { encoding: 'utf8' }).trim().split('\n').slice(1);
+        const csv = execFileSync(lottoStats, ['--draws', files.history, '--prizes', join(top, 'data/prizes.csv'),
+          '--tickets', files.tickets, '--check', '--csv'], { encoding: 'utf8' }).trim().split('\n').slice(1);
         const native = csv.map((row) => row.split(',')).map((f) => `${f[0]}:${f.slice(1, 7).join(' ')}:${f[9]}`);
         const shown = (await shownGames(page)).map((g) => `${g.round}:${g.game}:${g.rank}`);
         assert.deepEqual(shown.sort(), native.sort());
@@ -485,18 +485,29 @@ for (const engine of installedEngines()) {
       assert.match(await statusOf('history-status'), /^1231회까지/);
       assert.deepEqual((await shownGames(page)).map((g) => `${g.round}:${g.game}:${g.rank}`).sort(), shown.sort());
 
-      // An import that does not read changes nothing; one that reads replaces the tickets.
+      // An import that does not read changes nothing; one that reads adds the games the
+      // device lacks (a game the file holds more often, as many more times), keeps every game
+      // the device holds, and can be undone.
       const bad = join(folder, 'bad.csv');
       writeFileSync(bad, 'round,n1,n2,n3,n4,n5,n6\n1231,1,2,3,4,5,46\n');
       await page.upload('#tickets-file', bad);
       await page.waitFor(() => document.querySelector('#tickets-status').textContent.startsWith('가져오지'));
       assert.match(await statusOf('tickets-status'), /^가져오지 않았습니다: bad\.csv:2: /);
       assert.equal((await shownGames(page)).length, 9);
+      const kept = (await exported(page, folder)).ticketsText;
       const good = join(folder, 'good.csv');
-      writeFileSync(good, '1231,1,2,3,4,5,6\r\n1240,10,20,30,40,41,42\r\n');
+      writeFileSync(good, '1240,10,20,30,40,41,42\r\n1240,10,20,30,40,41,42\r\n');
       await page.upload('#tickets-file', good);
-      await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 2);
-      assert.equal((await exported(page, folder)).ticketsText, '1231,1,2,3,4,5,6\r\n1240,10,20,30,40,41,42\r\n');
+      await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 11);
+      assert.equal(await statusOf('tickets-status'),
+        'good.csv에서 2게임을 더했습니다. 이미 있던 0게임은 그대로 둡니다.');
+      assert.equal((await exported(page, folder)).ticketsText,
+        `${kept}1240,10,20,30,40,41,42\n1240,10,20,30,40,41,42\n`);
+      await page.upload('#tickets-file', good);
+      await page.waitFor(() => document.querySelector('#tickets-status').textContent.includes('0게임을 더했습니다'));
+      assert.equal(await statusOf('tickets-status'),
+        'good.csv에서 0게임을 더했습니다. 이미 있던 2게임은 그대로 둡니다.');
+      assert.equal((await shownGames(page)).length, 11);
       await checkAgainstNative();
 
       // The weekly reminder: every Saturday, 18:00 in Korea, from the round on sale's.
