@@ -498,7 +498,9 @@ for (const engine of installedEngines()) {
       const good = join(folder, 'good.csv');
       writeFileSync(good, '1240,10,20,30,40,41,42\r\n1240,10,20,30,40,41,42\r\n');
       await page.upload('#tickets-file', good);
-      await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 11);
+      // The status comes once the tickets are kept on the device, after they are shown.
+      await page.waitFor(() => document.querySelector('#tickets-status').textContent.startsWith('good.csv'));
+      assert.equal((await shownGames(page)).length, 11);
       assert.equal(await statusOf('tickets-status'),
         'good.csv에서 2게임을 더했습니다. 이미 있던 0게임은 그대로 둡니다.');
       assert.equal((await exported(page, folder)).ticketsText,
