@@ -12,7 +12,7 @@ namespace {
 
 enum TestOption : int { FILE_OPTION, LIST, TICKETS, CSV, CHECK, HELP, OPTION_COUNT };
 
-constexpr OptionSpec OPTIONS[OPTION_COUNT] = {
+constexpr OptionEntry OPTIONS[OPTION_COUNT] = {
     {"--file", nullptr, OptionKind::Value, "a file name must follow", true, true},
     {"--list", nullptr, OptionKind::NumberList, "numbers must follow", false, true},
     {"--tickets", nullptr, OptionKind::OptionalFile, "a file name must follow", true, false},

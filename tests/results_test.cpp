@@ -20,11 +20,11 @@ TEST(ResultsSource, HttpsEverywhereAndPlainHttpOnlyToThisMachine)
         {"http://127.12.0.9/r/{round}", nullptr},
         {"http://localhost:8080/{round}.json", nullptr},
         {"http://[::1]:8080/{round}.json", nullptr},
-        {"http://example.com/{round}.json",
+        {"http://lotto.invalid/{round}.json",
          "plain HTTP is only for this machine (127.0.0.1, ::1, localhost); use https://"},
-        {"http://127.0.0.1.example.com/{round}",
+        {"http://127.0.0.1.lotto.invalid/{round}",
          "plain HTTP is only for this machine (127.0.0.1, ::1, localhost); use https://"},
-        {"http://localhost.example.com/{round}",
+        {"http://localhost.lotto.invalid/{round}",
          "plain HTTP is only for this machine (127.0.0.1, ::1, localhost); use https://"},
         {"http://127.1.2.3.4/{round}",
          "plain HTTP is only for this machine (127.0.0.1, ::1, localhost); use https://"},
@@ -34,11 +34,12 @@ TEST(ResultsSource, HttpsEverywhereAndPlainHttpOnlyToThisMachine)
          "plain HTTP is only for this machine (127.0.0.1, ::1, localhost); use https://"},
         {"ftp://127.0.0.1/{round}", "the link must begin with https://"},
         {"file:///etc/{round}", "the link must begin with https://"},
-        {"https://example.com/latest.json", "the link has no {round} to stand for the round"},
+        {"https://lotto.invalid/latest.json", "the link has no {round} to stand for the round"},
         {"https:///{round}", "the link names no host, or a user with it"},
         {"http://user@127.0.0.1/{round}", "the link names no host, or a user with it"},
-        {"https://example.com/{round} x", "the link holds a blank, a quote or a control character"},
-        {"https://example.com/\x1b[31m{round}",
+        {"https://lotto.invalid/{round} x",
+         "the link holds a blank, a quote or a control character"},
+        {"https://lotto.invalid/\x1b[31m{round}",
          "the link holds a blank, a quote or a control character"},
     };
     for (const auto& c : cases) {
@@ -46,9 +47,9 @@ TEST(ResultsSource, HttpsEverywhereAndPlainHttpOnlyToThisMachine)
         EXPECT_STREQ(problem, c.problem) << c.url;
     }
     char link[64];
-    ASSERT_TRUE(round_link("https://a.kr/{round}/{round}.json", 1231, link, sizeof link));
-    EXPECT_STREQ(link, "https://a.kr/1231/1231.json");
-    EXPECT_FALSE(round_link("https://a.kr/{round}", 1231, link, 16));
+    ASSERT_TRUE(round_link("https://lotto.invalid/{round}/{round}.json", 1231, link, sizeof link));
+    EXPECT_STREQ(link, "https://lotto.invalid/1231/1231.json");
+    EXPECT_FALSE(round_link("https://lotto.invalid/{round}", 1231, link, 16));
 }
 
 // Round 1230 as the source publishes it, and the same in its first stage.

@@ -215,8 +215,8 @@ def faults(options, server, source, refused_port):
          {"/1231.json": (302, {"Location": "https://127.0.0.1:1/1231.json"}, b"")}, source,
          "a redirect to 'https://127.0.0.1:1/1231.json', which is not followed"),
         ("a redirect to plain HTTP elsewhere",
-         {"/1231.json": (302, {"Location": "http://example.com/1231.json"}, b"")}, source,
-         "a redirect to 'http://example.com/1231.json', which is not followed"),
+         {"/1231.json": (302, {"Location": "http://lotto.invalid/1231.json"}, b"")}, source,
+         "a redirect to 'http://lotto.invalid/1231.json', which is not followed"),
         ("four redirects", {f"/{step}": (302, {"Location": f"/{step + 1}"}, b"") for step in range(3)}
          | {"/1231.json": (302, {"Location": "/0"}, b""), "/3": FINAL_1231}, source,
          "more than three redirects"),
@@ -283,13 +283,13 @@ def disagreements(options, server, source):
 def usage_errors(options):
     """A source that cannot be one is refused before any connection."""
     folder = fresh_folder(options)
-    for source, problem in (("http://example.com/{round}.json", "plain HTTP is only for this machine"),
-                            ("https://example.com/latest.json", "has no {round}"),
+    for source, problem in (("http://lotto.invalid/{round}.json", "plain HTTP is only for this machine"),
+                            ("https://lotto.invalid/latest.json", "has no {round}"),
                             ("ftp://127.0.0.1/{round}", "must begin with https://")):
         run = Run(options, folder, source, ["--update"], WEEK_AFTER_1231)
         check(run.status == 2 and problem in run.err and run.out == "",
               f"--source {source}: a usage error", str(run))
-    for arguments in (["--source", "https://a.kr/{round}", "--check"], ["--update", "--add-draw", "x"],
+    for arguments in (["--source", "https://lotto.invalid/{round}", "--check"], ["--update", "--add-draw", "x"],
                       ["--update", "--csv"]):
         run = Run(options, folder, None, arguments, WEEK_AFTER_1231)
         check(run.status == 2, f"{' '.join(arguments)}: a usage error", str(run))

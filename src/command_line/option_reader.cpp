@@ -5,7 +5,7 @@
 
 namespace {
 
-int find_option(const char* argument, const OptionSpec* options, int count)
+int find_option(const char* argument, const OptionEntry* options, int count)
 {
     for (int i = 0; i < count; ++i) {
         if (is_option(argument, options[i].name) ||
@@ -58,7 +58,7 @@ const OptionCondition* met_in(const ReadOptions& read,
 
 } // namespace
 
-bool read_options(int argc, const char* const* argv, const OptionSpec* options, int count,
+bool read_options(int argc, const char* const* argv, const OptionEntry* options, int count,
                   ReadOptions& read, OptionProblem& problem)
 {
     read = ReadOptions{};
@@ -72,8 +72,8 @@ bool read_options(int argc, const char* const* argv, const OptionSpec* options, 
                                  : translatable("unexpected argument"),
                           argument);
         }
-        const OptionSpec& spec = options[found];
-        if (spec.kind == OptionKind::Alone) {
+        const OptionEntry& entry = options[found];
+        if (entry.kind == OptionKind::Alone) {
             if (argc != 2) {
                 return refuse(problem, translatable("no other argument may come with"), argument);
             }
@@ -83,7 +83,7 @@ bool read_options(int argc, const char* const* argv, const OptionSpec* options, 
         read.given[found] = true;
         const char* next = i + 1 < argc ? argv[i + 1] : nullptr;
         const char* value = nullptr;
-        switch (spec.kind) {
+        switch (entry.kind) {
         case OptionKind::Flag:
         case OptionKind::Alone:
             continue;
@@ -98,14 +98,14 @@ bool read_options(int argc, const char* const* argv, const OptionSpec* options, 
             if (value == nullptr || is_option(value, "-")) {
                 // Without a name: the last argument, or another long option next.
                 if (next != nullptr && !(next[0] == '-' && next[1] == '-')) {
-                    return refuse(problem, spec.missing, argument, next, found, next);
+                    return refuse(problem, entry.missing, argument, next, found, next);
                 }
                 continue;
             }
             break;
         }
-        if (value == nullptr || (!spec.standard_stream && is_option(value, "-"))) {
-            return refuse(problem, spec.missing, argument, spec.hint_following ? next : nullptr,
+        if (value == nullptr || (!entry.standard_stream && is_option(value, "-"))) {
+            return refuse(problem, entry.missing, argument, entry.hint_following ? next : nullptr,
                           found, next);
         }
         read.value[found] = value;
@@ -114,7 +114,7 @@ bool read_options(int argc, const char* const* argv, const OptionSpec* options, 
     return true;
 }
 
-bool broken_rule(const ReadOptions& read, const OptionSpec* options, const CombinationRule* rules,
+bool broken_rule(const ReadOptions& read, const OptionEntry* options, const CombinationRule* rules,
                  int count, OptionProblem& problem)
 {
     for (int r = 0; r < count; ++r) {

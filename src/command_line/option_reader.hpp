@@ -11,7 +11,7 @@ enum class OptionKind {
     OptionalFile, // lotto --tickets [FILE]: without a name, the data folder's file
 };
 
-struct OptionSpec {
+struct OptionEntry {
     const char* name;
     const char* alias; // "-h" for --help, or nullptr
     OptionKind kind;
@@ -41,7 +41,7 @@ struct OptionProblem {
 // Reads `argv` by the table of `count` options. False with `problem` filled at the first
 // argument that does not fit: an unknown option or argument, an option given twice, a
 // missing value, or an option that must come alone.
-bool read_options(int argc, const char* const* argv, const OptionSpec* options, int count,
+bool read_options(int argc, const char* const* argv, const OptionEntry* options, int count,
                   ReadOptions& read, OptionProblem& problem);
 
 // One condition of a rule: the option given, and with `standard_stream` given as "-".
@@ -67,5 +67,5 @@ struct CombinationRule {
 };
 
 // The first rule the options break, in the table's order, as a problem; false when none.
-bool broken_rule(const ReadOptions& read, const OptionSpec* options, const CombinationRule* rules,
+bool broken_rule(const ReadOptions& read, const OptionEntry* options, const CombinationRule* rules,
                  int count, OptionProblem& problem);

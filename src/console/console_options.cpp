@@ -50,7 +50,7 @@ constexpr const char* FILE_MISSING = translatable("a file name must follow");
 constexpr const char* NUMBERS_MISSING = translatable("numbers must follow");
 
 // Standard input is the menu's, so "-" is no file here.
-constexpr OptionSpec LOTTO_OPTIONS[LOTTO_OPTION_COUNT] = {
+constexpr OptionEntry LOTTO_OPTIONS[LOTTO_OPTION_COUNT] = {
     {"--draws", nullptr, OptionKind::Value, FILE_MISSING, true, false},
     {"--tickets", nullptr, OptionKind::OptionalFile, FILE_MISSING, true, false},
     {"--with", nullptr, OptionKind::NumberList, NUMBERS_MISSING, false, true},

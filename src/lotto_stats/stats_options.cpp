@@ -102,7 +102,7 @@ enum StatsOption : int {
 constexpr const char* FILE_MISSING = translatable("a file name must follow");
 constexpr const char* NUMBERS_MISSING = translatable("numbers must follow");
 
-constexpr OptionSpec STATS_OPTIONS[STATS_OPTION_COUNT] = {
+constexpr OptionEntry STATS_OPTIONS[STATS_OPTION_COUNT] = {
     {"--svg", nullptr, OptionKind::Value, FILE_MISSING, true, true},
     {"--set", nullptr, OptionKind::Value, translatable("six numbers must follow"), false, true},
     {"--draws", nullptr, OptionKind::Value, FILE_MISSING, true, true},
