@@ -74,8 +74,13 @@ endforeach()
 string(REPLACE "@SEMICOLON@" ";" entries "${entries}")
 string(REPLACE "@OPEN@" "[" entries "${entries}")
 string(REPLACE "@CLOSE@" "]" entries "${entries}")
+# gettext's portable width, %<PRId64>, is the C library's own in the compiled table, so that a
+# message formatted with PRId64 finds its translation on every platform.
+string(REPLACE "%<PRId64>" "%\" PRId64 \"" entries "${entries}")
 get_filename_component(po_name "${PO}" NAME)
 set(source "// Made by cmake/po_to_cpp.cmake from po/${po_name}; edit the catalogue, not this file.
+#include <cinttypes>
+
 #include \"text/translation.hpp\"
 
 extern const TranslatedMessage ${TABLE}[];
