@@ -5,6 +5,7 @@
 
 #include "command_line/program_output.hpp"
 #include "files/file_lock.hpp"
+#include "history/shown_draw.hpp"
 #include "lotto_stats/stats_options.hpp"
 #include "lotto_stats/weekly_commands.hpp"
 #include "lotto_version.hpp"
@@ -41,23 +42,6 @@ FetchLimits fetch_limits()
         limits.connect_seconds = limits.total_seconds;
     }
     return limits;
-}
-
-struct ShownDraw {
-    char text[96];
-};
-
-ShownDraw shown_draw(const std::int32_t* numbers, std::int32_t bonus, std::int32_t date)
-{
-    ShownDraw shown{};
-    const std::size_t length =
-        format_text(shown.text, sizeof shown.text, "%d %d %d %d %d %d + %d", numbers[0], numbers[1],
-                    numbers[2], numbers[3], numbers[4], numbers[5], bonus);
-    if (date != 0) {
-        format_text(shown.text + length, sizeof shown.text - length, " (%04d-%02d-%02d)",
-                    date / 10'000, date / 100 % 100, date % 100);
-    }
-    return shown;
 }
 
 // Why the run stops at a round, on the error stream; the exit status.

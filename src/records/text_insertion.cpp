@@ -33,7 +33,7 @@ std::size_t past_line_end(const char* buffer, std::size_t length, std::size_t at
 
 } // namespace
 
-bool remove_text_line(char* buffer, std::size_t& length, long line)
+long text_line_start(const char* buffer, std::size_t length, long line)
 {
     // A byte-order mark stays where it is.
     std::size_t start = length >= 3 && std::memcmp(buffer, "\xEF\xBB\xBF", 3) == 0 ? 3 : 0;
@@ -42,13 +42,20 @@ bool remove_text_line(char* buffer, std::size_t& length, long line)
             ++start;
         }
         if (start == length) {
-            return false;
+            return -1;
         }
         start = past_line_end(buffer, length, start);
     }
-    if (line < 1 || start == length) {
+    return line < 1 || start == length ? -1 : static_cast<long>(start);
+}
+
+bool remove_text_line(char* buffer, std::size_t& length, long line)
+{
+    const long found = text_line_start(buffer, length, line);
+    if (found < 0) {
         return false;
     }
+    const auto start = static_cast<std::size_t>(found);
     std::size_t end = start;
     while (end < length && buffer[end] != '\n' && buffer[end] != '\r') {
         ++end;

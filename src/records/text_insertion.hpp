@@ -32,6 +32,10 @@ void add_line(TextInsertion& insertion, const char* line, const char* line_end);
 bool insert_text(char* buffer, std::size_t& length, std::size_t capacity,
                  const TextInsertion& insertion);
 
+// Where the line numbered `line` (from 1) starts in the `length` bytes of `buffer`, after any
+// byte-order mark; -1 when the text has no such line.
+long text_line_start(const char* buffer, std::size_t length, long line);
+
 // Takes out of `buffer` the whole line numbered `line` (from 1), its line end with it: false,
 // and nothing changed, when the text has no such line.
 bool remove_text_line(char* buffer, std::size_t& length, long line);

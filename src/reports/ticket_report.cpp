@@ -6,8 +6,8 @@
 #include "text/text_columns.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
-#include "tickets/sales_round.hpp"
 #include "tickets/ticket_check.hpp"
+#include "tickets/ticket_claim.hpp"
 #include "tickets/ticket_summary.hpp"
 
 namespace {
@@ -34,18 +34,6 @@ Amount in_won(std::int64_t amount)
 // Where the numbers begin, after the round: the line under a game starts there.
 constexpr int NUMBERS_COLUMN = 2 + 5 + 2;
 
-struct ShownDate {
-    char text[16];
-};
-
-ShownDate shown_date(std::int32_t date)
-{
-    ShownDate shown{};
-    format_text(shown.text, sizeof shown.text, "%04d-%02d-%02d", date / 10'000, date / 100 % 100,
-                date % 100);
-    return shown;
-}
-
 // The result column: the rank and, where known, the amount one game of it won.
 void write_result(std::FILE* out, const TicketResult& result)
 {
@@ -59,20 +47,10 @@ void write_result(std::FILE* out, const TicketResult& result)
     }
 }
 
-// Under a winning game: what is left after tax, where the amount is known, and the last
-// day to claim it.
+// Under a winning game: what is left after tax and the last day to claim it.
 void write_claim(std::FILE* out, const Ticket& ticket, const TicketResult& result)
 {
-    const ShownDate last_day = shown_date(last_claim_day(ticket.round));
-    char line[256];
-    if (result.prize > 0) {
-        format_text(line, sizeof line,
-                    translate("after tax about %s won (an estimate); claim by %s"),
-                    with_thousands(after_tax_estimate(result.prize)).text, last_day.text);
-    } else {
-        format_text(line, sizeof line, translate("claim by %s"), last_day.text);
-    }
-    std::fprintf(out, "%*s%s\n", NUMBERS_COLUMN, "", line);
+    std::fprintf(out, "%*s%s\n", NUMBERS_COLUMN, "", claim_line(ticket, result).text);
 }
 
 } // namespace
