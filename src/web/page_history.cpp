@@ -1,9 +1,11 @@
 // The page's draw history: the text the page keeps on the device, read by the programs'
 // rules, its lists in force, and the next draw added to it in its own order and style.
 #include <cstdint>
+#include <cstring>
 
 #include "history/draw_append.hpp"
 #include "history/overdue_numbers.hpp"
+#include "history/shown_draw.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
 #include "tickets/sales_round.hpp"
@@ -31,6 +33,49 @@ bool read_history(std::size_t length)
         page_history.count = 0;
     }
     return ok;
+}
+
+const Draw* held_draw(std::int32_t round)
+{
+    if (page_history.count == 0 || round < page_history.draws[0].round ||
+        round > page_history.draws[page_history.count - 1].round) {
+        return nullptr;
+    }
+    const Draw& draw = page_history.draws[round - page_history.draws[0].round];
+    return draw.round == round ? &draw : nullptr;
+}
+
+// Line `line` of the history's text: where it starts, its text without its line end, and
+// that line end.
+struct HeldLine {
+    long start;
+    char text[MAX_LINE_BYTES + 1];
+    const char* line_end;
+};
+
+bool held_line(std::int32_t line, HeldLine& held)
+{
+    held.start = text_line_start(history_text, history_length, line);
+    if (held.start < 0) {
+        return false;
+    }
+    std::size_t at = static_cast<std::size_t>(held.start);
+    std::size_t length = 0;
+    while (at + length < history_length && history_text[at + length] != '\n' &&
+           history_text[at + length] != '\r') {
+        ++length;
+    }
+    if (length > MAX_LINE_BYTES) {
+        return false;
+    }
+    std::memcpy(held.text, history_text + at, length);
+    held.text[length] = '\0';
+    at += length;
+    held.line_end = at == history_length                                      ? ""
+                    : history_text[at] == '\n'                                ? "\n"
+                    : at + 1 < history_length && history_text[at + 1] == '\n' ? "\r\n"
+                                                                              : "\r";
+    return true;
 }
 
 } // namespace
@@ -172,6 +217,91 @@ LOTTO_PAGE_EXPORT int lotto_add_draw()
     read_history(history_length); // reads: the same rules allowed the draw
     use_history_lists(page_history);
     return 0;
+}
+
+// Where the draw in the line buffer stands against the history, as lotto-stats --update
+// judges a round the source gives: 0 after the history's newest (to be added), 1 held as
+// given, 2 held with other numbers (lotto_message shows the held draw), 3 before the
+// history's first round, 4 no draw (lotto_message says why).
+LOTTO_PAGE_EXPORT int lotto_compare_draw()
+{
+    use_language(Language::Korean);
+    page_line[PAGE_LINE_CAPACITY - 1] = '\0';
+    Draw draw{};
+    RecordError error{};
+    if (!parse_draw_to_add(page_line, draw, error)) {
+        format_text(page_message, sizeof page_message, "%s", error.message);
+        return 4;
+    }
+    const Draw* held = held_draw(draw.round);
+    if (held == nullptr) {
+        return page_history.count > 0 && draw.round < page_history.draws[0].round ? 3 : 0;
+    }
+    const bool same = held->numbers == draw.numbers && held->bonus == draw.bonus &&
+                      (held->date == 0 || held->date == draw.date);
+    if (!same) {
+        format_text(page_message, sizeof page_message, "%s",
+                    shown_draw(held->numbers.data(), held->bonus, 0).text);
+    }
+    return same ? 1 : 2;
+}
+
+// Puts the draw in the line buffer in place of the history's draw of its round, in the
+// style of that line, every other byte kept. Returns 0 replaced, 2 no such draw, 3 the
+// history would no longer read (nothing changed), 4 no room.
+LOTTO_PAGE_EXPORT int lotto_replace_draw()
+{
+    use_language(Language::Korean);
+    page_line[PAGE_LINE_CAPACITY - 1] = '\0';
+    Draw draw{};
+    RecordError error{};
+    const Draw* held = nullptr;
+    if (!parse_draw_to_add(page_line, draw, error) || (held = held_draw(draw.round)) == nullptr) {
+        return 2;
+    }
+    static HeldLine model;
+    if (!held_line(held->line, model)) {
+        return 2;
+    }
+    static char before[HISTORY_CAPACITY];
+    const std::size_t before_length = history_length;
+    std::memcpy(before, history_text, history_length);
+    static TextInsertion insertion;
+    insertion.at = model.start;
+    char line[MAX_LINE_BYTES + 1];
+    format_draw_like(line, draw, model.text);
+    format_text(insertion.text, sizeof insertion.text, "%s%s", line, model.line_end);
+    if (!remove_text_line(history_text, history_length, held->line) ||
+        !insert_text(history_text, history_length, HISTORY_CAPACITY, insertion)) {
+        std::memcpy(history_text, before, before_length);
+        history_length = before_length;
+        return 4;
+    }
+    if (!read_history(history_length)) {
+        std::memcpy(history_text, before, before_length);
+        history_length = before_length;
+        read_history(history_length);
+        return 3;
+    }
+    use_history_lists(page_history);
+    return 0;
+}
+
+// The newest draw: its numbers (position 6 the bonus, 0 where the line gives none) and its
+// date as YYYYMMDD (0 for none).
+LOTTO_PAGE_EXPORT int lotto_latest_number(int position)
+{
+    if (page_history.count == 0 || position < 0 || position > NUMBERS_PER_SET) {
+        return 0;
+    }
+    const Draw& latest = page_history.draws[page_history.count - 1];
+    return position == NUMBERS_PER_SET ? latest.bonus
+                                       : latest.numbers[static_cast<std::size_t>(position)];
+}
+
+LOTTO_PAGE_EXPORT int lotto_latest_date()
+{
+    return page_history.count > 0 ? page_history.draws[page_history.count - 1].date : 0;
 }
 
 // The round of the draw lotto_add_draw looked at last.

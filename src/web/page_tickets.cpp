@@ -11,6 +11,7 @@
 #include "tickets/slip_code.hpp"
 #include "tickets/ticket_append.hpp"
 #include "tickets/ticket_check.hpp"
+#include "tickets/ticket_claim.hpp"
 #include "tickets/ticket_summary.hpp"
 #include "web/page_buffers.hpp"
 #include "web/page_export.hpp"
@@ -27,10 +28,14 @@ TicketSummary summary;
 RecordError tickets_error;
 std::int32_t added_ticket_round;
 
-// The page checks games against its history alone: it holds no prizes and no clock yet.
+// The moment the page last gave, which tells a game whose round is still on sale from one
+// whose draw is not in the history yet.
+std::int64_t page_now;
+
+// The page checks games as lotto-stats --check does: its history, its prizes, its clock.
 CheckBasis page_basis()
 {
-    return CheckBasis{page_history, nullptr, 0};
+    return CheckBasis{page_history, &page_prizes, page_now};
 }
 
 const Ticket* ticket_at(int index)
@@ -317,17 +322,50 @@ LOTTO_PAGE_EXPORT int lotto_ticket_matched(int index, int position)
                : 0;
 }
 
-// The fixed prize of the game's rank in won, -1 for a share of the pool.
+// What the game won in won: 0 for no prize, -1 where it is not drawn or the amount is not
+// known.
 LOTTO_PAGE_EXPORT double lotto_ticket_prize(int index)
 {
     const Ticket* ticket = ticket_at(index);
     if (ticket == nullptr) {
-        return 0;
+        return -1;
     }
     const TicketResult result = check_ticket(*ticket, page_basis());
-    return result.state == GameState::Drawn
-               ? static_cast<double>(fixed_prize(result.rank, ticket->round))
-               : 0;
+    return result.state == GameState::Drawn ? static_cast<double>(result.prize) : -1;
+}
+
+// Under a winning game, as lotto-stats --check says it: what is left after tax, where the
+// amount is known, and the last day to claim it; empty for any other game.
+LOTTO_PAGE_EXPORT const char* lotto_ticket_claim(int index)
+{
+    use_language(Language::Korean);
+    const Ticket* ticket = ticket_at(index);
+    page_message[0] = '\0';
+    if (ticket != nullptr) {
+        const TicketResult result = check_ticket(*ticket, page_basis());
+        if (result.state == GameState::Drawn && result.rank > 0) {
+            format_text(page_message, sizeof page_message, "%s", claim_line(*ticket, result).text);
+        }
+    }
+    return page_message;
+}
+
+// The moment the games are checked at, in seconds since 1970.
+LOTTO_PAGE_EXPORT void lotto_set_clock(double unix_seconds)
+{
+    page_now = static_cast<std::int64_t>(unix_seconds);
+}
+
+// The newest round drawn, or being drawn, at that moment: the one before the round on sale.
+LOTTO_PAGE_EXPORT int lotto_drawn_round()
+{
+    return round_on_sale(page_now) - 1;
+}
+
+// The date in Korea at that moment, YYYYMMDD.
+LOTTO_PAGE_EXPORT int lotto_korean_date()
+{
+    return korean_date(page_now);
 }
 
 // The summary of every game, as lotto-stats --check gives it: call lotto_summarize_tickets
@@ -350,6 +388,11 @@ LOTTO_PAGE_EXPORT double lotto_summary_spent()
 LOTTO_PAGE_EXPORT double lotto_summary_won()
 {
     return static_cast<double>(summary.won);
+}
+
+LOTTO_PAGE_EXPORT double lotto_summary_prizes_not_known()
+{
+    return static_cast<double>(summary.prizes_not_known);
 }
 
 LOTTO_PAGE_EXPORT double lotto_summary_count(int row)

@@ -1,0 +1,276 @@
+// The page's week from the results source, natively: an answer read into the two lines the
+// core adds, the prizes the page keeps growing by them, a draw the source contradicts, and
+// every game's amount, tax and claim day as lotto-stats --check gives them.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "history/shipped_history.hpp"
+#include "prizes/shipped_prizes.hpp"
+#include "text/translation.hpp"
+#include "tickets/ticket_summary.hpp"
+
+extern "C" {
+char* lotto_history_buffer();
+char* lotto_history_name_buffer();
+int lotto_history_length();
+int lotto_use_history(int length);
+const char* lotto_history_error();
+int lotto_history_round();
+char* lotto_line_buffer();
+const char* lotto_message();
+int lotto_compare_draw();
+int lotto_replace_draw();
+int lotto_latest_number(int position);
+int lotto_latest_date();
+char* lotto_prizes_buffer();
+int lotto_prizes_length();
+int lotto_use_prizes(int length);
+int lotto_prizes_round();
+double lotto_round_prize(int round, int rank);
+double lotto_round_winners(int round, int rank);
+int lotto_add_prizes();
+char* lotto_tickets_buffer();
+int lotto_use_tickets(int length);
+int lotto_ticket_rank(int index);
+double lotto_ticket_prize(int index);
+const char* lotto_ticket_claim(int index);
+void lotto_summarize_tickets();
+double lotto_summary_won();
+double lotto_summary_prizes_not_known();
+void lotto_set_clock(double unix_seconds);
+int lotto_drawn_round();
+int lotto_korean_date();
+char* lotto_answer_buffer();
+int lotto_answer_capacity();
+int lotto_read_answer(int length, int round, int today);
+const char* lotto_answer_draw_line();
+const char* lotto_answer_prizes_line();
+const char* lotto_answer_problem();
+}
+
+namespace {
+
+const std::string shipped_draws(reinterpret_cast<const char*>(SHIPPED_HISTORY),
+                                SHIPPED_HISTORY_SIZE);
+const std::string shipped_prizes(reinterpret_cast<const char*>(SHIPPED_PRIZES),
+                                 SHIPPED_PRIZES_SIZE);
+
+// Round 1230 exactly as the mirror published it, and its first stage.
+const std::string FINAL_1230 =
+    R"({"draw_no":1230,"numbers":[3,8,9,22,28,42],"bonus_no":45,"date":"2026-06-27T00:00:00Z",)"
+    R"("divisions":[{"prize":1771357196,"winners":16},{"prize":52484658,"winners":90},)"
+    R"({"prize":1415953,"winners":3336},{"prize":50000,"winners":168902},)"
+    R"({"prize":5000,"winners":2770957}],"total_sales_amount":120177677000,)"
+    R"("winners_combination":{"auto":15,"manual":1}})";
+const std::string FIRST_STAGE_1230 =
+    R"({"draw_no":1230,"numbers":[42,8,9,22,28,3],"bonus_no":45,"date":"2026-06-27T00:00:00Z",)"
+    R"("divisions":[{},{},{},{},{}],"winners_combination":{}})";
+
+std::string history_text()
+{
+    return {lotto_history_buffer(), static_cast<std::size_t>(lotto_history_length())};
+}
+
+std::string prizes_text()
+{
+    return {lotto_prizes_buffer(), static_cast<std::size_t>(lotto_prizes_length())};
+}
+
+void use_history(const std::string& text)
+{
+    std::memcpy(lotto_history_buffer(), text.data(), text.size());
+    std::strcpy(lotto_history_name_buffer(), "draws.csv");
+    ASSERT_EQ(lotto_use_history(static_cast<int>(text.size())), 1) << lotto_history_error();
+}
+
+void use_prizes(const std::string& text)
+{
+    std::memcpy(lotto_prizes_buffer(), text.data(), text.size());
+    ASSERT_EQ(lotto_use_prizes(static_cast<int>(text.size())), 1) << lotto_message();
+}
+
+void use_tickets(const std::string& text)
+{
+    std::memcpy(lotto_tickets_buffer(), text.data(), text.size());
+    ASSERT_EQ(lotto_use_tickets(static_cast<int>(text.size())), 1) << lotto_message();
+}
+
+int with_line(int (*call)(), const std::string& line)
+{
+    std::strcpy(lotto_line_buffer(), line.c_str());
+    return call();
+}
+
+int read_answer(const std::string& answer, int round, int today = 20261208)
+{
+    std::memcpy(lotto_answer_buffer(), answer.data(), answer.size());
+    return lotto_read_answer(static_cast<int>(answer.size()), round, today);
+}
+
+// Seconds since 1970 of a moment in Korea (UTC+9).
+double korean_moment(int year, int month, int day, int hour, int minute, int second)
+{
+    const int y = month <= 2 ? year - 1 : year;
+    const int era_day =
+        365 * y + y / 4 - y / 100 + y / 400 + (153 * ((month + 9) % 12) + 2) / 5 + day - 719'469;
+    return era_day * 86'400.0 + (hour - 9) * 3'600.0 + minute * 60.0 + second;
+}
+
+class PageWeek : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        use_history(shipped_draws);
+        use_prizes(shipped_prizes);
+        use_tickets("");
+        lotto_set_clock(korean_moment(2026, 12, 8, 12, 0, 0));
+    }
+    void TearDown() override { use_language(language_before); }
+
+private:
+    Language language_before = language_in_use();
+};
+
+} // namespace
+
+TEST_F(PageWeek, AnAnswerBecomesTheDrawLineAndThePrizesRowThePrograms)
+{
+    ASSERT_EQ(read_answer(FINAL_1230, 1230), 0) << lotto_answer_problem();
+    EXPECT_STREQ(lotto_answer_draw_line(), "1230,2026-06-27,3,8,9,22,28,42,45");
+    EXPECT_STREQ(lotto_answer_prizes_line(), "1230,1771357196,16,52484658,90,1415953,3336,50000,"
+                                             "168902,5000,2770957,120177677000");
+    // The numbers alone: the draw, no prizes yet.
+    ASSERT_EQ(read_answer(FIRST_STAGE_1230, 1230), 1) << lotto_answer_problem();
+    EXPECT_STREQ(lotto_answer_draw_line(), "1230,2026-06-27,3,8,9,22,28,42,45");
+    EXPECT_STREQ(lotto_answer_prizes_line(), "");
+    // Refused in Korean: another round's answer, a number out of range, HTML, too long.
+    EXPECT_EQ(read_answer(FINAL_1230, 1231), 2);
+    EXPECT_STREQ(lotto_answer_problem(), "1230회의 결과입니다(1231회가 아님)");
+    EXPECT_STREQ(lotto_answer_draw_line(), "");
+    std::string out_of_range = FINAL_1230;
+    out_of_range.replace(out_of_range.find("[3,"), 3, "[46,");
+    EXPECT_EQ(read_answer(out_of_range, 1230), 2);
+    EXPECT_STREQ(lotto_answer_problem(), "\"numbers\"에 1부터 45까지의 수가 아닌 것이 있습니다");
+    EXPECT_EQ(read_answer("<!DOCTYPE html><html></html>", 1230), 2);
+    EXPECT_EQ(std::string(lotto_answer_problem()).rfind("JSON으로 된 결과가 아닙니다", 0), 0u)
+        << lotto_answer_problem();
+    // An answer one byte past the most is cut there and refused, never read past the buffer.
+    const std::string padded = FINAL_1230 + std::string(lotto_answer_capacity(), ' ');
+    std::memcpy(lotto_answer_buffer(), padded.data(), lotto_answer_capacity());
+    EXPECT_EQ(lotto_read_answer(static_cast<int>(padded.size()), 1230, 20261208), 2);
+    EXPECT_NE(std::strstr(lotto_answer_problem(), "65536"), nullptr) << lotto_answer_problem();
+}
+
+TEST_F(PageWeek, ARoundsPrizesGoInOrderAndReachEveryWinningGame)
+{
+    use_history(shipped_draws + "1231,2026-07-04,2,13,19,24,33,40,7\n");
+    use_tickets("1231,2,13,19,24,33,41\n1231,2,13,19,24,33,7\n1231,5,11,17,1,2,3\n"
+                "1231,2,13,19,24,5,6\n1230,3,8,9,22,28,42\n");
+    // Before the round's prizes: the 2nd and 3rd not known, the 4th and 5th fixed.
+    EXPECT_EQ(lotto_ticket_prize(0), -1);
+    EXPECT_STREQ(lotto_ticket_claim(0), "2027-07-05까지 수령");
+    EXPECT_EQ(lotto_ticket_prize(2), 0); // no number drawn
+    lotto_summarize_tickets();
+    EXPECT_EQ(lotto_summary_prizes_not_known(), 2);
+
+    const std::string row = "1231,2345678901,12,61234567,77,1456789,3120,50000,160001,5000,"
+                            "2700123,118204000000";
+    ASSERT_EQ(with_line(lotto_add_prizes, row), 0) << lotto_message();
+    EXPECT_EQ(prizes_text(), shipped_prizes + row + "\n");
+    EXPECT_EQ(lotto_prizes_round(), 1231);
+    EXPECT_EQ(lotto_round_prize(1231, 3), 1456789);
+    EXPECT_EQ(lotto_round_winners(1231, 5), 2700123);
+    EXPECT_EQ(lotto_round_prize(1232, 1), -1);
+    EXPECT_EQ(lotto_round_prize(1231, 6), -1);
+    EXPECT_EQ(with_line(lotto_add_prizes, row), 1);
+    // Other figures for a round held, a round that skips one, a row that does not hold
+    // together: refused, the text as it was.
+    std::string other = row;
+    other.replace(other.find(",12,"), 4, ",13,");
+    EXPECT_EQ(with_line(lotto_add_prizes, other), 5);
+    EXPECT_STREQ(lotto_message(), "prizes.csv:1232: 1231회가 다른 당첨금으로 파일에 있습니다");
+    EXPECT_EQ(with_line(lotto_add_prizes, "1233" + row.substr(4)), 6);
+    EXPECT_EQ(with_line(lotto_add_prizes, "1232,5000,1,61234567,77,1456789,3120,50000,160001,"
+                                          "5000,2700123,118204000000"),
+              2);
+    EXPECT_EQ(with_line(lotto_add_prizes, "# a comment"), 2);
+    EXPECT_STREQ(lotto_message(), "당첨금 기록의 줄이 아닙니다");
+    EXPECT_EQ(prizes_text(), shipped_prizes + row + "\n");
+
+    // The amounts as lotto-stats --check gives them, tax and claim day under each.
+    EXPECT_EQ(lotto_ticket_rank(0), 3);
+    EXPECT_EQ(lotto_ticket_prize(0), 1456789);
+    EXPECT_STREQ(lotto_ticket_claim(0), "세후 약 1,456,789원(추정), 2027-07-05까지 수령");
+    EXPECT_EQ(lotto_ticket_prize(1), 61234567);
+    EXPECT_STREQ(lotto_ticket_claim(1), "세후 약 47,763,183원(추정), 2027-07-05까지 수령");
+    EXPECT_EQ(lotto_ticket_prize(2), 0);
+    EXPECT_STREQ(lotto_ticket_claim(2), "");
+    EXPECT_EQ(lotto_ticket_prize(3), 50000);
+    EXPECT_EQ(lotto_ticket_prize(4), 1771357196);
+    lotto_summarize_tickets();
+    EXPECT_EQ(lotto_summary_won(), 1456789 + 61234567 + 50000 + 1771357196.0);
+    EXPECT_EQ(lotto_summary_prizes_not_known(), 0);
+}
+
+TEST_F(PageWeek, ADrawTheSourceContradictsIsKeptUntilReplacedInItsOwnStyle)
+{
+    // A history without dates, in CRLF lines, that the player typed round 1231 into.
+    std::string history = "round,n1,n2,n3,n4,n5,n6,bonus\r\n";
+    for (int round = 1216; round < 1229; ++round) {
+        history += std::to_string(round) + ",1,2,3,4,5,6,7\r\n";
+    }
+    history += "1229,12,13,29,34,37,42,16\r\n1230,3,8,9,22,28,42,45\r\n1231,1,2,3,4,5,6,7\r\n";
+    use_history(history);
+    const std::string source = "1231,2026-07-04,2,13,19,24,33,40,7";
+    EXPECT_EQ(with_line(lotto_compare_draw, source), 2);
+    EXPECT_STREQ(lotto_message(), "1 2 3 4 5 6 + 7");
+    EXPECT_EQ(with_line(lotto_compare_draw, "1230,2026-06-27,3,8,9,22,28,42,45"), 1);
+    EXPECT_EQ(with_line(lotto_compare_draw, "1232,2026-07-11,1,2,3,4,5,6,7"), 0);
+    EXPECT_EQ(with_line(lotto_compare_draw, "1215,2026-03-21,1,2,3,4,5,6,7"), 3);
+    EXPECT_EQ(with_line(lotto_compare_draw, "1231,2026-07-04,1,2,3"), 4);
+    EXPECT_EQ(history_text(), history);
+
+    ASSERT_EQ(with_line(lotto_replace_draw, source), 0);
+    std::string replaced = history;
+    replaced.replace(replaced.find("1231,1,2,3,4,5,6,7\r\n"), 20, "1231,2,13,19,24,33,40,7\r\n");
+    EXPECT_EQ(history_text(), replaced);
+    EXPECT_EQ(lotto_latest_number(0), 2);
+    EXPECT_EQ(lotto_latest_number(6), 7);
+    EXPECT_EQ(lotto_latest_number(7), 0);
+    EXPECT_EQ(lotto_latest_date(), 0);
+    EXPECT_EQ(with_line(lotto_compare_draw, source), 1);
+    EXPECT_EQ(with_line(lotto_replace_draw, "1240,2026-09-05,1,2,3,4,5,6,7"), 2);
+}
+
+TEST_F(PageWeek, AReplacementTheHistoryWouldRefuseChangesNothing)
+{
+    use_history(shipped_draws);
+    // A date after the next round's is out of order: the file would no longer read.
+    EXPECT_EQ(with_line(lotto_replace_draw, "1229,2026-07-04,12,13,29,34,37,42,16"), 3);
+    EXPECT_EQ(history_text(), shipped_draws);
+    EXPECT_EQ(lotto_history_round(), 1230);
+    EXPECT_EQ(lotto_latest_date(), 20260627);
+    ASSERT_EQ(with_line(lotto_replace_draw, "1230,2026-06-27,1,8,9,22,28,42,45"), 0);
+    const std::string last = "1230,2026-06-27,1,8,9,22,28,42,45\n";
+    EXPECT_EQ(history_text(), shipped_draws.substr(0, shipped_draws.size() - last.size()) + last);
+}
+
+TEST_F(PageWeek, TheClockTellsAGameOnSaleFromOneWhoseDrawIsNotInYet)
+{
+    use_tickets("1231,1,2,3,4,5,6\n");
+    // Sales for round 1231 close at 20:00 on Saturday 2026-07-04 in Korea.
+    lotto_set_clock(korean_moment(2026, 7, 4, 19, 59, 59));
+    EXPECT_EQ(lotto_drawn_round(), 1230);
+    EXPECT_EQ(lotto_ticket_rank(0), NOT_DRAWN);
+    lotto_set_clock(korean_moment(2026, 7, 4, 20, 0, 0));
+    EXPECT_EQ(lotto_drawn_round(), 1231);
+    EXPECT_EQ(lotto_ticket_rank(0), NOT_IN_HISTORY_YET);
+    EXPECT_EQ(lotto_ticket_prize(0), -1);
+    // The date in Korea: already Sunday there at 15:00 UTC on Saturday.
+    lotto_set_clock(korean_moment(2026, 7, 5, 0, 0, 0));
+    EXPECT_EQ(lotto_korean_date(), 20260705);
+    lotto_set_clock(korean_moment(2026, 7, 4, 23, 59, 59));
+    EXPECT_EQ(lotto_korean_date(), 20260704);
+}
