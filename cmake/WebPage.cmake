@@ -77,6 +77,23 @@ target_link_options(lotto_web_node PRIVATE
     -sENVIRONMENT=node -sMODULARIZE=1 -sSINGLE_FILE=1 -sINITIAL_MEMORY=32MB
     -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8,HEAPU8)
 
+# The reader of the results source's answers, loaded once the page first asks the source: the
+# same rules as lotto-stats --update, apart from the first view.
+add_executable(lotto_results_web page_results.cpp)
+target_link_libraries(lotto_results_web PRIVATE lotto_results lotto_warnings)
+lotto_page_messages(lotto_results_web)
+set_target_properties(lotto_results_web PROPERTIES
+    OUTPUT_NAME results-core
+    SUFFIX .mjs
+    RUNTIME_OUTPUT_DIRECTORY ${lotto_site})
+target_link_options(lotto_results_web PRIVATE -Oz
+    -sENVIRONMENT=web -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=LottoResults
+    -sEXPORTED_RUNTIME_METHODS=UTF8ToString,HEAPU8)
+add_custom_command(TARGET lotto_results_web POST_BUILD
+    COMMAND ${ESBUILD} ${lotto_site}/results-core.mjs --minify --format=esm --log-level=warning
+            --allow-overwrite --outfile=${lotto_site}/results-core.mjs
+    VERBATIM)
+
 # The back-test, in a worker the page starts only when asked: the page's history and the
 # statistics core, built for speed rather than size, twice: with WebAssembly SIMD, and
 # without it for a browser that lacks it. Its table of every set's fixed points takes 8 MB.
@@ -109,13 +126,20 @@ endforeach()
 # The page's own files, copied beside the module; the service worker's cache is named
 # after the content of the site's files, so any change replaces the old files on every
 # device. Stamped on every build, after the core: it is quick and writes only a change.
-set(lotto_page_files index.html style.css early.js manifest.webmanifest icon.svg icon-192.png
-    icon-512.png)
+set(lotto_page_files style.css early.js manifest.webmanifest icon.svg icon-192.png icon-512.png)
 foreach(file ${lotto_page_files})
     configure_file(${PROJECT_SOURCE_DIR}/web/${file} ${lotto_site}/${file} COPYONLY)
 endforeach()
-# The real draws, the same file the programs ship.
+# The results source and its origin, in the page alone: its Content-Security-Policy lets
+# the page connect to that origin and no other, and the page reads the source from beside it.
+string(REGEX MATCH "^[a-z]+://[^/]+" LOTTO_RESULTS_ORIGIN "${LOTTO_RESULTS_SOURCE}")
+if(NOT LOTTO_RESULTS_ORIGIN OR NOT LOTTO_RESULTS_SOURCE MATCHES "{round}" OR LOTTO_RESULTS_SOURCE MATCHES "[\"<> ]")
+    message(FATAL_ERROR "LOTTO_RESULTS_SOURCE must be a link with {round} in it, not '${LOTTO_RESULTS_SOURCE}'")
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/web/index.html ${lotto_site}/index.html @ONLY)
+# The real draws and what each round paid, the same files the programs ship.
 configure_file(${PROJECT_SOURCE_DIR}/data/draws.csv ${lotto_site}/draws.csv COPYONLY)
+configure_file(${PROJECT_SOURCE_DIR}/data/prizes.csv ${lotto_site}/prizes.csv COPYONLY)
 # The QR decoder's WebAssembly, served from the site rather than a CDN.
 configure_file(${PROJECT_SOURCE_DIR}/web/node_modules/zxing-wasm/dist/reader/zxing_reader.wasm
                ${lotto_site}/zxing_reader.wasm COPYONLY)
@@ -132,7 +156,7 @@ add_custom_command(OUTPUT ${lotto_site}/qr-decoder.mjs
 file(GLOB lotto_page_modules CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/page/*.mjs)
 add_custom_command(OUTPUT ${lotto_site}/app.mjs
     COMMAND ${ESBUILD} ${PROJECT_SOURCE_DIR}/web/app.mjs --bundle --minify --format=esm
-            --target=es2022 --external:./core.mjs --external:./qr-decoder.mjs
+            --target=es2022 --external:./core.mjs --external:./qr-decoder.mjs --external:./results.mjs
             --log-level=warning --outfile=${lotto_site}/app.mjs
     DEPENDS ${PROJECT_SOURCE_DIR}/web/app.mjs ${lotto_page_modules}
     COMMENT "Bundling the page's modules into one small script"
@@ -143,8 +167,17 @@ add_custom_command(OUTPUT ${lotto_site}/back-test-worker.mjs
     DEPENDS ${PROJECT_SOURCE_DIR}/web/back-test-worker.mjs
     COMMENT "Making the back-test's worker small"
     VERBATIM)
+# The fetching of the week's results: its own script, loaded when the page first asks the
+# source; its reader stays a file of its own.
+add_custom_command(OUTPUT ${lotto_site}/results.mjs
+    COMMAND ${ESBUILD} ${PROJECT_SOURCE_DIR}/web/results.mjs --bundle --minify --format=esm
+            --target=es2022 --external:./results-core.mjs --log-level=warning
+            --outfile=${lotto_site}/results.mjs
+    DEPENDS ${PROJECT_SOURCE_DIR}/web/results.mjs ${lotto_page_modules}
+    COMMENT "Bundling the fetching of the week's results"
+    VERBATIM)
 add_custom_target(web_scripts DEPENDS ${lotto_site}/qr-decoder.mjs ${lotto_site}/app.mjs
-                  ${lotto_site}/back-test-worker.mjs)
+                  ${lotto_site}/back-test-worker.mjs ${lotto_site}/results.mjs)
 # The first view: what a phone loads to show the page and make sets. Everything else (the
 # draws, fetched once the page works; the QR decoder and the back-test, loaded when asked
 # for; the service worker and the install icons) comes after it. Named here alone: the site's
@@ -156,7 +189,7 @@ add_custom_target(web_site ALL
     COMMAND ${CMAKE_COMMAND} -DSITE=${lotto_site} -DLIST=${PROJECT_BINARY_DIR}/site-files.txt
             -DFIRST_VIEW=${lotto_first_view_argument} -DTEMPLATE=${PROJECT_SOURCE_DIR}/web/sw.js
             -P ${PROJECT_SOURCE_DIR}/cmake/stamp_service_worker.cmake
-    DEPENDS lotto_web lotto_back_test_plain lotto_back_test_simd web_scripts
+    DEPENDS lotto_web lotto_results_web lotto_back_test_plain lotto_back_test_simd web_scripts
     COMMENT "Naming the service worker's cache after the site's content"
     VERBATIM)
 

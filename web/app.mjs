@@ -5,7 +5,8 @@ import { forgetBackTest, startBackTestPanel } from './page/back_test_panel.mjs';
 import * as core from './page/core_bridge.mjs';
 import { askToPersist, loadFile } from './page/device_files.mjs';
 import { $, offerDownload } from './page/dom.mjs';
-import { onHistoryChanged, startHistory, startHistoryPanel } from './page/history_panel.mjs';
+import { onHistoryChanged, prizesInPlace, resultsChanged, startHistory, startHistoryPanel } from './page/history_panel.mjs';
+import { showLatestDraw } from './page/latest_draw.mjs';
 import { boardChoice, boardPainted, paintBoard, setBoard, startNumberBoard } from './page/number_board.mjs';
 import { reminderCalendar } from './page/reminder.mjs';
 import { readReplay } from './page/replay_link.mjs';
@@ -48,6 +49,7 @@ startBackTestPanel();
 startTicketsPanel();
 startSlipScanner();
 onHistoryChanged(showTickets);
+onHistoryChanged(showLatestDraw);
 onHistoryChanged(forgetBackTest);
 
 const now = Math.floor(Date.now() / 1000);
@@ -80,6 +82,13 @@ if (!boardPainted()) {
 }
 document.documentElement.classList.remove('replaying');
 document.body.dataset.ready = 'true';
+// The week's results, once the page works: nothing waits for them.
+import('./results.mjs')
+  .then(({ startResultsPanel }) => startResultsPanel(core, { changed: (what) => resultsChanged(what, ticketsStatus),
+    prizesInPlace }))
+  .catch(() => {
+    $('results-status').textContent = `새 회차를 확인하는 부분을 불러오지 못해 기록은 ${core.historyRound()}회까지입니다.`;
+  });
 if ('serviceWorker' in navigator) {
   navigator.serviceWorker.register('sw.js').catch(() => {});
 }

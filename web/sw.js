@@ -22,8 +22,9 @@ self.addEventListener('activate', (event) => {
 });
 
 // Fetch: the site's own files from the cache first; a replay link's ?seed= is the same page.
+// The results source's answers are another origin's and go to the network as asked.
 self.addEventListener('fetch', (event) => {
-  if (event.request.method !== 'GET') {
+  if (event.request.method !== 'GET' || new URL(event.request.url).origin !== self.location.origin) {
     return;
   }
   event.respondWith(caches.match(event.request, { ignoreSearch: true })

@@ -1,6 +1,6 @@
 // The one place that speaks to the core: its C names, its numbers and its memory. The rest of
 // the page asks this module in words.
-import { ADD_DRAW, ADD_TICKET, RESULT_ROW, ticketRefusal } from './outcomes.mjs';
+import { ADD_DRAW, ADD_PRIZES, ADD_TICKET, COMPARE_DRAW, RESULT_ROW, ticketRefusal } from './outcomes.mjs';
 
 let core = null;
 
@@ -79,6 +79,50 @@ export function addDraw() {
   return { outcome, round: core._lotto_added_round() };
 }
 
+// A draw the results source gives, against the history: a COMPARE_DRAW outcome, and the held
+// draw as shown when they differ or why the line is no draw.
+export function compareDraw(line) {
+  if (!putLine(line)) {
+    return { outcome: COMPARE_DRAW.REFUSED, message: '줄이 너무 깁니다.' };
+  }
+  const outcome = core._lotto_compare_draw();
+  return { outcome, message: outcome >= COMPARE_DRAW.DIFFERS ? coreMessage() : '' };
+}
+// The source's draw in place of the one the history holds for its round; true when done.
+export const replaceDraw = (line) => putLine(line) && core._lotto_replace_draw() === 0;
+// The newest draw, or null for none.
+export function latestDraw() {
+  const round = historyRound();
+  if (round === 0) {
+    return null;
+  }
+  return {
+    round,
+    numbers: Array.from({ length: NUMBERS_PER_SET }, (_, position) => core._lotto_latest_number(position)),
+    bonus: core._lotto_latest_number(NUMBERS_PER_SET),
+    date: core._lotto_latest_date(),
+  };
+}
+
+// The prizes: the newest round they hold, what one game of a rank won in a round and how
+// many games won it (-1 where not known), a round's row added as the source gives it.
+export const prizesRound = () => core._lotto_prizes_round();
+export const roundPrize = (round, rank) => core._lotto_round_prize(round, rank);
+export const roundWinners = (round, rank) => core._lotto_round_winners(round, rank);
+export function addPrizes(line) {
+  if (!putLine(line)) {
+    return { outcome: ADD_PRIZES.REFUSED, message: '줄이 너무 깁니다.' };
+  }
+  const outcome = core._lotto_add_prizes();
+  return { outcome, message: outcome >= ADD_PRIZES.REFUSED ? coreMessage() : '' };
+}
+
+// The moment games are checked at, and what it tells: the newest round drawn by then and
+// the date in Korea.
+export const setClock = (seconds) => core._lotto_set_clock(seconds);
+export const drawnRound = () => core._lotto_drawn_round();
+export const koreanDate = () => core._lotto_korean_date();
+
 // The tickets.
 export const roundOnSale = (seconds) => core._lotto_round_on_sale(seconds);
 export const drawDateOfRound = (round) => core._lotto_draw_date_of_round(round);
@@ -97,6 +141,7 @@ export function ticket(index) {
     matched: Array.from({ length: NUMBERS_PER_SET }, (_, position) => core._lotto_ticket_matched(index, position) === 1),
     row,
     prize: core._lotto_ticket_prize(index),
+    claim: text(core._lotto_ticket_claim(index)),
   };
 }
 export const resultName = (row) => text(core._lotto_result_name(row));
@@ -106,15 +151,17 @@ export function ticketSummary() {
     games: core._lotto_summary_games(),
     spent: core._lotto_summary_spent(),
     won: core._lotto_summary_won(),
+    prizesNotKnown: core._lotto_summary_prizes_not_known(),
     count: (row) => core._lotto_summary_count(row),
   };
 }
 export const poolPrizesNote = () => text(core._lotto_pool_prizes_note());
 
-// The core's side of the two files the page keeps: where their bytes and names go, how
+// The core's side of the three files the page keeps: where their bytes and names go, how
 // each is read, why not.
 export const HISTORY_FILE = 'draws.csv';
 export const TICKETS_FILE = 'tickets.csv';
+export const PRIZES_FILE = 'prizes.csv';
 const CORE_FILES = {
   [HISTORY_FILE]: { buffer: () => core._lotto_history_buffer(), length: () => core._lotto_history_length(),
     capacity: () => core._lotto_history_capacity(), name: () => core._lotto_history_name_buffer(),
@@ -123,6 +170,10 @@ const CORE_FILES = {
   [TICKETS_FILE]: { buffer: () => core._lotto_tickets_buffer(), length: () => core._lotto_tickets_length(),
     capacity: () => core._lotto_tickets_capacity(), name: () => core._lotto_tickets_name_buffer(),
     nameCapacity: () => core._lotto_tickets_name_capacity(), use: (length) => core._lotto_use_tickets(length),
+    error: () => core._lotto_message() },
+  [PRIZES_FILE]: { buffer: () => core._lotto_prizes_buffer(), length: () => core._lotto_prizes_length(),
+    capacity: () => core._lotto_prizes_capacity(), name: () => core._lotto_prizes_name_buffer(),
+    nameCapacity: () => core._lotto_prizes_name_capacity(), use: (length) => core._lotto_use_prizes(length),
     error: () => core._lotto_message() },
 };
 
@@ -145,7 +196,7 @@ export function useFile(bytes, name, kind) {
   const read = file.use(bytes.length) === 1;
   const reason = read ? null : text(file.error());
   // The file's own name again for later messages; a history that never read stays none.
-  if (!read && (before.length > 0 || kind === TICKETS_FILE)) {
+  if (!read && (before.length > 0 || kind !== HISTORY_FILE)) {
     useFile(before, kind, kind);
   } else {
     core.stringToUTF8(kind, file.name(), file.nameCapacity());
@@ -168,4 +219,4 @@ export function importTickets(bytes, name) {
   return { added: core._lotto_import_added(), known: core._lotto_import_known() };
 }
 
-export { ADD_DRAW, ADD_TICKET, RESULT_ROW };
+export { ADD_DRAW, ADD_PRIZES, ADD_TICKET, COMPARE_DRAW, RESULT_ROW };

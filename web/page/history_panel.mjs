@@ -1,15 +1,15 @@
 // The draw history the page scores and checks with: kept on the device or the shipped
-// one, a file the player picks, a draw the player types.
+// one, a file the player picks, a draw the player types; and the prizes beside it.
 import * as core from './core_bridge.mjs';
 import { forgetFile, keepFile, loadFile, pickedFile } from './device_files.mjs';
 import { $, offerDownload } from './dom.mjs';
 import { ADD_DRAW, drawAddedMessage } from './outcomes.mjs';
 
-const { HISTORY_FILE } = core;
+const { HISTORY_FILE, PRIZES_FILE } = core;
 const historyStatus = $('history-status');
 let historyChangedHooks = [];
 
-// `hook` runs whenever the history in use changes.
+// `hook` runs whenever the history or the prizes in use change.
 export const onHistoryChanged = (hook) => historyChangedHooks.push(hook);
 
 function historyChanged() {
@@ -19,19 +19,47 @@ function historyChanged() {
     : '당첨 번호 기록이 없어 기본 목록을 씁니다.';
   $('draw-line').value = round > 0 ? core.nextDrawLine() : '';
   offerDownload('export-history', core.fileBytes(HISTORY_FILE), 'text/csv');
+  offerDownload('export-prizes', core.fileBytes(PRIZES_FILE), 'text/csv');
   historyChangedHooks.forEach((hook) => hook());
 }
 
-async function useShippedHistory() {
+// The site's own copy of a file: null once the core reads it, else why not.
+async function useShippedFile(kind) {
   try {
-    const response = await fetch(HISTORY_FILE);
+    const response = await fetch(kind);
     if (response.ok) {
-      return core.useFile(new Uint8Array(await response.arrayBuffer()), HISTORY_FILE, HISTORY_FILE);
+      return core.useFile(new Uint8Array(await response.arrayBuffer()), kind, kind);
     }
   } catch {
     // Said below, as for a file that does not read.
   }
-  return '기본 당첨 번호 기록을 불러오지 못했습니다. 인터넷 연결을 확인하고 페이지를 새로 고쳐 주세요.';
+  return kind === HISTORY_FILE
+    ? '기본 당첨 번호 기록을 불러오지 못했습니다. 인터넷 연결을 확인하고 페이지를 새로 고쳐 주세요.'
+    : '기본 당첨금 기록을 불러오지 못했습니다.';
+}
+const useShippedHistory = () => useShippedFile(HISTORY_FILE);
+
+// The prizes kept on the device, or the site's; none when neither reads, and then the
+// prizes of the rounds the source gives are not added until the site's are in.
+async function startPrizes() {
+  const kept = await loadFile(PRIZES_FILE);
+  if (kept instanceof Uint8Array && core.useFile(kept, PRIZES_FILE, PRIZES_FILE) === null) {
+    return;
+  }
+  await useShippedFile(PRIZES_FILE);
+}
+export const prizesInPlace = async () => core.prizesRound() > 0 || (await startPrizes(), core.prizesRound() > 0);
+
+// What a try of the results source changed, kept on the device and shown.
+export async function resultsChanged({ history, prizes }, where) {
+  historyChanged();
+  if (history) {
+    await keep(HISTORY_FILE, where);
+    $('built-in').hidden = false;
+  }
+  if (prizes) {
+    await keep(PRIZES_FILE, where);
+  }
 }
 
 // Keeps a file on the device; false, and said in `where`, when the browser would not.
@@ -45,7 +73,7 @@ export async function keep(kind, where) {
 
 // The history kept on the device, or the one the page ships.
 export async function startHistory() {
-  const kept = await loadFile(HISTORY_FILE);
+  const [kept] = await Promise.all([loadFile(HISTORY_FILE), startPrizes()]);
   const reason = kept instanceof Uint8Array ? core.useFile(kept, HISTORY_FILE, HISTORY_FILE) : await useShippedHistory();
   historyChanged();
   $('built-in').hidden = !(kept instanceof Uint8Array);

@@ -20,16 +20,13 @@ function offerUndo(before, label, done) {
 
 function ticketResult(game) {
   const name = core.resultName(game.row);
-  if (!hasResult(game.row)) {
-    return name;
-  }
-  return game.prize > 0 ? `${name} ${won(game.prize)}` : name;
+  return hasResult(game.row) && game.prize > 0 ? `${name} ${won(game.prize)}` : name;
 }
 
 function ticketItem(index) {
   const game = core.ticket(index);
   const item = element('li', { class: 'ticket', 'data-round': game.round, 'data-game': game.numbers.join(' '),
-    'data-rank': hasResult(game.row) ? game.row : '' });
+    'data-rank': hasResult(game.row) ? game.row : '', 'data-prize': game.prize >= 0 ? game.prize : '' });
   const balls = element('ol', { class: 'balls', 'aria-label': '번호' });
   balls.append(...game.numbers.map((number, position) => {
     const node = ball(number);
@@ -44,10 +41,14 @@ function ticketItem(index) {
   remove.addEventListener('click', () => removeTicket(index, `${game.round}회 ${game.numbers.join(' ')}`));
   item.append(balls, element('span', { class: `result${isWinning(game.row) ? ' winning' : ''}` }, ticketResult(game)),
     remove);
+  if (game.claim !== '') {
+    item.append(element('span', { class: 'claim' }, game.claim));
+  }
   return item;
 }
 
 export function showTickets() {
+  core.setClock(Date.now() / 1000);
   const rounds = new Map();
   for (let index = 0; index < core.ticketCount(); index += 1) {
     const { round } = core.ticket(index);
@@ -72,12 +73,12 @@ export function showTickets() {
       rows.push([core.resultName(row), `${count.toLocaleString('ko-KR')}게임`]);
     }
   }
-  rows.push(['받은 고정 당첨금', won(summary.won)]);
+  rows.push(['받은 당첨금', won(summary.won)]);
   $('tickets-summary').replaceChildren(...rows.flatMap(([term, value]) => [element('dt', {}, term),
     element('dd', {}, value)]));
   $('tickets-summary').hidden = summary.games === 0;
   $('pool-note').textContent = core.poolPrizesNote().replaceAll('\n', ' ');
-  $('pool-note').hidden = summary.games === 0;
+  $('pool-note').hidden = summary.prizesNotKnown === 0;
   offerDownload('export-tickets', core.fileBytes(TICKETS_FILE), 'text/csv');
 }
 

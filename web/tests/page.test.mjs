@@ -4,16 +4,17 @@
 // cannot load, the service worker offline and after a change. Each test is written once
 // and runs per engine through ./engines.mjs.
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
+import { execFile, execFileSync } from 'node:child_process';
 import { cpSync, mkdirSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
+import { promisify } from 'node:util';
 import QRCode from 'qrcode';
 import { installedEngines, launch } from './engines.mjs';
-import { AXE_PATH, serveSite } from './site_server.mjs';
+import { AXE_PATH, serveResults, serveSite } from './site_server.mjs';
 
 const top = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
 const site = process.env.LOTTO_SITE ?? join(top, 'build/web/site');
@@ -177,6 +178,43 @@ async function waitLong(page, fn, seconds = 100) {
     await new Promise((resolve) => { setTimeout(resolve, 200); });
   }
 }
+
+// Made-up rounds after the shipped history, in the results mirror's schema: the numbers and
+// date first, the prizes in a second stage (one game's prize and the winners of each rank).
+const MADE_UP_ROUNDS = {
+  1231: { numbers: [2, 13, 19, 24, 33, 40], bonus: 7, date: '2026-07-04', sales: 118204000000,
+    divisions: [[2345678901, 12], [61234567, 77], [1456789, 3120], [50000, 160001], [5000, 2700123]] },
+  1232: { numbers: [5, 11, 17, 29, 36, 44], bonus: 21, date: '2026-07-11', sales: 119998000000,
+    divisions: [[0, 0], [152004320, 31], [1623456, 2901], [50000, 151234], [5000, 2698001]] },
+  1233: { numbers: [1, 9, 15, 27, 38, 42], bonus: 30, date: '2026-07-18', sales: 121440000000,
+    divisions: [[3000000000, 9], [58000000, 81], [1400000, 3356], [50000, 158770], [5000, 2650009]] },
+  1234: { numbers: [4, 10, 16, 23, 35, 45], bonus: 11, date: '2026-07-25', sales: 117650000000,
+    divisions: [[1980000000, 14], [49500000, 93], [1390000, 3302], [50000, 161002], [5000, 2712330]] },
+};
+function mirrorAnswer(round, { final = true, ...changes } = {}) {
+  const made = MADE_UP_ROUNDS[round];
+  const answer = { draw_no: round, numbers: made.numbers, bonus_no: made.bonus, date: `${made.date}T00:00:00Z`,
+    divisions: made.divisions.map(([prize, winners]) => (final && winners > 0 ? { prize, winners } : {})),
+    ...(final ? { total_sales_amount: made.sales } : {}), winners_combination: {}, ...changes };
+  return { body: JSON.stringify(answer) };
+}
+
+// The page's results panel: the newest draw and the last try's words.
+const latestDraw = (page) => page.evaluate(() => {
+  const panel = document.querySelector('#latest-draw');
+  return { round: panel.dataset.round, numbers: panel.dataset.numbers, bonus: panel.dataset.bonus,
+    prizesShown: !document.querySelector('#latest-prizes').hidden,
+    status: document.querySelector('#results-status').textContent };
+});
+// The results panel comes after the page is ready, loaded apart.
+const resultsReady = () => !document.querySelector('#check-results').disabled;
+// Taps the button and waits for the try's last word.
+async function checkResults(page) {
+  await page.click('#check-results');
+  await page.waitFor(() => !['', '새 회차를 확인하는 중…'].includes(document.querySelector('#results-status').textContent));
+}
+const gamePrizes = (page) => page.evaluate(() => Object.fromEntries([...document.querySelectorAll('#tickets [data-game]')]
+  .map((game) => [`${game.dataset.round}:${game.dataset.game}`, game.dataset.prize])));
 
 const backTestDone = () => !document.querySelector('#back-test-result').hidden
   || document.querySelector('#back-test-running').hidden;
@@ -522,6 +560,159 @@ for (const engine of installedEngines()) {
       assert.equal(new Date(Date.UTC(start[1], start[2] - 1, start[3])).getUTCDay(), 6);
       await page.close();
       await own.stop();
+    });
+
+    test('the week\'s results come by themselves: draws on open, prizes in the second stage, amounts as lotto-stats --check gives them', async (t) => {
+      const source = await serveResults();
+      source.answers.set(1231, mirrorAnswer(1231));
+      source.answers.set(1232, mirrorAnswer(1232));
+      source.answers.set(1233, mirrorAnswer(1233, { final: false }));
+      // Final already, but its prizes wait for 1233's: the prizes file has no gap.
+      source.answers.set(1234, mirrorAnswer(1234));
+      const own = await serveSite(site, { resultsSource: source.source });
+      t.after(() => Promise.all([own.stop(), source.stop()]));
+      const folder = mkdtempSync(join(tmpdir(), 'lotto-results-'));
+      const page = await browser.open(`${own.origin}/`, { width: 320 });
+      await page.waitFor(ready);
+      await page.waitFor(resultsReady);
+      assert.match(await page.evaluate(() => document.querySelector('#results-host').textContent),
+        new RegExp(`${new URL(source.origin).host}에서`));
+      await page.waitFor(() => document.querySelector('#latest-draw').dataset.round === '1234'
+        && document.querySelector('#results-status').textContent.includes('1233회 당첨금은 아직'));
+      assert.deepEqual(await latestDraw(page), { round: '1234', numbers: '4 10 16 23 35 45', bonus: '11',
+        prizesShown: false, status: '1231회부터 1234회까지 당첨 번호를 가져왔습니다. 1231회부터 1232회까지 당첨금을 '
+          + '가져왔습니다. 1233회 당첨금은 아직 발표되지 않았습니다.' });
+      // Asked one at a time up to the first round not published, never again on its own.
+      assert.deepEqual(source.asked, [1231, 1232, 1233, 1234, 1235]);
+
+      // A 3rd, a 5th, a 1st whose amount is not out yet, and a game that won nothing.
+      for (const [count, line] of ['1231,2,13,19,24,33,41', '1232,5,11,17,1,2,3', '1233,1,9,15,27,38,42',
+        '1231,3,4,6,8,10,12'].entries()) {
+        await enter(page, '#ticket-text', line, '#add-ticket');
+        await page.waitFor((n) => document.querySelectorAll('#tickets [data-game]').length === n, count + 1);
+      }
+      assert.deepEqual(await gamePrizes(page), { '1231:2 13 19 24 33 41': '1456789', '1232:1 2 3 5 11 17': '5000',
+        '1233:1 9 15 27 38 42': '', '1231:3 4 6 8 10 12': '0' });
+      assert.equal(await page.evaluate(() => document.querySelector('#pool-note').hidden), false);
+
+      // The second stage: the button asks whatever the switch says, and the 1st's amount comes.
+      source.answers.set(1233, mirrorAnswer(1233));
+      await checkResults(page);
+      assert.deepEqual(await latestDraw(page), { round: '1234', numbers: '4 10 16 23 35 45', bonus: '11',
+        prizesShown: true, status: '1233회부터 1234회까지 당첨금을 가져왔습니다.' });
+      assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('#latest-prizes tbody tr')]
+        .map((row) => row.textContent)), ['1등1,980,000,000원14게임', '2등49,500,000원93게임', '3등1,390,000원3,302게임',
+        '4등50,000원161,002게임', '5등5,000원2,712,330게임']);
+      const prizes = await gamePrizes(page);
+      assert.equal(prizes['1233:1 9 15 27 38 42'], '3000000000');
+      assert.equal(await page.evaluate(() => document.querySelector('#pool-note').hidden), true);
+      const claims = await page.evaluate(() => [...document.querySelectorAll('#tickets .claim')].map((c) => c.textContent));
+      assert.equal(claims.length, 3, claims.join(' | '));
+      assert.ok(claims.every((claim) => /^세후 약 [\d,]+원\(추정\), \d{4}-\d\d-\d\d까지 수령$/.test(claim)), claims.join(' | '));
+      assert.ok(claims.some((claim) => claim.endsWith('2027-07-19까지 수령')), claims.join(' | '));
+
+      // The exports: byte for byte what lotto-stats --update writes from the same source, and
+      // lotto-stats --check gives every game the amount the page shows.
+      const files = await exported(page, folder);
+      const prizesText = await page.evaluate(() => fetch(document.querySelector('#export-prizes').href).then((r) => r.text()));
+      const prizesFile = join(folder, 'prizes.csv');
+      writeFileSync(prizesFile, prizesText);
+      const updated = mkdtempSync(join(tmpdir(), 'lotto-update-'));
+      cpSync(join(top, 'data/draws.csv'), join(updated, 'draws.csv'));
+      cpSync(join(top, 'data/prizes.csv'), join(updated, 'prizes.csv'));
+      // Run beside this process's own results server, which must go on answering.
+      await promisify(execFile)(lottoStats, ['--draws', join(updated, 'draws.csv'), '--prizes',
+        join(updated, 'prizes.csv'), '--source', source.source, '--update'], { env: { ...process.env, LC_ALL: 'C' } });
+      assert.equal(prizesText, readFileSync(join(updated, 'prizes.csv'), 'utf8'));
+      assert.equal(readFileSync(files.history, 'utf8'), readFileSync(join(updated, 'draws.csv'), 'utf8'));
+      const csv = execFileSync(lottoStats, ['--draws', files.history, '--prizes', prizesFile, '--tickets', files.tickets,
+        '--check', '--csv'], { encoding: 'utf8' }).trim().split('\n').slice(1).map((row) => row.split(','));
+      assert.deepEqual(Object.fromEntries(csv.map((f) => [`${f[0]}:${f.slice(1, 7).join(' ')}`, f[10]])), prizes);
+      const report = execFileSync(lottoStats, ['--draws', files.history, '--prizes', prizesFile, '--tickets', files.tickets,
+        '--check'], { encoding: 'utf8', env: { ...process.env, LC_ALL: 'ko_KR.UTF-8' } });
+      for (const claim of claims) {
+        assert.ok(report.includes(claim), `${claim} not in:\n${report}`);
+      }
+
+      assert.deepEqual(await accessibilityViolations(page), [], 'the results panel');
+      const widths = await page.evaluate(() => [document.documentElement.scrollWidth, document.documentElement.clientWidth]);
+      assert.ok(widths[0] <= widths[1], `scrolls sideways at 320 px: ${widths}`);
+
+      // A reload keeps everything, and does not ask again within ten minutes.
+      const askedBefore = source.asked.length;
+      await page.goto(`${own.origin}/`);
+      await page.waitFor(ready);
+      await page.waitFor(() => document.querySelector('#latest-draw').dataset.round === '1234');
+      assert.deepEqual(await gamePrizes(page), prizes);
+      assert.equal(source.asked.length, askedBefore);
+
+      // Offline, both servers stopped: the page works from the device and says in one
+      // sentence that it could not reach the results.
+      await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+      await own.stop();
+      await source.stop();
+      await page.goto(`${own.origin}/`);
+      await page.waitFor(ready);
+      await checkResults(page);
+      assert.deepEqual(await latestDraw(page), { round: '1234', numbers: '4 10 16 23 35 45', bonus: '11',
+        prizesShown: true, status: '1235회 결과를 가져오지 못해(연결할 수 없음) 기록은 1234회까지입니다.' });
+      assert.deepEqual(await gamePrizes(page), prizes);
+      await page.close();
+    });
+
+    test('a source at fault is said in Korean and changes nothing; a typed draw it contradicts is kept, both shown', async (t) => {
+      const source = await serveResults();
+      const own = await serveSite(site, { resultsSource: source.source });
+      t.after(() => Promise.all([own.stop(), source.stop()]));
+      const page = await browser.open(`${own.origin}/`);
+      await page.waitFor(ready);
+      await page.waitFor(() => document.querySelector('#results-status').textContent.startsWith('새 회차가 없습니다'));
+      const html = { type: 'text/html', body: '<!DOCTYPE html><html><body><a href="https://example.com">moved</a></body></html>' };
+      const faults = [
+        [html, /^1231회 결과를 가져오지 못해\(.*JSON.*\) 기록은 1230회까지입니다\.$/],
+        [mirrorAnswer(1232), /^1231회 결과를 가져오지 못해\(.*1232.*\) 기록은 1230회까지입니다\.$/],
+        [{ body: mirrorAnswer(1231).body.replace('[2,13,', '[46,13,') }, /^1231회 결과를 가져오지 못해\(.*45.*\) 기록은 1230회까지입니다\.$/],
+        [{ ...mirrorAnswer(1231), cors: false }, /^1231회 결과를 가져오지 못해\(연결할 수 없음\) 기록은 1230회까지입니다\.$/],
+        [{ status: 503, body: 'busy' }, /^1231회 결과를 가져오지 못해\(응답 503\) 기록은 1230회까지입니다\.$/],
+      ];
+      for (const [answer, said] of faults) {
+        source.answers.set(1231, answer);
+        await checkResults(page);
+        const shown = await latestDraw(page);
+        assert.match(shown.status, said);
+        assert.equal(shown.round, '1230');
+      }
+      assert.equal(await page.evaluate(() => document.querySelector('#results-status a')), null);
+
+      // A draw typed before the source has it, then given otherwise by the source: kept, both
+      // shown, replaced only when asked, and the replacement undone.
+      source.answers.delete(1231);
+      await enter(page, '#draw-line', '1231,2026-07-04,1,2,3,4,5,6,7', '#add-draw');
+      await page.waitFor(() => document.querySelector('#latest-draw').dataset.round === '1231');
+      source.answers.set(1231, mirrorAnswer(1231));
+      await checkResults(page);
+      assert.equal((await latestDraw(page)).numbers, '1 2 3 4 5 6');
+      assert.equal(await page.evaluate(() => document.querySelector('#results-conflict-text').textContent),
+        '1231회: 이 기기의 기록은 1 2 3 4 5 6 + 7, 결과 출처는 2 13 19 24 33 40 + 7입니다.');
+      await page.click('#use-source-draw');
+      await page.waitFor(() => document.querySelector('#latest-draw').dataset.numbers === '2 13 19 24 33 40'
+        && !document.querySelector('#latest-prizes').hidden);
+      await page.click('#undo-source-draw');
+      await page.waitFor(() => document.querySelector('#latest-draw').dataset.numbers === '1 2 3 4 5 6');
+
+      // The source stopped: said as a connection that failed, and the page goes on working.
+      await source.stop();
+      await checkResults(page);
+      assert.equal((await latestDraw(page)).status, '1232회 결과를 가져오지 못해(연결할 수 없음) 기록은 1231회까지입니다.');
+      await page.click('#generate');
+      await page.waitFor(() => document.querySelectorAll('.set').length === 5);
+      // The switch is remembered on the device.
+      await page.click('#auto-results');
+      await page.goto(`${own.origin}/`);
+      await page.waitFor(ready);
+      await page.waitFor(resultsReady);
+      assert.equal(await page.evaluate(() => document.querySelector('#auto-results').checked), false);
+      await page.close();
     });
 
     test('the camera reads a slip, asked only when scan is tapped', {

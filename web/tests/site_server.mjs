@@ -1,6 +1,7 @@
 // A loopback server for the site that a test can switch off, or that fails a file or
 // takes WebAssembly away, as a phone's network or a company's policy may. Each test gets
 // its own server, so its own origin: no service worker or cache passes between tests.
+// Beside it, a results source of the test's own on another origin.
 import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
@@ -19,9 +20,43 @@ const axeFile = createRequire(import.meta.url).resolve('axe-core');
 // In the back-test's worker: a browser without WebAssembly SIMD, which gets the plain build.
 const WITHOUT_SIMD = '(() => false)(';
 
-export async function serveSite(folder, { failing = [], withoutSimd = false } = {}) {
+// Where the built page asks for results, and the origin its policy allows, as the build
+// wrote them into index.html: a test points the page at its own source by replacing both.
+function builtSource(folder) {
+  const index = readFileSync(join(folder, 'index.html'), 'utf8');
+  const source = index.match(/<meta name="lotto-results-source" content="([^"]*)">/)[1];
+  return { source, origin: new URL(source.replace('{round}', '1')).origin };
+}
+
+// A source nobody answers at: a page under test asks no host beyond this machine.
+export const CLOSED_SOURCE = 'http://127.0.0.1:9/{round}.json';
+
+// Listens on a free loopback port; stop() is really off: no new connection, the open ones
+// closed.
+async function listen(handler) {
   const sockets = new Set();
-  const server = createServer((request, response) => {
+  const server = createServer(handler);
+  server.on('connection', (socket) => {
+    sockets.add(socket);
+    socket.on('close', () => sockets.delete(socket));
+  });
+  await new Promise((done) => server.listen(0, '127.0.0.1', done));
+  return {
+    origin: `http://127.0.0.1:${server.address().port}`,
+    async stop() {
+      const closed = new Promise((done) => server.close(done));
+      for (const socket of sockets) {
+        socket.destroy();
+      }
+      await closed;
+    },
+  };
+}
+
+export async function serveSite(folder, { failing = [], withoutSimd = false, resultsSource = CLOSED_SOURCE } = {}) {
+  const built = builtSource(folder);
+  const resultsOrigin = new URL(resultsSource.replace('{round}', '1')).origin;
+  return listen((request, response) => {
     const url = new URL(request.url, 'http://localhost');
     const name = url.pathname === '/' ? 'index.html' : url.pathname.slice(1);
     try {
@@ -29,6 +64,10 @@ export async function serveSite(folder, { failing = [], withoutSimd = false } = 
         throw new Error('failed on purpose');
       }
       let body = readFileSync(url.pathname === AXE_PATH ? axeFile : join(folder, name));
+      if (name === 'index.html') {
+        body = Buffer.from(body.toString().replace(built.source, resultsSource)
+          .replace(` ${built.origin};`, ` ${resultsOrigin};`));
+      }
       if (name === 'index.html' && url.searchParams.has('without-webassembly')) {
         body = Buffer.from(body.toString().replace('<head>', `<head>${WITHOUT_WEBASSEMBLY}`));
       }
@@ -43,20 +82,25 @@ export async function serveSite(folder, { failing = [], withoutSimd = false } = 
       response.end();
     }
   });
-  server.on('connection', (socket) => {
-    sockets.add(socket);
-    socket.on('close', () => sockets.delete(socket));
+}
+
+// The results source: round N's answer at /results/N.json, as the test sets it in `answers`
+// (a body, and optionally a status, a type, or cors: false for an answer without the header
+// that lets another origin read it); any other round is not published yet (404, an HTML
+// body, readable as the mirror's are).
+export async function serveResults() {
+  const answers = new Map();
+  const asked = [];
+  const server = await listen((request, response) => {
+    const round = Number(new URL(request.url, 'http://localhost').pathname.match(/^\/results\/(\d+)\.json$/)?.[1]);
+    asked.push(round);
+    const answer = answers.get(round) ?? { status: 404, type: 'text/html', body: '<!DOCTYPE html><title>404</title>' };
+    const headers = { 'Content-Type': answer.type ?? 'application/json; charset=utf-8', 'Cache-Control': 'max-age=600' };
+    if (answer.cors !== false) {
+      headers['Access-Control-Allow-Origin'] = '*';
+    }
+    response.writeHead(answer.status ?? 200, headers);
+    response.end(answer.body);
   });
-  await new Promise((done) => server.listen(0, '127.0.0.1', done));
-  return {
-    origin: `http://127.0.0.1:${server.address().port}`,
-    // Really off: no new connection, and the open ones closed.
-    async stop() {
-      const closed = new Promise((done) => server.close(done));
-      for (const socket of sockets) {
-        socket.destroy();
-      }
-      await closed;
-    },
-  };
+  return { ...server, source: `${server.origin}/results/{round}.json`, answers, asked };
 }

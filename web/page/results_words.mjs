@@ -1,0 +1,62 @@
+// The rules of asking the results source and what the page says of each try. Pure: no core,
+// no document, no network, so a test runs it as it is.
+
+// Automatic tries come at most this often, however often the page opens or comes back online.
+export const AUTO_INTERVAL_SECONDS = 10 * 60;
+
+// Where round `round`'s results are: the source's template with the round in it.
+export const roundLink = (template, round) => template.replaceAll('{round}', String(round));
+
+// The host the page talks to, as the history panel names it.
+export const sourceHost = (template) => new URL(roundLink(template, 1)).host;
+
+// The first round to ask for, as lotto-stats --update asks: the one after the older of the
+// history's newest round and the prizes' (the history's when there are no prizes).
+export function firstRoundToAsk(newestDraw, newestPrizes) {
+  return Math.min(newestDraw, newestPrizes > 0 ? newestPrizes : newestDraw) + 1;
+}
+
+// Whether the page asks the source by itself now: the switch on, the history or the prizes
+// behind the newest round drawn, and no automatic try in the last ten minutes.
+export function shouldTryAutomatically({ enabled, now, lastTry, newestDraw, newestPrizes, drawnRound }) {
+  const behind = firstRoundToAsk(newestDraw, newestPrizes) <= drawnRound;
+  const rested = !(lastTry > 0) || now - lastTry >= AUTO_INTERVAL_SECONDS || now < lastTry;
+  return enabled && behind && rested;
+}
+
+// A draw line of the programs' format, as the page shows it beside another: "1 2 3 4 5 6 + 7".
+export function shownDrawLine(line) {
+  const fields = line.split(',');
+  return `${fields.slice(2, 8).join(' ')} + ${fields[8]}`;
+}
+
+// What the status says after a try: one sentence for a failure, the history's reach with it.
+export function tryMessage(report, newestDraw) {
+  if (report.failure !== null) {
+    return `${report.failure.round}회 결과를 가져오지 못해(${report.failure.reason}) 기록은 ${newestDraw}회까지입니다.`;
+  }
+  const parts = [];
+  if (report.added.length > 0) {
+    const first = report.added[0];
+    const last = report.added[report.added.length - 1];
+    parts.push(first === last ? `${first}회 당첨 번호를 가져왔습니다.` : `${first}회부터 ${last}회까지 당첨 번호를 가져왔습니다.`);
+  }
+  if (report.prizes.length > 0) {
+    const first = report.prizes[0];
+    const last = report.prizes[report.prizes.length - 1];
+    parts.push(first === last ? `${first}회 당첨금을 가져왔습니다.` : `${first}회부터 ${last}회까지 당첨금을 가져왔습니다.`);
+  }
+  if (report.waiting > 0) {
+    parts.push(`${report.waiting}회 당첨금은 아직 발표되지 않았습니다.`);
+  }
+  if (report.conflict !== null) {
+    parts.push(`${report.conflict.round}회는 기록과 결과 출처의 번호가 달라 기록을 그대로 둡니다.`);
+  } else if (parts.length === 0) {
+    parts.push(`새 회차가 없습니다. 기록은 ${newestDraw}회까지입니다.`);
+  }
+  return parts.join(' ');
+}
+
+// A round typed on the device that the source gives otherwise: both, side by side.
+export const conflictText = (conflict) => `${conflict.round}회: 이 기기의 기록은 ${conflict.held}, `
+  + `결과 출처는 ${shownDrawLine(conflict.line)}입니다.`;
