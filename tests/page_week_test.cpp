@@ -225,7 +225,7 @@ TEST_F(PageWeek, ADrawTheSourceContradictsIsKeptUntilReplacedInItsOwnStyle)
     use_history(history);
     const std::string source = "1231,2026-07-04,2,13,19,24,33,40,7";
     EXPECT_EQ(with_line(lotto_compare_draw, source), 2);
-    EXPECT_STREQ(lotto_message(), "1 2 3 4 5 6 + 7");
+    EXPECT_STREQ(lotto_message(), "1 2 3 4 5 6 + 7"); // a history without dates
     EXPECT_EQ(with_line(lotto_compare_draw, "1230,2026-06-27,3,8,9,22,28,42,45"), 1);
     EXPECT_EQ(with_line(lotto_compare_draw, "1232,2026-07-11,1,2,3,4,5,6,7"), 0);
     EXPECT_EQ(with_line(lotto_compare_draw, "1215,2026-03-21,1,2,3,4,5,6,7"), 3);
@@ -246,6 +246,10 @@ TEST_F(PageWeek, ADrawTheSourceContradictsIsKeptUntilReplacedInItsOwnStyle)
 
 TEST_F(PageWeek, AReplacementTheHistoryWouldRefuseChangesNothing)
 {
+    // A draw typed with the wrong day is the source's draw only once the day is the same.
+    use_history(shipped_draws + "1231,2026-07-05,2,13,19,24,33,40,7\n");
+    EXPECT_EQ(with_line(lotto_compare_draw, "1231,2026-07-04,2,13,19,24,33,40,7"), 2);
+    EXPECT_STREQ(lotto_message(), "2 13 19 24 33 40 + 7 (2026-07-05)");
     use_history(shipped_draws);
     // A date after the next round's is out of order: the file would no longer read.
     EXPECT_EQ(with_line(lotto_replace_draw, "1229,2026-07-04,12,13,29,34,37,42,16"), 3);

@@ -221,7 +221,7 @@ LOTTO_PAGE_EXPORT int lotto_add_draw()
 
 // Where the draw in the line buffer stands against the history, as lotto-stats --update
 // judges a round the source gives: 0 after the history's newest (to be added), 1 held as
-// given, 2 held with other numbers (lotto_message shows the held draw), 3 before the
+// given, 2 held otherwise (lotto_message shows the held draw and its date), 3 before the
 // history's first round, 4 no draw (lotto_message says why).
 LOTTO_PAGE_EXPORT int lotto_compare_draw()
 {
@@ -241,7 +241,7 @@ LOTTO_PAGE_EXPORT int lotto_compare_draw()
                       (held->date == 0 || held->date == draw.date);
     if (!same) {
         format_text(page_message, sizeof page_message, "%s",
-                    shown_draw(held->numbers.data(), held->bonus, 0).text);
+                    shown_draw(held->numbers.data(), held->bonus, held->date).text);
     }
     return same ? 1 : 2;
 }

@@ -24,10 +24,11 @@ export function shouldTryAutomatically({ enabled, now, lastTry, newestDraw, newe
   return enabled && behind && rested;
 }
 
-// A draw line of the programs' format, as the page shows it beside another: "1 2 3 4 5 6 + 7".
+// A draw line of the programs' format, as the page shows it beside another, the core's way:
+// "1 2 3 4 5 6 + 7 (2026-07-04)".
 export function shownDrawLine(line) {
   const fields = line.split(',');
-  return `${fields.slice(2, 8).join(' ')} + ${fields[8]}`;
+  return `${fields.slice(2, 8).join(' ')} + ${fields[8]} (${fields[1]})`;
 }
 
 // What the status says after a try: one sentence for a failure, the history's reach with it.

@@ -674,6 +674,9 @@ for (const engine of installedEngines()) {
         [{ body: mirrorAnswer(1231).body.replace('[2,13,', '[46,13,') }, /^1231회 결과를 가져오지 못해\(.*45.*\) 기록은 1230회까지입니다\.$/],
         [{ ...mirrorAnswer(1231), cors: false }, /^1231회 결과를 가져오지 못해\(연결할 수 없음\) 기록은 1230회까지입니다\.$/],
         [{ status: 503, body: 'busy' }, /^1231회 결과를 가져오지 못해\(응답 503\) 기록은 1230회까지입니다\.$/],
+        // A redirect is never followed, even to a good answer on the same source.
+        [{ status: 302, location: `${source.origin}/results/1231-moved.json`, body: '' },
+          /^1231회 결과를 가져오지 못해\(연결할 수 없음\) 기록은 1230회까지입니다\.$/],
       ];
       for (const [answer, said] of faults) {
         source.answers.set(1231, answer);
@@ -693,7 +696,7 @@ for (const engine of installedEngines()) {
       await checkResults(page);
       assert.equal((await latestDraw(page)).numbers, '1 2 3 4 5 6');
       assert.equal(await page.evaluate(() => document.querySelector('#results-conflict-text').textContent),
-        '1231회: 이 기기의 기록은 1 2 3 4 5 6 + 7, 결과 출처는 2 13 19 24 33 40 + 7입니다.');
+        '1231회: 이 기기의 기록은 1 2 3 4 5 6 + 7 (2026-07-04), 결과 출처는 2 13 19 24 33 40 + 7 (2026-07-04)입니다.');
       await page.click('#use-source-draw');
       await page.waitFor(() => document.querySelector('#latest-draw').dataset.numbers === '2 13 19 24 33 40'
         && !document.querySelector('#latest-prizes').hidden);
@@ -712,6 +715,33 @@ for (const engine of installedEngines()) {
       await page.waitFor(ready);
       await page.waitFor(resultsReady);
       assert.equal(await page.evaluate(() => document.querySelector('#auto-results').checked), false);
+      await page.close();
+    });
+
+    test('a phone that comes back online asks again, by the same ten-minute rule', {
+      skip: engine.name !== 'chromium' && 'only Chromium\'s protocol takes a page offline and back online',
+    }, async (t) => {
+      const source = await serveResults();
+      const own = await serveSite(site, { resultsSource: source.source });
+      t.after(() => Promise.all([own.stop(), source.stop()]));
+      const page = await browser.open(`${own.origin}/`);
+      await page.waitFor(ready);
+      await page.waitFor(resultsReady);
+      await page.waitFor(() => document.querySelector('#results-status').textContent.startsWith('새 회차가 없습니다'));
+      assert.deepEqual(source.asked, [1231]);
+      source.answers.set(1231, mirrorAnswer(1231));
+      const offAndOn = async () => {
+        await page.page.setOfflineMode(true);
+        await page.page.setOfflineMode(false);
+        await page.evaluate(() => new Promise((done) => { setTimeout(() => done(true), 100); }));
+      };
+      await offAndOn();
+      assert.deepEqual(source.asked, [1231], 'asked again within ten minutes');
+      // Ten minutes after the last try, as the device remembers it.
+      await page.evaluate(() => { localStorage.setItem('lotto-results-tried', String(Math.floor(Date.now() / 1000) - 600)); return true; });
+      await offAndOn();
+      await page.waitFor(() => document.querySelector('#latest-draw').dataset.round === '1231');
+      assert.deepEqual(source.asked, [1231, 1231, 1232]);
       await page.close();
     });
 

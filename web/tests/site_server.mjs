@@ -85,8 +85,8 @@ export async function serveSite(folder, { failing = [], withoutSimd = false, res
 }
 
 // The results source: round N's answer at /results/N.json, as the test sets it in `answers`
-// (a body, and optionally a status, a type, or cors: false for an answer without the header
-// that lets another origin read it); any other round is not published yet (404, an HTML
+// (a body, and optionally a status, a type, a location to redirect to, or cors: false for an
+// answer without the header that lets another origin read it); any other round is not published yet (404, an HTML
 // body, readable as the mirror's are).
 export async function serveResults() {
   const answers = new Map();
@@ -98,6 +98,9 @@ export async function serveResults() {
     const headers = { 'Content-Type': answer.type ?? 'application/json; charset=utf-8', 'Cache-Control': 'max-age=600' };
     if (answer.cors !== false) {
       headers['Access-Control-Allow-Origin'] = '*';
+    }
+    if (answer.location) {
+      headers.Location = answer.location;
     }
     response.writeHead(answer.status ?? 200, headers);
     response.end(answer.body);
