@@ -8,88 +8,13 @@
 #include <vector>
 
 #include "history/shipped_history.hpp"
+#include "page_interface.hpp"
 #include "reports/history_reports.hpp"
 #include "text/translation.hpp"
 #include "tickets/ticket_summary.hpp"
 #include "web/page_state.hpp"
 
-extern "C" {
-char* lotto_history_buffer();
-char* lotto_history_name_buffer();
-int lotto_history_length();
-int lotto_use_history(int length);
-const char* lotto_history_error();
-int lotto_history_round();
-int lotto_use_lists_of_round(int round);
-char* lotto_line_buffer();
-const char* lotto_next_draw_line();
-int lotto_add_draw();
-int lotto_added_round();
-char* lotto_tickets_buffer();
-int lotto_tickets_length();
-int lotto_use_tickets(int length);
-const char* lotto_message();
-int lotto_add_ticket();
-int lotto_added_ticket_round();
-int lotto_save_sets(double unix_seconds);
-int lotto_remove_ticket(int index);
-int lotto_ticket_count();
-int lotto_ticket_round(int index);
-int lotto_ticket_number(int index, int position);
-int lotto_ticket_rank(int index);
-int lotto_ticket_matched(int index, int position);
-double lotto_ticket_prize(int index);
-void lotto_summarize_tickets();
-double lotto_summary_spent();
-double lotto_summary_won();
-void lotto_generate(std::uint32_t seed);
-int lotto_number(int set, int index);
-int lotto_choose_numbers();
-int lotto_kept_count();
-int lotto_kept_number(int index);
-int lotto_left_out(int number);
-int lotto_back_test_draws();
-const char* lotto_back_test_csv();
-int lotto_back_test_batches();
-void lotto_count_back_test_batch(int batch);
-void* lotto_back_test_counts();
-int lotto_back_test_counts_size();
-void lotto_start_back_test();
-int lotto_add_back_test_batch();
-int lotto_back_test_tested();
-const char* lotto_back_test_mean_mid_rank();
-const char* lotto_back_test_p_value();
-const char* lotto_back_test_line(int which);
-char* lotto_import_buffer();
-int lotto_import_tickets(int length);
-int lotto_import_added();
-int lotto_import_known();
-}
-
 namespace {
-
-std::string history_text()
-{
-    return {lotto_history_buffer(), static_cast<std::size_t>(lotto_history_length())};
-}
-
-std::string tickets_text()
-{
-    return {lotto_tickets_buffer(), static_cast<std::size_t>(lotto_tickets_length())};
-}
-
-void use_history(const std::string& text)
-{
-    std::memcpy(lotto_history_buffer(), text.data(), text.size());
-    std::strcpy(lotto_history_name_buffer(), "draws.csv");
-    ASSERT_EQ(lotto_use_history(static_cast<int>(text.size())), 1) << lotto_history_error();
-}
-
-void use_tickets(const std::string& text)
-{
-    std::memcpy(lotto_tickets_buffer(), text.data(), text.size());
-    ASSERT_EQ(lotto_use_tickets(static_cast<int>(text.size())), 1) << lotto_message();
-}
 
 int add(char* (*buffer)(), int (*adding)(), const char* line)
 {

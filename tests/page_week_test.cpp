@@ -7,48 +7,11 @@
 #include <string>
 
 #include "history/shipped_history.hpp"
+#include "mirror_answers.hpp"
+#include "page_interface.hpp"
 #include "prizes/shipped_prizes.hpp"
 #include "text/translation.hpp"
 #include "tickets/ticket_summary.hpp"
-
-extern "C" {
-char* lotto_history_buffer();
-char* lotto_history_name_buffer();
-int lotto_history_length();
-int lotto_use_history(int length);
-const char* lotto_history_error();
-int lotto_history_round();
-char* lotto_line_buffer();
-const char* lotto_message();
-int lotto_compare_draw();
-int lotto_replace_draw();
-int lotto_latest_number(int position);
-int lotto_latest_date();
-char* lotto_prizes_buffer();
-int lotto_prizes_length();
-int lotto_use_prizes(int length);
-int lotto_prizes_round();
-double lotto_round_prize(int round, int rank);
-double lotto_round_winners(int round, int rank);
-int lotto_add_prizes();
-char* lotto_tickets_buffer();
-int lotto_use_tickets(int length);
-int lotto_ticket_rank(int index);
-double lotto_ticket_prize(int index);
-const char* lotto_ticket_claim(int index);
-void lotto_summarize_tickets();
-double lotto_summary_won();
-double lotto_summary_prizes_not_known();
-void lotto_set_clock(double unix_seconds);
-int lotto_drawn_round();
-int lotto_korean_date();
-char* lotto_answer_buffer();
-int lotto_answer_capacity();
-int lotto_read_answer(int length, int round, int today);
-const char* lotto_answer_draw_line();
-const char* lotto_answer_prizes_line();
-const char* lotto_answer_problem();
-}
 
 namespace {
 
@@ -57,44 +20,15 @@ const std::string shipped_draws(reinterpret_cast<const char*>(SHIPPED_HISTORY),
 const std::string shipped_prizes(reinterpret_cast<const char*>(SHIPPED_PRIZES),
                                  SHIPPED_PRIZES_SIZE);
 
-// Round 1230 exactly as the mirror published it, and its first stage.
-const std::string FINAL_1230 =
-    R"({"draw_no":1230,"numbers":[3,8,9,22,28,42],"bonus_no":45,"date":"2026-06-27T00:00:00Z",)"
-    R"("divisions":[{"prize":1771357196,"winners":16},{"prize":52484658,"winners":90},)"
-    R"({"prize":1415953,"winners":3336},{"prize":50000,"winners":168902},)"
-    R"({"prize":5000,"winners":2770957}],"total_sales_amount":120177677000,)"
-    R"("winners_combination":{"auto":15,"manual":1}})";
-const std::string FIRST_STAGE_1230 =
-    R"({"draw_no":1230,"numbers":[42,8,9,22,28,3],"bonus_no":45,"date":"2026-06-27T00:00:00Z",)"
-    R"("divisions":[{},{},{},{},{}],"winners_combination":{}})";
-
-std::string history_text()
-{
-    return {lotto_history_buffer(), static_cast<std::size_t>(lotto_history_length())};
-}
-
 std::string prizes_text()
 {
     return {lotto_prizes_buffer(), static_cast<std::size_t>(lotto_prizes_length())};
-}
-
-void use_history(const std::string& text)
-{
-    std::memcpy(lotto_history_buffer(), text.data(), text.size());
-    std::strcpy(lotto_history_name_buffer(), "draws.csv");
-    ASSERT_EQ(lotto_use_history(static_cast<int>(text.size())), 1) << lotto_history_error();
 }
 
 void use_prizes(const std::string& text)
 {
     std::memcpy(lotto_prizes_buffer(), text.data(), text.size());
     ASSERT_EQ(lotto_use_prizes(static_cast<int>(text.size())), 1) << lotto_message();
-}
-
-void use_tickets(const std::string& text)
-{
-    std::memcpy(lotto_tickets_buffer(), text.data(), text.size());
-    ASSERT_EQ(lotto_use_tickets(static_cast<int>(text.size())), 1) << lotto_message();
 }
 
 int with_line(int (*call)(), const std::string& line)
@@ -137,19 +71,19 @@ private:
 
 TEST_F(PageWeek, AnAnswerBecomesTheDrawLineAndThePrizesRowThePrograms)
 {
-    ASSERT_EQ(read_answer(FINAL_1230, 1230), 0) << lotto_answer_problem();
+    ASSERT_EQ(read_answer(MIRROR_FINAL_1230, 1230), 0) << lotto_answer_problem();
     EXPECT_STREQ(lotto_answer_draw_line(), "1230,2026-06-27,3,8,9,22,28,42,45");
     EXPECT_STREQ(lotto_answer_prizes_line(), "1230,1771357196,16,52484658,90,1415953,3336,50000,"
                                              "168902,5000,2770957,120177677000");
     // The numbers alone: the draw, no prizes yet.
-    ASSERT_EQ(read_answer(FIRST_STAGE_1230, 1230), 1) << lotto_answer_problem();
+    ASSERT_EQ(read_answer(MIRROR_NUMBERS_ONLY_1230, 1230), 1) << lotto_answer_problem();
     EXPECT_STREQ(lotto_answer_draw_line(), "1230,2026-06-27,3,8,9,22,28,42,45");
     EXPECT_STREQ(lotto_answer_prizes_line(), "");
     // Refused in Korean: another round's answer, a number out of range, HTML, too long.
-    EXPECT_EQ(read_answer(FINAL_1230, 1231), 2);
+    EXPECT_EQ(read_answer(MIRROR_FINAL_1230, 1231), 2);
     EXPECT_STREQ(lotto_answer_problem(), "1230회의 결과입니다(1231회가 아님)");
     EXPECT_STREQ(lotto_answer_draw_line(), "");
-    std::string out_of_range = FINAL_1230;
+    std::string out_of_range = MIRROR_FINAL_1230;
     out_of_range.replace(out_of_range.find("[3,"), 3, "[46,");
     EXPECT_EQ(read_answer(out_of_range, 1230), 2);
     EXPECT_STREQ(lotto_answer_problem(), "\"numbers\"에 1부터 45까지의 수가 아닌 것이 있습니다");
@@ -157,7 +91,7 @@ TEST_F(PageWeek, AnAnswerBecomesTheDrawLineAndThePrizesRowThePrograms)
     EXPECT_EQ(std::string(lotto_answer_problem()).rfind("JSON으로 된 결과가 아닙니다", 0), 0u)
         << lotto_answer_problem();
     // An answer one byte past the most is cut there and refused, never read past the buffer.
-    const std::string padded = FINAL_1230 + std::string(lotto_answer_capacity(), ' ');
+    const std::string padded = MIRROR_FINAL_1230 + std::string(lotto_answer_capacity(), ' ');
     std::memcpy(lotto_answer_buffer(), padded.data(), lotto_answer_capacity());
     EXPECT_EQ(lotto_read_answer(static_cast<int>(padded.size()), 1230, 20261208), 2);
     EXPECT_NE(std::strstr(lotto_answer_problem(), "65536"), nullptr) << lotto_answer_problem();

@@ -7,6 +7,8 @@
 #include "results/results_source.hpp"
 #include "results/round_result.hpp"
 
+#include "mirror_answers.hpp"
+
 namespace {
 
 TEST(ResultsSource, HttpsEverywhereAndPlainHttpOnlyToThisMachine)
@@ -52,16 +54,8 @@ TEST(ResultsSource, HttpsEverywhereAndPlainHttpOnlyToThisMachine)
     EXPECT_FALSE(round_link("https://lotto.invalid/{round}", 1231, link, 16));
 }
 
-// Round 1230 as the source publishes it, and the same in its first stage.
-const std::string FINAL =
-    R"({"draw_no":1230,"numbers":[3,8,9,22,28,42],"bonus_no":45,"date":"2026-06-27T00:00:00Z",)"
-    R"("divisions":[{"prize":1771357196,"winners":16},{"prize":52484658,"winners":90},)"
-    R"({"prize":1415953,"winners":3336},{"prize":50000,"winners":168902},)"
-    R"({"prize":5000,"winners":2770957}],"total_sales_amount":120177677000,)"
-    R"("winners_combination":{"auto":15,"manual":1}})";
-const std::string NUMBERS_ONLY =
-    R"({"draw_no":1230,"numbers":[3,8,9,22,28,42],"bonus_no":45,"date":"2026-06-27T00:00:00Z",)"
-    R"("divisions":[{},{},{},{},{}],"winners_combination":{}})";
+const std::string& FINAL = MIRROR_FINAL_1230;
+const std::string& NUMBERS_ONLY = MIRROR_NUMBERS_ONLY_1230;
 
 std::string with(std::string text, const std::string& from, const std::string& to)
 {
