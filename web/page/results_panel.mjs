@@ -69,6 +69,12 @@ function ask(hooks) {
 function askIfDue(hooks) {
   const now = nowSeconds();
   core.setClock(now);
+  // A phone without a connection is not asked for a try it cannot make: it asks when it is
+  // back online, and the ten minutes start then.
+  if (navigator.onLine === false) {
+    $('results-status').textContent = `인터넷에 연결되어 있지 않아 새 회차를 확인하지 못해 기록은 ${core.historyRound()}회까지입니다.`;
+    return null;
+  }
   if (!shouldTryAutomatically({ enabled: $('auto-results').checked, now,
     lastTry: Number(remembered(LAST_TRY_KEY) ?? 0), newestDraw: core.historyRound(),
     newestPrizes: core.prizesRound(), drawnRound: core.drawnRound() })) {

@@ -136,8 +136,10 @@ export function startTicketsPanel() {
     }
   });
 
+  // The field is emptied of the line kept, not of one typed while the device was keeping it.
   $('add-ticket').addEventListener('click', async () => {
-    if (await addTicket($('ticket-text').value, false)) {
+    const typed = $('ticket-text').value;
+    if (await addTicket(typed, false) && $('ticket-text').value === typed) {
       $('ticket-text').value = '';
     }
   });
