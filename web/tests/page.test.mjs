@@ -577,10 +577,7 @@ for (const engine of installedEngines()) {
       const own = await serveSite(site, { resultsSource: source.source });
       t.after(() => Promise.all([own.stop(), source.stop()]));
       const folder = mkdtempSync(join(tmpdir(), 'lotto-results-'));
-      // At a desktop's width: WebKit shows a phone's only in a frame, where a tap by
-      // coordinates once landed beside its button. The week above checks 320 px, this panel
-      // with it.
-      const page = await browser.open(`${own.origin}/`);
+      const page = await browser.open(`${own.origin}/`, { width: 320 });
       await page.waitFor(ready);
       await page.waitFor(resultsReady);
       assert.match(await page.evaluate(() => document.querySelector('#results-host').textContent),
@@ -647,6 +644,8 @@ for (const engine of installedEngines()) {
       }
 
       assert.deepEqual(await accessibilityViolations(page), [], 'the results panel');
+      const widths = await page.evaluate(() => [document.documentElement.scrollWidth, document.documentElement.clientWidth]);
+      assert.ok(widths[0] <= widths[1], `scrolls sideways at 320 px with every rank's prizes: ${widths}`);
 
       // A reload keeps everything, and does not ask again within ten minutes.
       const askedBefore = source.asked.length;
