@@ -1,18 +1,14 @@
 #include <curl/curl.h>
 
-#include <cstdarg>
 #include <cstring>
 
 #include "lotto_version.hpp"
-#include "results/http_fetch.hpp"
-#include "results/results_source.hpp"
+#include "results/fetch_rules.hpp"
 #include "text/quoted_text.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
 
 namespace {
-
-constexpr int MOST_REDIRECTS = 3;
 
 struct Receiving {
     char* body;
@@ -32,17 +28,6 @@ std::size_t receive(char* data, std::size_t size, std::size_t count, void* conte
     std::memcpy(receiving.body + receiving.length, data, bytes);
     receiving.length += bytes;
     return bytes;
-}
-
-Fetched failed(const char* format, ...) LOTTO_PRINTF_FORMAT(1, 2);
-Fetched failed(const char* format, ...)
-{
-    Fetched fetched{FetchOutcome::Failed, 0, {}};
-    std::va_list arguments;
-    va_start(arguments, format);
-    format_text_list(fetched.reason, sizeof fetched.reason, format, arguments);
-    va_end(arguments);
-    return fetched;
 }
 
 char user_agent[64];
@@ -71,7 +56,7 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
     for (int redirects = 0;; ++redirects) {
         CURL* curl = curl_easy_init();
         if (curl == nullptr) {
-            return failed("%s", translate("the network library did not start"));
+            return fetch_failed("%s", translate("the network library did not start"));
         }
         Receiving receiving{body, capacity, 0, false};
         char error[CURL_ERROR_SIZE] = "";
@@ -99,38 +84,22 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
         }
         curl_easy_cleanup(curl);
         if (receiving.too_long) {
-            char limit[32];
-            format_text(limit, sizeof limit, "%zu", capacity);
-            return failed(translate("the answer is longer than %s bytes"), limit);
+            return answer_too_long(capacity);
         }
         if (code != CURLE_OK) {
             char quoted[QUOTE_CAPACITY];
             quote_text(quoted, sizeof quoted, error[0] != '\0' ? error : curl_easy_strerror(code),
                        QUOTE_SHOWN * 2);
-            return failed(translate("no answer: %s"), quoted);
+            return fetch_failed(translate("no answer: %s"), quoted);
         }
         if (status >= 300 && status < 400 && next[0] != '\0') {
-            const char* problem = link_problem(next);
-            const bool same_scheme = (std::strncmp(next, "https://", 8) == 0) == https;
-            char quoted[QUOTE_CAPACITY];
-            quote_text(quoted, sizeof quoted, next, QUOTE_SHOWN * 2);
-            if (problem != nullptr || !same_scheme) {
-                return failed(translate("a redirect to '%s', which is not followed"), quoted);
-            }
-            if (redirects == MOST_REDIRECTS) {
-                return failed(translate("more than three redirects, the last to '%s'"), quoted);
+            Fetched refused{};
+            if (!redirect_followed(next, https, redirects, refused)) {
+                return refused;
             }
             format_text(current, sizeof current, "%s", next);
             continue;
         }
-        if (status == 404) {
-            return Fetched{FetchOutcome::NotFound, 0, {}};
-        }
-        if (status != 200) {
-            char shown[16];
-            format_text(shown, sizeof shown, "%ld", status);
-            return failed(translate("the source answered with HTTP status %s"), shown);
-        }
-        return Fetched{FetchOutcome::Body, receiving.length, {}};
+        return answer_of_status(status, receiving.length);
     }
 }

@@ -1,38 +1,22 @@
 #include <windows.h>
 #include <winhttp.h>
 
-#include <cstdarg>
 #include <cstring>
 
 #include "lotto_version.hpp"
-#include "results/http_fetch.hpp"
-#include "results/results_source.hpp"
-#include "text/quoted_text.hpp"
+#include "results/fetch_rules.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
 
 namespace {
 
-constexpr int MOST_REDIRECTS = 3;
-
 HINTERNET session = nullptr;
-
-Fetched failed(const char* format, ...) LOTTO_PRINTF_FORMAT(1, 2);
-Fetched failed(const char* format, ...)
-{
-    Fetched fetched{FetchOutcome::Failed, 0, {}};
-    std::va_list arguments;
-    va_start(arguments, format);
-    format_text_list(fetched.reason, sizeof fetched.reason, format, arguments);
-    va_end(arguments);
-    return fetched;
-}
 
 Fetched failed_with(DWORD error)
 {
     char code[16];
     format_text(code, sizeof code, "%lu", static_cast<unsigned long>(error));
-    return failed(translate("no answer: WinHTTP error %s"), code);
+    return fetch_failed(translate("no answer: WinHTTP error %s"), code);
 }
 
 // A link's parts as WinHTTP takes them, in UTF-16; the link is plain ASCII (source_problem
@@ -104,7 +88,7 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
     for (int redirects = 0;; ++redirects) {
         static WideLink link;
         if (!split(current, link)) {
-            return failed("%s", translate("the link cannot be read"));
+            return fetch_failed("%s", translate("the link cannot be read"));
         }
         wchar_t host[256] = L"";
         const DWORD host_length =
@@ -157,14 +141,9 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
                             static_cast<int>(path != nullptr ? path - current : 0), current, next);
                 format_text(next, sizeof next, "%s", joined);
             }
-            char quoted[QUOTE_CAPACITY];
-            quote_text(quoted, sizeof quoted, next, QUOTE_SHOWN * 2);
-            const bool same_scheme = (std::strncmp(next, "https://", 8) == 0) == https;
-            if (link_problem(next) != nullptr || !same_scheme) {
-                return failed(translate("a redirect to '%s', which is not followed"), quoted);
-            }
-            if (redirects == MOST_REDIRECTS) {
-                return failed(translate("more than three redirects, the last to '%s'"), quoted);
+            Fetched refused{};
+            if (!redirect_followed(next, https, redirects, refused)) {
+                return refused;
             }
             format_text(current, sizeof current, "%s", next);
             continue;
@@ -180,21 +159,11 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
                 break;
             }
             if (got > capacity - length) {
-                char limit[32];
-                format_text(limit, sizeof limit, "%zu", capacity);
-                return failed(translate("the answer is longer than %s bytes"), limit);
+                return answer_too_long(capacity);
             }
             std::memcpy(body + length, chunk, got);
             length += got;
         }
-        if (status == 404) {
-            return Fetched{FetchOutcome::NotFound, 0, {}};
-        }
-        if (status != 200) {
-            char shown[16];
-            format_text(shown, sizeof shown, "%lu", static_cast<unsigned long>(status));
-            return failed(translate("the source answered with HTTP status %s"), shown);
-        }
-        return Fetched{FetchOutcome::Body, length, {}};
+        return answer_of_status(static_cast<long>(status), length);
     }
 }

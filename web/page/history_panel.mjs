@@ -23,7 +23,8 @@ function historyChanged() {
   historyChangedHooks.forEach((hook) => hook());
 }
 
-// The site's own copy of a file: null once the core reads it, else why not.
+// The site's own copy of a file handed to the core: null once it reads, why not when it
+// does not, undefined when it could not be downloaded.
 async function useShippedFile(kind) {
   try {
     const response = await fetch(kind);
@@ -31,13 +32,16 @@ async function useShippedFile(kind) {
       return core.useFile(new Uint8Array(await response.arrayBuffer()), kind, kind);
     }
   } catch {
-    // Said below, as for a file that does not read.
+    // Undefined, as for a failed download.
   }
-  return kind === HISTORY_FILE
-    ? '기본 당첨 번호 기록을 불러오지 못했습니다. 인터넷 연결을 확인하고 페이지를 새로 고쳐 주세요.'
-    : '기본 당첨금 기록을 불러오지 못했습니다.';
+  return undefined;
 }
-const useShippedHistory = () => useShippedFile(HISTORY_FILE);
+
+async function useShippedHistory() {
+  const reason = await useShippedFile(HISTORY_FILE);
+  return reason !== undefined ? reason
+    : '기본 당첨 번호 기록을 불러오지 못했습니다. 인터넷 연결을 확인하고 페이지를 새로 고쳐 주세요.';
+}
 
 // The prizes kept on the device, or the site's; none when neither reads, and then the
 // prizes of the rounds the source gives are not added until the site's are in.
@@ -48,7 +52,12 @@ async function startPrizes() {
   }
   await useShippedFile(PRIZES_FILE);
 }
-export const prizesInPlace = async () => core.prizesRound() > 0 || (await startPrizes(), core.prizesRound() > 0);
+export async function prizesInPlace() {
+  if (core.prizesRound() === 0) {
+    await startPrizes();
+  }
+  return core.prizesRound() > 0;
+}
 
 // What a try of the results source changed, kept on the device and shown.
 export async function resultsChanged({ history, prizes }, where) {

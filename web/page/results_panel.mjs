@@ -39,11 +39,9 @@ async function tryResults(hooks) {
     $('results-status').textContent = `기본 당첨금 기록이 없어 결과를 가져오지 못해 기록은 ${core.historyRound()}회까지입니다.`;
     return;
   }
-  const grew = core.historyRound();
   const report = await fetchNewRounds(core, template);
   if (report.added.length > 0 || report.prizes.length > 0) {
-    await hooks.changed({ history: report.added.length > 0 || core.historyRound() !== grew,
-      prizes: report.prizes.length > 0 });
+    await hooks.changed({ history: report.added.length > 0, prizes: report.prizes.length > 0 });
   }
   conflict = report.conflict;
   $('results-conflict').hidden = conflict === null;
