@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "results/fetch_rules.hpp"
 #include "results/results_source.hpp"
 #include "results/round_result.hpp"
 
@@ -54,6 +55,44 @@ TEST(ResultsSource, HttpsEverywhereAndPlainHttpOnlyToThisMachine)
     EXPECT_FALSE(round_link("https://lotto.invalid/{round}", 1231, link, 16));
 }
 
+// A redirect's Location, resolved against the request's link as a browser resolves it, then
+// checked like any link; both platforms' clients resolve with this.
+TEST(ResultsSource, ARedirectsLocationIsResolvedAgainstTheRequestsLink)
+{
+    const char* base = "http://127.0.0.1:8000/lotto/results/1231.json?v=2";
+    const struct {
+        const char* location;
+        const char* resolved; // null: none
+    } cases[] = {
+        {"https://mirror.invalid/1231.json", "https://mirror.invalid/1231.json"},
+        {"//127.0.0.1:9000/r/1231.json", "http://127.0.0.1:9000/r/1231.json"},
+        {"/1231.json", "http://127.0.0.1:8000/1231.json"},
+        {"1232.json", "http://127.0.0.1:8000/lotto/results/1232.json"},
+        {"./old/1231.json", "http://127.0.0.1:8000/lotto/results/old/1231.json"},
+        {"../archive/1231.json", "http://127.0.0.1:8000/lotto/archive/1231.json"},
+        {"../../../../1231.json", "http://127.0.0.1:8000/1231.json"},
+        {"/a/b/../c/./d.json?x=1", "http://127.0.0.1:8000/a/c/d.json?x=1"},
+        {"..", "http://127.0.0.1:8000/lotto/"},
+        {"?v=3", "http://127.0.0.1:8000/lotto/results/1231.json?v=3"},
+        {"", nullptr},
+        {nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        char resolved[4096] = "";
+        EXPECT_EQ(resolve_location(base, c.location, resolved, sizeof resolved),
+                  c.resolved != nullptr)
+            << (c.location != nullptr ? c.location : "(none)");
+        if (c.resolved != nullptr) {
+            EXPECT_STREQ(resolved, c.resolved) << c.location;
+        }
+    }
+    char resolved[4096];
+    EXPECT_TRUE(resolve_location("http://localhost:8080", "1231.json", resolved, sizeof resolved));
+    EXPECT_STREQ(resolved, "http://localhost:8080/1231.json");
+    char small[24];
+    EXPECT_FALSE(resolve_location(base, "1232.json", small, sizeof small));
+}
+
 const std::string& FINAL = MIRROR_FINAL_1230;
 const std::string& NUMBERS_ONLY = MIRROR_NUMBERS_ONLY_1230;
 
@@ -82,6 +121,8 @@ TEST(RoundResult, AFinalRoundBecomesTheAddDrawLineAndAPrizesRow)
 TEST(RoundResult, PrizesArePendingUntilTheyArePublished)
 {
     const std::string nobody_first = with(FINAL, R"({"prize":1771357196,"winners":16})", "{}");
+    const std::string empty_fourth = with(FINAL, R"({"prize":50000,"winners":168902})", "{}");
+    const std::string empty_fifth = with(FINAL, R"({"prize":5000,"winners":2770957})", "{}");
     const struct {
         std::string body;
         std::int32_t today;
@@ -99,6 +140,11 @@ TEST(RoundResult, PrizesArePendingUntilTheyArePublished)
               "5000,\"winners\":2770957", "0,\"winners\":0"),
          20260701, PrizesState::Pending}, // all zeros
         {"  " + FINAL + "\n", 20260628, PrizesState::Final},
+        // Every round has had 4th and 5th prize winners: an empty division there is a record
+        // not complete, on any day.
+        {empty_fifth, 20260627, PrizesState::Pending},
+        {empty_fifth, 20260628, PrizesState::Incomplete},
+        {empty_fourth, 20261231, PrizesState::Incomplete},
     };
     for (const auto& c : cases) {
         RoundResult result{};
@@ -162,6 +208,52 @@ TEST(RoundResult, AnythingElseIsRefusedWithTheSourcesWordsShownSafely)
                 << problem;
         }
     }
+}
+
+// Nesting is refused before the parser's recursion could exhaust a small stack (Windows
+// gives a thread 1 MiB), and the largest answers of every shape are read without the heap.
+TEST(RoundResult, DeepNestingIsRefusedAndNoAnswerWithinTheCapReachesTheHeap)
+{
+    const auto filled = [](const std::string& open, const std::string& item,
+                           const std::string& close) {
+        std::string text = open;
+        while (text.size() + item.size() + close.size() <= MOST_RESULT_BYTES) {
+            text += item;
+        }
+        if (text.back() == ',') {
+            text.pop_back();
+        }
+        return text + close;
+    };
+    const std::string within_depth = "{\"a\":" + std::string(MOST_RESULT_DEPTH - 1, '[') + "0" +
+                                     std::string(MOST_RESULT_DEPTH - 1, ']') + "}";
+    const std::string too_deep = std::string(MOST_RESULT_BYTES, '[');
+    const std::string answers[] = {
+        filled("[", "0,", "]"),                     // the most values
+        filled("{", "\"\":0,", "}"),                // the most members
+        filled("[", "\"abcdefghijklmnopq\",", "]"), // the most strings that need storage
+        "[\"" + std::string(MOST_RESULT_BYTES - 4, 'x') + "\"]", // the longest string
+        filled("[", "[[[[[[0]]]]]],", "]"),                      // nested as deep as allowed, often
+        within_depth,
+        too_deep,
+    };
+    const std::size_t before = result_reader_heap_takes();
+    for (const std::string& answer : answers) {
+        ASSERT_LE(answer.size(), MOST_RESULT_BYTES);
+        RoundResult result{};
+        char problem[512] = "";
+        EXPECT_FALSE(read_round_result(answer.data(), answer.size(), 1230, 20260628, result,
+                                       problem, sizeof problem));
+        if (&answer == &answers[6]) {
+            EXPECT_STREQ(problem,
+                         ("not the results as JSON (nested more than 8 deep at byte 9): '" +
+                          std::string(60, '[') + "...'")
+                             .c_str());
+        } else {
+            EXPECT_EQ(std::string(problem).find("JSON"), std::string::npos) << problem;
+        }
+    }
+    EXPECT_EQ(result_reader_heap_takes(), before);
 }
 
 } // namespace

@@ -57,7 +57,9 @@ DAY_AFTER_1232 = 1784199600     # 2026-07-12 20:00
 
 
 class Source(http.server.ThreadingHTTPServer):
-    """Answers /N.json from `rounds`: bytes, or (status, headers, body), or 'hang'."""
+    """Answers /N.json from `rounds`: bytes, or (status, headers, body), or 'hang', or
+    ('slow', seconds, answer): the answer after a wait, or ('trickle', body): the body a byte
+    every tenth of a second."""
     daemon_threads = True
     rounds = {}
     hanging = threading.Event()
@@ -70,17 +72,36 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if answer == "hang":
             self.server.hanging.wait(20)
             return
+        if isinstance(answer, tuple) and answer[0] == "slow":
+            self.server.hanging.wait(answer[1])
+            answer = answer[2]
+        if isinstance(answer, tuple) and answer[0] == "trickle":
+            self.send_response(200)
+            self.send_header("Content-Length", str(len(answer[1])))
+            self.end_headers()
+            try:
+                for byte in answer[1]:
+                    self.wfile.write(bytes([byte]))
+                    self.wfile.flush()
+                    if self.server.hanging.wait(0.1):
+                        return
+            except OSError:
+                pass  # the client gave up, as it should
+            return
         if answer is None:
             answer = (404, {"Content-Type": "text/html"}, b"<html><body>404 Not Found</body></html>")
         elif isinstance(answer, bytes):
             answer = (200, {"Content-Type": "application/json"}, answer)
         status, headers, body = answer
-        self.send_response(status)
-        for name, value in headers.items():
-            self.send_header(name, value)
-        self.send_header("Content-Length", str(len(body)))
-        self.end_headers()
-        self.wfile.write(body)
+        try:
+            self.send_response(status)
+            for name, value in headers.items():
+                self.send_header(name, value)
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body)
+        except OSError:
+            pass  # a client that gave up, past its deadline or a body too long
 
     def log_message(self, *arguments):
         pass
@@ -192,6 +213,28 @@ def empty_divisions(options, server, source):
         shutil.rmtree(folder)
 
 
+def incomplete_record(options, server, source):
+    """An empty 5th division is a record not complete: waited for while its week lasts, then
+    named (status 1), its prizes never stored as nobody won; later draws still come in."""
+    empty_fifth = round_json(**ROUND_1231, divisions=PAID[:4] + [{}], sales=118000000000)
+    folder = fresh_folder(options)
+    server.rounds = {"/1231.json": empty_fifth}
+    run = Run(options, folder, source, ["--update"], WEEK_AFTER_1231)
+    check(run.status == 0 and "Round 1231: prizes not published yet.\n" in run.out
+          and last_line(folder, "prizes.csv").startswith("1230,"),
+          "an empty 5th division waits while its week lasts", str(run))
+    server.rounds = {"/1231.json": empty_fifth, "/1232.json": FINAL_1232}
+    run = Run(options, folder, source, ["--update"], DAY_AFTER_1232)
+    check(run.status == 1 and run.err == (
+        "lotto-stats: round 1231: the source's record of its prizes is incomplete (no 4th or 5th "
+        "prize winners, which every round has had); its prizes are not stored\n")
+          and "not published yet" not in run.out
+          and last_line(folder, "draws.csv").startswith("1232,")
+          and last_line(folder, "prizes.csv").startswith("1230,"),
+          "still incomplete once the next round is drawn: named, the later draw added", str(run))
+    shutil.rmtree(folder)
+
+
 def faults(options, server, source, refused_port):
     """Every fault stops the run at its round, says why with the source's words shown
     safely, and leaves the files untouched; what was added before stays."""
@@ -200,6 +243,8 @@ def faults(options, server, source, refused_port):
         ("HTML where JSON was expected", {"/1231.json": (200, {}, b"<html><body>Oops</body></html>")},
          source, "not the results as JSON \\(Invalid value. at byte 0\\): '<html><body>Oops</body></html>'"),
         ("a cut body", {"/1231.json": FINAL_1231[:50]}, source, "not the results as JSON"),
+        ("an answer nested too deep", {"/1231.json": b"[" * 65536}, source,
+         "not the results as JSON \\(nested more than 8 deep at byte 9\\)"),
         ("a number 46", {"/1231.json": FINAL_1231.replace(b"41]", b"46]")}, source,
          "\"numbers\" holds something other than a number from 1 to 45"),
         ("a repeated number", {"/1231.json": FINAL_1231.replace(b"41]", b"30]")}, source,
@@ -220,7 +265,16 @@ def faults(options, server, source, refused_port):
         ("four redirects", {f"/{step}": (302, {"Location": f"/{step + 1}"}, b"") for step in range(3)}
          | {"/1231.json": (302, {"Location": "/0"}, b""), "/3": FINAL_1231}, source,
          "more than three redirects"),
-        ("a server that never answers", {"/1231.json": "hang"}, source, "no answer"),
+        ("a server that never answers", {"/1231.json": "hang"}, source,
+         "no whole answer within 2 seconds"),
+        ("a server that trickles", {"/1231.json": ("trickle", FINAL_1231)}, source,
+         "no whole answer within 2 seconds"),
+        ("a slow chain of redirects", {f"/{step}": ("slow", 0.8, (302, {"Location": f"/{step + 1}"}, b""))
+                                       for step in range(3)}
+         | {"/1231.json": (302, {"Location": "/0"}, b""), "/3": FINAL_1231}, source,
+         "no whole answer within 2 seconds"),
+        ("a redirect without a Location", {"/1231.json": (302, {}, b"")}, source,
+         "the source answered with HTTP status 302"),
         ("a refused connection", {}, f"http://127.0.0.1:{refused_port}/{{round}}.json", "no answer"),
         ("prizes that do not hold together",
          {"/1231.json": round_json(**ROUND_1231, divisions=[PAID[1], PAID[0]] + PAID[2:], sales=1)},
@@ -245,10 +299,10 @@ def faults(options, server, source, refused_port):
             check(after == before, f"{what}: the files untouched", str(run))
         shutil.rmtree(folder)
     server.hanging.set()
-    # Three redirects are followed.
+    # Three redirects are followed, a relative Location resolved against the request's link.
     folder = fresh_folder(options)
-    server.rounds = {f"/{step}": (301, {"Location": f"/{step + 1}"}, b"") for step in range(2)} | {
-        "/1231.json": (302, {"Location": "/0"}, b""), "/2": FINAL_1231}
+    server.rounds = {"/1231.json": (302, {"Location": "/0"}, b""), "/0": (301, {"Location": "/1"}, b""),
+                     "/1": (307, {"Location": "r/../x/./2"}, b""), "/x/2": FINAL_1231}
     run = Run(options, folder, source, ["--update"], WEEK_AFTER_1231)
     check(run.status == 0 and last_line(folder, "draws.csv").startswith("1231,"),
           "three redirects are followed", str(run))
@@ -389,6 +443,7 @@ def main():
     staged_publishing(options, server, source)
     prizes_in_order(options, server, source)
     empty_divisions(options, server, source)
+    incomplete_record(options, server, source)
     disagreements(options, server, source)
     usage_errors(options)
     with_tickets(options, server, source)

@@ -153,7 +153,8 @@ int fetch_rounds(const char* source, std::int32_t first, const UpdatePaths& path
 {
     const FetchLimits limits = fetch_limits();
     const std::int32_t today = korean_date(now);
-    std::int32_t waiting = 0; // the first round whose prizes are not published yet
+    std::int32_t waiting = 0;    // the first round whose prizes are not published yet
+    std::int32_t incomplete = 0; // the first round whose record of its prizes is not complete
     for (std::int32_t round = first;; ++round) {
         char link[4096];
         if (!round_link(source, round, link, sizeof link)) {
@@ -183,8 +184,11 @@ int fetch_rounds(const char* source, std::int32_t first, const UpdatePaths& path
             return status;
         }
         // Prizes go in order: while a round's are pending, the later rounds' wait.
-        if (result.prizes_state == PrizesState::Pending) {
+        if (result.prizes_state != PrizesState::Final) {
             waiting = waiting == 0 ? round : waiting;
+            if (result.prizes_state == PrizesState::Incomplete && incomplete == 0) {
+                incomplete = round;
+            }
             continue;
         }
         if (const RoundPrizes* held = prizes_of_round(prizes, round);
@@ -195,11 +199,21 @@ int fetch_rounds(const char* source, std::int32_t first, const UpdatePaths& path
             return status;
         }
     }
-    if (waiting != 0) {
+    // An incomplete record is waited for until the next round is drawn, then named.
+    const bool overdue = incomplete != 0 && incomplete + 1 < round_on_sale(now);
+    if (waiting != 0 && !(overdue && waiting == incomplete)) {
         std::fprintf(out, translate("Round %d: prizes not published yet.\n"), waiting);
     }
     std::fprintf(out, translate("Up to date through round %d.\n"),
                  history.draws[history.count - 1].round);
+    if (overdue) {
+        std::fprintf(stderr,
+                     translate("%s: round %d: the source's record of its prizes is incomplete (no "
+                               "4th or 5th prize winners, which every round has had); its prizes "
+                               "are not stored\n"),
+                     PROGRAM, incomplete);
+        return STATUS_FAILED;
+    }
     return 0;
 }
 

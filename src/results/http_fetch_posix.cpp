@@ -1,6 +1,8 @@
 #include <curl/curl.h>
+#include <curl/header.h>
 
 #include <cstring>
+#include <ctime>
 
 #include "lotto_version.hpp"
 #include "results/fetch_rules.hpp"
@@ -34,6 +36,13 @@ char user_agent[64];
 
 } // namespace
 
+std::int64_t steady_milliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::int64_t{now.tv_sec} * 1000 + now.tv_nsec / 1'000'000;
+}
+
 bool start_fetching()
 {
     format_text(user_agent, sizeof user_agent, "lotto/%s (lotto-stats --update)", LOTTO_VERSION);
@@ -53,7 +62,12 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
         body[0] = '\0'; // nothing received yet
     }
     const bool https = std::strncmp(url, "https://", 8) == 0;
+    const FetchDeadline deadline = deadline_after(limits);
     for (int redirects = 0;; ++redirects) {
+        const long left = milliseconds_left(deadline);
+        if (left == 0) {
+            return deadline_passed(deadline);
+        }
         CURL* curl = curl_easy_init();
         if (curl == nullptr) {
             return fetch_failed("%s", translate("the network library did not start"));
@@ -66,8 +80,10 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
         curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
         curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
         curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
-        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, limits.connect_seconds);
-        curl_easy_setopt(curl, CURLOPT_TIMEOUT, limits.total_seconds);
+        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS,
+                         left < limits.connect_seconds * 1000 ? left
+                                                              : limits.connect_seconds * 1000);
+        curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, left);
         curl_easy_setopt(curl, CURLOPT_USERAGENT, user_agent);
         curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, receive);
@@ -76,15 +92,18 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
         const CURLcode code = curl_easy_perform(curl);
         long status = 0;
         curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
-        char* location = nullptr;
-        curl_easy_getinfo(curl, CURLINFO_REDIRECT_URL, &location);
+        curl_header* location = nullptr;
         char next[4096] = "";
-        if (location != nullptr) {
-            format_text(next, sizeof next, "%s", location);
-        }
+        const bool redirected =
+            status >= 300 && status < 400 &&
+            curl_easy_header(curl, "Location", 0, CURLH_HEADER, -1, &location) == CURLHE_OK &&
+            resolve_location(current, location->value, next, sizeof next);
         curl_easy_cleanup(curl);
         if (receiving.too_long) {
             return answer_too_long(capacity);
+        }
+        if (code == CURLE_OPERATION_TIMEDOUT && milliseconds_left(deadline) == 0) {
+            return deadline_passed(deadline);
         }
         if (code != CURLE_OK) {
             char quoted[QUOTE_CAPACITY];
@@ -92,7 +111,7 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
                        QUOTE_SHOWN * 2);
             return fetch_failed(translate("no answer: %s"), quoted);
         }
-        if (status >= 300 && status < 400 && next[0] != '\0') {
+        if (redirected) {
             Fetched refused{};
             if (!redirect_followed(next, https, redirects, refused)) {
                 return refused;

@@ -56,6 +56,11 @@ struct Handles {
 
 } // namespace
 
+std::int64_t steady_milliseconds()
+{
+    return static_cast<std::int64_t>(GetTickCount64());
+}
+
 bool start_fetching()
 {
     wchar_t agent[64];
@@ -85,6 +90,13 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
     char current[4096];
     format_text(current, sizeof current, "%s", url);
     const bool https = std::strncmp(url, "https://", 8) == 0;
+    const FetchDeadline deadline = deadline_after(limits);
+    // WinHTTP's limits apply to each step and each receive; the deadline is kept here.
+    const auto failed = [&deadline](DWORD error) {
+        return error == ERROR_WINHTTP_TIMEOUT || milliseconds_left(deadline) == 0
+                   ? deadline_passed(deadline)
+                   : failed_with(error);
+    };
     for (int redirects = 0;; ++redirects) {
         static WideLink link;
         if (!split(current, link)) {
@@ -95,10 +107,15 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
             link.parts.dwHostNameLength < 255 ? link.parts.dwHostNameLength : 255;
         std::memcpy(host, link.parts.lpszHostName, host_length * sizeof(wchar_t));
         host[host_length] = L'\0';
-        Handles handles;
+        const int left = static_cast<int>(milliseconds_left(deadline));
+        if (left == 0) {
+            return deadline_passed(deadline);
+        }
         const int connect_ms = static_cast<int>(limits.connect_seconds * 1000);
-        const int total_ms = static_cast<int>(limits.total_seconds * 1000);
-        WinHttpSetTimeouts(session, connect_ms, connect_ms, total_ms, total_ms);
+        if (!WinHttpSetTimeouts(session, left, connect_ms < left ? connect_ms : left, left, left)) {
+            return failed_with(GetLastError());
+        }
+        Handles handles;
         handles.connection = WinHttpConnect(session, host, link.parts.nPort, 0);
         if (handles.connection == nullptr) {
             return failed_with(GetLastError());
@@ -112,56 +129,65 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
         }
         // Redirects are followed here, one by one, each checked as the source was.
         DWORD disable = WINHTTP_DISABLE_REDIRECTS;
-        WinHttpSetOption(handles.request, WINHTTP_OPTION_DISABLE_FEATURE, &disable, sizeof disable);
+        DWORD headers_ms = static_cast<DWORD>(left);
+        if (!WinHttpSetOption(handles.request, WINHTTP_OPTION_DISABLE_FEATURE, &disable,
+                              sizeof disable) ||
+            !WinHttpSetOption(handles.request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headers_ms,
+                              sizeof headers_ms)) {
+            return failed_with(GetLastError());
+        }
         if (!WinHttpSendRequest(handles.request, WINHTTP_NO_ADDITIONAL_HEADERS, 0,
                                 WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
             !WinHttpReceiveResponse(handles.request, nullptr)) {
-            return failed_with(GetLastError());
+            return failed(GetLastError());
         }
         DWORD status = 0;
         DWORD status_size = sizeof status;
-        WinHttpQueryHeaders(handles.request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
-                            WINHTTP_HEADER_NAME_BY_INDEX, &status, &status_size,
-                            WINHTTP_NO_HEADER_INDEX);
+        if (!WinHttpQueryHeaders(
+                handles.request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                WINHTTP_HEADER_NAME_BY_INDEX, &status, &status_size, WINHTTP_NO_HEADER_INDEX)) {
+            return failed_with(GetLastError());
+        }
         if (status >= 300 && status < 400) {
             wchar_t location[2048] = L"";
             DWORD location_size = sizeof location;
-            char next[4096] = "";
+            char given[4096] = "";
+            char next[4096];
             if (WinHttpQueryHeaders(handles.request, WINHTTP_QUERY_LOCATION,
                                     WINHTTP_HEADER_NAME_BY_INDEX, location, &location_size,
-                                    WINHTTP_NO_HEADER_INDEX)) {
-                WideCharToMultiByte(CP_UTF8, 0, location, -1, next, sizeof next, nullptr, nullptr);
+                                    WINHTTP_NO_HEADER_INDEX) &&
+                WideCharToMultiByte(CP_UTF8, 0, location, -1, given, sizeof given, nullptr,
+                                    nullptr) > 0 &&
+                resolve_location(current, given, next, sizeof next)) {
+                Fetched refused{};
+                if (!redirect_followed(next, https, redirects, refused)) {
+                    return refused;
+                }
+                format_text(current, sizeof current, "%s", next);
+                continue;
             }
-            // A location on the same server: the source's scheme and host before it.
-            if (next[0] == '/') {
-                const char* after = std::strstr(current, "://");
-                const char* path = after != nullptr ? std::strchr(after + 3, '/') : nullptr;
-                char joined[4096];
-                format_text(joined, sizeof joined, "%.*s%s",
-                            static_cast<int>(path != nullptr ? path - current : 0), current, next);
-                format_text(next, sizeof next, "%s", joined);
-            }
-            Fetched refused{};
-            if (!redirect_followed(next, https, redirects, refused)) {
-                return refused;
-            }
-            format_text(current, sizeof current, "%s", next);
-            continue;
+            // No Location that leads anywhere: an answer of its status, as on POSIX.
         }
         std::size_t length = 0;
         for (;;) {
-            DWORD got = 0;
-            char chunk[4096];
-            if (!WinHttpReadData(handles.request, chunk, sizeof chunk, &got)) {
-                return failed_with(GetLastError());
+            // What has arrived, never more: a read of a fuller buffer would wait for it.
+            DWORD available = 0;
+            if (!WinHttpQueryDataAvailable(handles.request, &available)) {
+                return failed(GetLastError());
             }
-            if (got == 0) {
+            if (available == 0) {
                 break;
             }
-            if (got > capacity - length) {
+            if (milliseconds_left(deadline) == 0) {
+                return deadline_passed(deadline);
+            }
+            if (available > capacity - length) {
                 return answer_too_long(capacity);
             }
-            std::memcpy(body + length, chunk, got);
+            DWORD got = 0;
+            if (!WinHttpReadData(handles.request, body + length, available, &got)) {
+                return failed(GetLastError());
+            }
             length += got;
         }
         return answer_of_status(static_cast<long>(status), length);

@@ -1,11 +1,14 @@
 #include "results/round_result.hpp"
 
 #include <rapidjson/document.h>
+#include <rapidjson/encodedstream.h>
 #include <rapidjson/error/en.h>
+#include <rapidjson/memorystream.h>
 
 #include <algorithm>
 #include <cinttypes>
 #include <cstdarg>
+#include <cstdlib>
 #include <cstring>
 
 #include "text/quoted_text.hpp"
@@ -14,12 +17,87 @@
 
 namespace {
 
-// The document lives in fixed buffers: a round's results take a few kilobytes.
-using Pool = rapidjson::MemoryPoolAllocator<rapidjson::CrtAllocator>;
+std::size_t heap_takes = 0;
+
+// The heap behind the fixed buffers, counted: reading must never need it.
+struct HeapCountingAllocator {
+    static constexpr bool kNeedFree = true;
+    void* Malloc(std::size_t size)
+    {
+        ++heap_takes;
+        return size != 0 ? std::malloc(size) : nullptr;
+    }
+    void* Realloc(void* original, std::size_t, std::size_t size)
+    {
+        ++heap_takes;
+        if (size == 0) {
+            std::free(original);
+            return nullptr;
+        }
+        return std::realloc(original, size);
+    }
+    static void Free(void* memory) { std::free(memory); }
+};
+
+// The document lives in fixed buffers, sized for the worst answer within the cap, so that
+// reading one never reaches the heap: at most one value every two bytes ("0,0,..."), each
+// held once on the parse stack and once in its container; the longest string once.
+using Pool = rapidjson::MemoryPoolAllocator<HeapCountingAllocator>;
 using Document = rapidjson::GenericDocument<rapidjson::UTF8<>, Pool, Pool>;
 using Value = rapidjson::GenericValue<rapidjson::UTF8<>, Pool>;
-alignas(8) char value_buffer[256 * 1024];
-alignas(8) char parse_buffer[64 * 1024];
+using Reader = rapidjson::GenericReader<rapidjson::UTF8<>, rapidjson::UTF8<>, Pool>;
+constexpr std::size_t POOL_HEADER = 64; // a chunk's header, rounded up
+constexpr std::size_t MOST_VALUE_BYTES = (MOST_RESULT_BYTES / 2 + 1) * sizeof(Value);
+constexpr std::size_t MOST_STRING_BYTES = MOST_RESULT_BYTES + 1;
+alignas(8) char value_buffer[MOST_VALUE_BYTES + POOL_HEADER];
+alignas(8) char value_stack_buffer[MOST_VALUE_BYTES + POOL_HEADER];
+alignas(8) char string_stack_buffer[MOST_STRING_BYTES + POOL_HEADER];
+HeapCountingAllocator heap;
+
+// The document's handler, stopping the parse at the first array or object nested deeper
+// than a round's results can be: the parser recurses once a level.
+struct DepthBound {
+    Document& document;
+    unsigned depth = 0;
+    bool too_deep = false;
+
+    bool Null() { return document.Null(); }
+    bool Bool(bool value) { return document.Bool(value); }
+    bool Int(int value) { return document.Int(value); }
+    bool Uint(unsigned value) { return document.Uint(value); }
+    bool Int64(std::int64_t value) { return document.Int64(value); }
+    bool Uint64(std::uint64_t value) { return document.Uint64(value); }
+    bool Double(double value) { return document.Double(value); }
+    bool RawNumber(const char* text, rapidjson::SizeType length, bool copy)
+    {
+        return document.RawNumber(text, length, copy);
+    }
+    bool String(const char* text, rapidjson::SizeType length, bool copy)
+    {
+        return document.String(text, length, copy);
+    }
+    bool Key(const char* text, rapidjson::SizeType length, bool copy)
+    {
+        return document.Key(text, length, copy);
+    }
+    bool StartObject() { return deeper() && document.StartObject(); }
+    bool EndObject(rapidjson::SizeType members)
+    {
+        --depth;
+        return document.EndObject(members);
+    }
+    bool StartArray() { return deeper() && document.StartArray(); }
+    bool EndArray(rapidjson::SizeType elements)
+    {
+        --depth;
+        return document.EndArray(elements);
+    }
+    bool deeper()
+    {
+        too_deep = ++depth > MOST_RESULT_DEPTH;
+        return !too_deep;
+    }
+};
 
 struct Problem {
     char* text;
@@ -96,6 +174,7 @@ bool read_prizes(const Value& root, RoundResult& result, std::int32_t today, con
     prizes = RoundPrizes{};
     prizes.round = result.round;
     bool empty_division = false;
+    bool empty_fourth_or_fifth = false;
     bool all_zero = true;
     for (rapidjson::SizeType rank = 0; rank < RANKS; ++rank) {
         const Value& division = (*divisions)[rank];
@@ -104,6 +183,7 @@ bool read_prizes(const Value& root, RoundResult& result, std::int32_t today, con
         }
         if (division.MemberCount() == 0) {
             empty_division = true; // nobody won it, or not published yet
+            empty_fourth_or_fifth = empty_fourth_or_fifth || rank >= 3;
             continue;
         }
         Division& paid = prizes.division[rank];
@@ -119,9 +199,16 @@ bool read_prizes(const Value& root, RoundResult& result, std::int32_t today, con
         return refuse(problem, "%s", translate("\"total_sales_amount\" is not a whole amount"));
     }
     // The source publishes the numbers first, the prizes minutes later; an empty division
-    // means nobody won it only once the draw's day is over in Korea.
-    const bool pending = sales == nullptr || all_zero || (empty_division && today <= result.date);
-    result.prizes_state = pending ? PrizesState::Pending : PrizesState::Final;
+    // means nobody won it only once the draw's day is over in Korea. Thousands of games win
+    // the 4th prize and tens of thousands the 5th every round: an empty one there is a record
+    // not yet complete, whatever the day.
+    if (sales == nullptr || all_zero || (empty_division && today <= result.date)) {
+        result.prizes_state = PrizesState::Pending;
+    } else if (empty_fourth_or_fifth) {
+        result.prizes_state = PrizesState::Incomplete;
+    } else {
+        result.prizes_state = PrizesState::Final;
+    }
     return true;
 }
 
@@ -139,14 +226,32 @@ bool read_round_result(const char* body, std::size_t length, std::int32_t round,
         return refuse(problem, translate("the answer is longer than %zu bytes: '%s'"),
                       MOST_RESULT_BYTES, start);
     }
-    Pool values(value_buffer, sizeof value_buffer);
-    Pool stack(parse_buffer, sizeof parse_buffer);
-    Document document(&values, sizeof parse_buffer, &stack);
-    document.Parse<rapidjson::kParseValidateEncodingFlag>(body, length);
-    if (document.HasParseError()) {
+    Pool values(value_buffer, sizeof value_buffer, sizeof value_buffer, &heap);
+    Pool value_stack(value_stack_buffer, sizeof value_stack_buffer, sizeof value_stack_buffer,
+                     &heap);
+    Pool string_stack(string_stack_buffer, sizeof string_stack_buffer, sizeof string_stack_buffer,
+                      &heap);
+    Document document(&values, MOST_VALUE_BYTES, &value_stack);
+    Reader reader(&string_stack, MOST_STRING_BYTES);
+    DepthBound bounded{document};
+    rapidjson::ParseResult parsed;
+    auto parse = [&](Document&) {
+        rapidjson::MemoryStream stream(body, length);
+        rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> input(stream);
+        parsed = reader.Parse<rapidjson::kParseValidateEncodingFlag>(input, bounded);
+        return !parsed.IsError();
+    };
+    document.Populate(parse);
+    if (bounded.too_deep) {
+        char reason[64];
+        format_text(reason, sizeof reason, translate("nested more than %u deep"),
+                    MOST_RESULT_DEPTH);
+        return refuse(problem, translate("not the results as JSON (%s at byte %zu): '%s'"), reason,
+                      parsed.Offset(), start);
+    }
+    if (parsed.IsError()) {
         return refuse(problem, translate("not the results as JSON (%s at byte %zu): '%s'"),
-                      rapidjson::GetParseError_En(document.GetParseError()),
-                      document.GetErrorOffset(), start);
+                      rapidjson::GetParseError_En(parsed.Code()), parsed.Offset(), start);
     }
     if (!document.IsObject()) {
         return refuse(problem, translate("not the results of a round: '%s'"), start);
@@ -187,6 +292,11 @@ bool read_round_result(const char* body, std::size_t length, std::int32_t round,
         return refuse(problem, "%s", translate("\"date\" is not a calendar day"));
     }
     return read_prizes(document, result, today, problem);
+}
+
+std::size_t result_reader_heap_takes()
+{
+    return heap_takes;
 }
 
 void format_result_line(char (&out)[MAX_LINE_BYTES + 1], const RoundResult& result)

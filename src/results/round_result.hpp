@@ -13,9 +13,16 @@
 // The most a round's results may weigh; anything longer is refused unread.
 inline constexpr std::size_t MOST_RESULT_BYTES = std::size_t{64} * 1024;
 
+// The most arrays and objects an answer may nest: a round's results nest three deep, and a
+// deeper answer could exhaust the stack of a parser that recurses.
+inline constexpr unsigned MOST_RESULT_DEPTH = 8;
+
 enum class PrizesState {
     Final,   // every division filled, or nobody won it, and the round's sales given
     Pending, // not published yet: the numbers alone, or all zeros, or {} on the draw's day
+    // the 4th or the 5th division empty after the draw's day: a record not complete, since
+    // every round has had thousands of such games
+    Incomplete,
 };
 
 struct RoundResult {
@@ -33,6 +40,10 @@ struct RoundResult {
 // body is not the results of that round.
 bool read_round_result(const char* body, std::size_t length, std::int32_t round, std::int32_t today,
                        RoundResult& result, char* problem, std::size_t problem_size);
+
+// How often reading answers has taken memory from the heap: never, for any answer within
+// the cap, since the reader's fixed buffers hold the largest.
+std::size_t result_reader_heap_takes();
 
 // The draw as the line --add-draw takes: round,YYYY-MM-DD,n1,...,n6,bonus.
 void format_result_line(char (&out)[MAX_LINE_BYTES + 1], const RoundResult& result);

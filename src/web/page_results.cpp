@@ -34,7 +34,8 @@ LOTTO_PAGE_EXPORT int lotto_answer_capacity()
 
 // Reads the `length` bytes in the answer buffer as round `round`'s results on `today` in
 // Korea (YYYYMMDD). Returns 0 with the prizes final, 1 with the numbers alone (the prizes not
-// published yet), 2 refused (lotto_result_problem says why).
+// published yet), 2 refused (lotto_result_problem says why), 3 with the numbers and a record
+// of the prizes not complete (an empty 4th or 5th division).
 LOTTO_PAGE_EXPORT int lotto_read_answer(int length, int round, int today)
 {
     use_language(Language::Korean);
@@ -49,6 +50,9 @@ LOTTO_PAGE_EXPORT int lotto_read_answer(int length, int round, int today)
     format_result_line(draw_line, result);
     if (result.prizes_state == PrizesState::Pending) {
         return 1;
+    }
+    if (result.prizes_state == PrizesState::Incomplete) {
+        return 3;
     }
     format_prizes_line(prizes_line, result.prizes);
     return 0;

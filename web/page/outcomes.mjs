@@ -11,7 +11,7 @@ export const COMPARE_DRAW = Object.freeze({ NOT_HELD: 0, SAME: 1, DIFFERS: 2, BE
 export const ADD_PRIZES = Object.freeze({ ADDED: 0, ALREADY_THERE: 1, REFUSED: 2, FILE_REFUSED: 3, NO_ROOM: 4,
   DISAGREES: 5, NOT_NEXT: 6 });
 // lotto_read_answer: a round's answer from the results source.
-export const ANSWER = Object.freeze({ FINAL: 0, PENDING: 1, REFUSED: 2 });
+export const ANSWER = Object.freeze({ FINAL: 0, PENDING: 1, REFUSED: 2, INCOMPLETE: 3 });
 // A game's result: ranks 1 to 5, 0 for no prize, then the rows of games without a result.
 export const RESULT_ROW = Object.freeze({ NO_PRIZE: 0, NOT_DRAWN: 6, BEFORE_HISTORY: 7, NOT_IN_HISTORY_YET: 8 });
 // The rows of the tickets' summary, in the order shown, as lotto-stats --check shows them.

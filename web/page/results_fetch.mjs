@@ -72,7 +72,7 @@ async function fetchRound(link, capacity) {
 // The report: the rounds whose draws and prizes were added, the first round whose prizes are
 // not out yet, and a failure or a contradicted draw, which stop the try.
 export async function fetchNewRounds(core, template) {
-  const report = { added: [], prizes: [], waiting: 0, failure: null, conflict: null };
+  const report = { added: [], prizes: [], waiting: 0, incomplete: 0, failure: null, conflict: null };
   const fail = (round, reason) => { report.failure = { round, reason }; return report; };
   const first = firstRoundToAsk(core.historyRound(), core.prizesRound());
   try {
@@ -111,8 +111,11 @@ export async function fetchNewRounds(core, template) {
       report.added.push(round);
     }
     // Prizes go in order: while a round's are pending, the later rounds' wait.
-    if (answer.outcome === ANSWER.PENDING) {
+    if (answer.outcome === ANSWER.PENDING || answer.outcome === ANSWER.INCOMPLETE) {
       report.waiting = report.waiting || round;
+      if (answer.outcome === ANSWER.INCOMPLETE && report.incomplete === 0 && round < core.drawnRound()) {
+        report.incomplete = round; // waited for a week, then named
+      }
       continue;
     }
     if (report.waiting > 0 && core.roundPrize(round, 1) < 0) {

@@ -47,8 +47,11 @@ export function tryMessage(report, newestDraw) {
     const last = report.prizes[report.prizes.length - 1];
     parts.push(first === last ? `${first}회 당첨금을 가져왔습니다.` : `${first}회부터 ${last}회까지 당첨금을 가져왔습니다.`);
   }
-  if (report.waiting > 0) {
+  if (report.waiting > 0 && report.waiting !== report.incomplete) {
     parts.push(`${report.waiting}회 당첨금은 아직 발표되지 않았습니다.`);
+  }
+  if (report.incomplete > 0) {
+    parts.push(`${report.incomplete}회 당첨금은 결과 출처의 기록이 완전하지 않아(어느 회차에나 있던 4등이나 5등 당첨자가 없음) 저장하지 않았습니다.`);
   }
   if (report.conflict !== null) {
     parts.push(`${report.conflict.round}회는 기록과 결과 출처의 번호가 달라 기록을 그대로 둡니다.`);
