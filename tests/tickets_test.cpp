@@ -427,6 +427,10 @@ TEST(TextInsertion, RemovesOneWholeLineAndKeepsEveryOtherByte)
         {"h\n\n1\n", 3, "h\n\n"},
         {"h\n1\n", 3, nullptr},
         {"h\n1\n", 0, nullptr},
+        // CRs before an LF are one line end, as the reader takes them; lone CRs each one.
+        {"a\r\r\nb\r\r\nc", 2, "a\r\r\nc"},
+        {"a\r\r\rb", 2, "a\r\rb"},
+        {"a\r\r\rb", 4, "a\r\r\r"},
     };
     for (const auto& c : cases) {
         char buffer[64];
@@ -434,6 +438,31 @@ TEST(TextInsertion, RemovesOneWholeLineAndKeepsEveryOtherByte)
         std::memcpy(buffer, c.text, length);
         EXPECT_EQ(remove_text_line(buffer, length, c.line), c.left != nullptr) << c.text;
         EXPECT_EQ(std::string(buffer, length), c.left != nullptr ? c.left : c.text) << c.text;
+    }
+}
+
+// The line an edit finds under a number is the line the reader reports under it, so that
+// FILE:LINE in a message and the line removed or replaced are one.
+TEST(TextInsertion, FindsEveryLineWhereTheReaderNumbersIt)
+{
+    const std::string texts[] = {"h\n1\n2",    "h\r\n1\r\n",  "a\r\r\nb\r\r\r\nc\r\n",
+                                 "a\r\r\rb\r", "\n\n\rx\r\n", "\xEF\xBB\xBFh\r\r\n1"};
+    for (const std::string& text : texts) {
+        TextSource whole = memory_source(text.data(), text.size());
+        LineReader reader = line_reader(whole);
+        char expected[MAX_LINE_BYTES + 1];
+        long number = 0;
+        while (reader.next(expected) == LineRead::Line) {
+            ++number;
+            const long start = text_line_start(text.data(), text.size(), number);
+            ASSERT_GE(start, 0) << "line " << number << " of " << text;
+            TextSource rest = memory_source(text.data() + start, text.size() - start);
+            LineReader from_start = line_reader(rest);
+            char found[MAX_LINE_BYTES + 1];
+            ASSERT_EQ(from_start.next(found), LineRead::Line);
+            EXPECT_STREQ(found, expected) << "line " << number << " of " << text;
+        }
+        EXPECT_EQ(text_line_start(text.data(), text.size(), number + 1), -1) << text;
     }
 }
 

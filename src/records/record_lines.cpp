@@ -229,3 +229,15 @@ void LineReader::end_at_carriage_return()
     }
     blank_lines_due = carriage_returns - 1;
 }
+
+std::size_t past_line_end(const char* text, std::size_t length, std::size_t at)
+{
+    std::size_t end = at;
+    while (end < length && text[end] == '\r') {
+        ++end;
+    }
+    if (end < length && text[end] == '\n') {
+        return end + 1;
+    }
+    return at < length ? at + 1 : at;
+}

@@ -92,3 +92,8 @@ private:
 };
 
 LineReader line_reader(TextSource& source);
+
+// Past the line end that begins at `at` in the `length` bytes of `text`, by the reader's
+// rule: CRs then an LF are one line end, a CR alone is one; `at` itself at the end. What
+// edits a file in memory counts its lines with this, as the reader numbers them.
+std::size_t past_line_end(const char* text, std::size_t length, std::size_t at);

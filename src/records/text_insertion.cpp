@@ -19,20 +19,6 @@ bool insert_text(char* buffer, std::size_t& length, std::size_t capacity,
     return true;
 }
 
-namespace {
-
-// Past the line end that begins at `at` ("\r\n", "\n" or "\r"), or `at` itself at the end.
-std::size_t past_line_end(const char* buffer, std::size_t length, std::size_t at)
-{
-    if (at < length && buffer[at] == '\r') {
-        ++at;
-        return at < length && buffer[at] == '\n' ? at + 1 : at;
-    }
-    return at < length ? at + 1 : at;
-}
-
-} // namespace
-
 long text_line_start(const char* buffer, std::size_t length, long line)
 {
     // A byte-order mark stays where it is.
