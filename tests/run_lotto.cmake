@@ -271,6 +271,18 @@ if(SCENARIO STREQUAL "tickets")
        OR NOT output MATCHES "회 5게임을 저장하였습니다\n" OR NOT output MATCHES "이미 저장한 번호입니다\n")
         message(FATAL_ERROR "lotto --tickets gave status ${status} (${errors}), ${saved_lines} lines:\n${output}")
     endif()
+    # A tickets file larger than the program updates: said as such, and left as it was.
+    string(REPEAT "#" 9000000 padding)
+    file(WRITE "${work}/large.csv" "round,n1,n2,n3,n4,n5,n6\n${padding}\n")
+    file(SHA256 "${work}/large.csv" before)
+    execute_process(COMMAND ${EMULATOR} "${LOTTO}" --tickets "${work}/large.csv"
+        INPUT_FILE "${work}/save.txt" OUTPUT_VARIABLE output RESULT_VARIABLE status)
+    as_utf8("${output}" output)
+    file(SHA256 "${work}/large.csv" after)
+    if(NOT status EQUAL 0 OR NOT before STREQUAL after OR NOT output MATCHES
+       "번호를 저장하지 못했습니다: '[^']*large.csv'는 이 프로그램이 고칠 수 있는 8 MiB보다 커집니다. 아무것도 바꾸지 않았습니다\n")
+        message(FATAL_ERROR "lotto --tickets with a file over 8 MiB gave status ${status}:\n${output}")
+    endif()
     execute_process(COMMAND ${EMULATOR} "${LOTTO}" --tickets a.csv b.csv
         OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
     if(NOT status EQUAL 2)

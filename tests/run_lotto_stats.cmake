@@ -425,6 +425,26 @@ if(SCENARIO STREQUAL "week")
             "--add-draw;1231,1,2,3,4,5,6;--svg;a.svg" "--draws;-;--check" "--add-ticket;x;--csv")
         run_week(2 ${arguments})
     endforeach()
+    # A history larger than the programs update is refused as such and left as it was, in
+    # English and in Korean.
+    file(READ "${SOURCE_DIR}/data/draws.csv" shipped)
+    string(REPEAT "#" 9000000 padding)
+    file(WRITE "${week}/large.csv" "${shipped}${padding}\n")
+    file(SHA256 "${week}/large.csv" before)
+    run_week(1 --draws "${week}/large.csv" --add-draw "1231,2026-07-04,3,8,9,22,28,42,45")
+    execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO_STATS}" --draws "${week}/large.csv"
+        --add-draw "1231,2026-07-04,3,8,9,22,28,42,45" ERROR_VARIABLE korean_errors)
+    if(TEXT_CHARSET STREQUAL "CP949")
+        file(WRITE "${work}/large-errors.txt" "${korean_errors}")
+        execute_process(COMMAND iconv -f CP949 -t UTF-8 "${work}/large-errors.txt" OUTPUT_VARIABLE korean_errors)
+    endif()
+    string(REPLACE "\r\n" "\n" korean_errors "${korean_errors}")
+    file(SHA256 "${week}/large.csv" after)
+    if(NOT errors MATCHES "^lotto-stats: '[^']*large.csv' is too large to update: the program updates files of up to 8 MiB; nothing was changed\n$"
+       OR NOT korean_errors MATCHES "^lotto-stats: '[^']*large.csv'는 너무 커서 고칠 수 없습니다: 이 프로그램은 8 MiB까지의 파일만 고칩니다. 아무것도 바꾸지 않았습니다\n$"
+       OR NOT before STREQUAL after)
+        message(FATAL_ERROR "a history over 8 MiB:\n${errors}${korean_errors}")
+    endif()
     # A history that begins after a game's round cannot tell what it won: neither drawn nor
     # waiting, and said so.
     file(STRINGS "${week}/draws.csv" all_draws)

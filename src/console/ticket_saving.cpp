@@ -7,6 +7,7 @@
 #include "console/console.hpp"
 #include "files/file_lock.hpp"
 #include "generation/prediction_table.hpp"
+#include "player_files/locked_update.hpp"
 #include "text/error_text.hpp"
 #include "text/quoted_text.hpp"
 #include "tickets/sales_round.hpp"
@@ -74,6 +75,15 @@ void save_prediction()
         console_print("다른 프로그램이 티켓 파일을 쓰고 있습니다. 잠시 후 다시 저장해 주세요\n");
         break;
     case AddTicketsOutcome::Failed:
+        if (errno == EFBIG) {
+            char name[QUOTE_CAPACITY];
+            quote_text(name, sizeof name, tickets_path, NAME_SHOWN);
+            console_printf(
+                "번호를 저장하지 못했습니다: '%s'는 이 프로그램이 고칠 수 있는 %zu MiB보다 "
+                "커집니다. 아무것도 바꾸지 않았습니다\n",
+                name, MOST_UPDATED_FILE_BYTES >> 20);
+            break;
+        }
         console_printf("번호를 저장하지 못했습니다: %s\n", error_text(errno != 0 ? errno : EIO));
         break;
     }

@@ -74,16 +74,6 @@ int refuse_overwriting_history(const StatsOptions& options)
     return -1;
 }
 
-int cannot_write(const char* path)
-{
-    const int reason = errno != 0 ? errno : EIO;
-    char quoted[QUOTE_CAPACITY];
-    quote_text(quoted, sizeof quoted, path, NAME_SHOWN);
-    std::fprintf(stderr, translate("lotto-stats: cannot write '%s': %s\n"), quoted,
-                 error_text(reason));
-    return STATUS_FAILED;
-}
-
 void write_svg(std::FILE* out, const ReportWork& work, bool with_back_test)
 {
     const ScoreDistribution& distribution = work.distribution;

@@ -105,7 +105,7 @@ int add_draw(const RoundResult& result, const UpdatePaths& paths, const char* li
     case AddDrawOutcome::Busy:
         return busy(paths.draws);
     case AddDrawOutcome::Failed:
-        return cannot_write(paths.draws);
+        return cannot_update(paths.draws);
     }
     return STATUS_FAILED;
 }
@@ -141,7 +141,7 @@ int add_prizes(const RoundResult& result, const UpdatePaths& paths, const char* 
     case AddPrizesOutcome::Busy:
         return busy(paths.prizes);
     case AddPrizesOutcome::Failed:
-        return cannot_write(paths.prizes);
+        return cannot_update(paths.prizes);
     }
     return STATUS_FAILED;
 }

@@ -30,6 +30,18 @@ int cannot_write(const char* path)
     return STATUS_FAILED;
 }
 
+int cannot_update(const char* path)
+{
+    if (errno != EFBIG) {
+        return cannot_write(path);
+    }
+    std::fprintf(stderr,
+                 translate("lotto-stats: '%s' is too large to update: the program updates files "
+                           "of up to %zu MiB; nothing was changed\n"),
+                 quoted_name(path).text, MOST_UPDATED_FILE_BYTES >> 20);
+    return STATUS_FAILED;
+}
+
 int busy(const char* path)
 {
     std::fprintf(stderr, translate("%s: another program is changing '%s'; try again in a moment\n"),

@@ -39,6 +39,9 @@ QuotedName quoted_name(const char* path);
 // exit status.
 int cannot_write(const char* path);
 int busy(const char* path);
+// What they say when a change of a player's file failed: a file too large to update said as
+// such, anything else as cannot_write.
+int cannot_update(const char* path);
 
 // The clock: LOTTO_NOW (seconds since 1970, for tests and for reports as of a moment), else
 // the system's.

@@ -49,7 +49,7 @@ int run_add_draw(const WeekOptions& options, const char* line)
     case AddDrawOutcome::Busy:
         return busy(path);
     case AddDrawOutcome::Failed:
-        return cannot_write(path);
+        return cannot_update(path);
     }
     if (options.tickets_path != nullptr) {
         char prizes_path[PATH_CAPACITY];
@@ -96,7 +96,7 @@ int run_add_ticket(const WeekOptions& options, const char* text)
     case AddTicketsOutcome::Busy:
         return busy(path);
     case AddTicketsOutcome::Failed:
-        return cannot_write(path);
+        return cannot_update(path);
     }
     return finish_standard_output(PROGRAM);
 }

@@ -7,10 +7,8 @@
 
 namespace {
 
-// A player's file read whole, with room to spare: 100,000 games take about 3 MB. Static,
-// as the interactive program allocates nothing once it runs.
-constexpr std::size_t MOST_FILE_BYTES = std::size_t{8} << 20;
-char file_bytes[MOST_FILE_BYTES];
+// Static, as the interactive program allocates nothing once it runs.
+char file_bytes[MOST_UPDATED_FILE_BYTES];
 
 void unlock_keeping_errno(FileLock& lock)
 {

@@ -9,6 +9,10 @@
 // read back, rename, so that two programs changing one file at once never lose a line.
 // Through descriptors and fixed buffers: it allocates nothing.
 
+// The largest file a change can be made to, read whole into fixed storage: 100,000 games
+// take about 3 MB. Reading and checking a file streams any size.
+inline constexpr std::size_t MOST_UPDATED_FILE_BYTES = std::size_t{8} << 20;
+
 // What a plan made of the file as it is.
 enum class UpdatePlan {
     Insert,  // the insertion is to be made

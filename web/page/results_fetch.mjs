@@ -2,7 +2,7 @@
 // --update does, and adds each by the core's rules. Every
 // answer is outside input: read by the reader's strict rules, never followed or shown raw.
 import { ADD_DRAW, ADD_PRIZES, ANSWER, COMPARE_DRAW } from './outcomes.mjs';
-import { firstRoundToAsk, roundLink } from './results_words.mjs';
+import { ANSWER_DEADLINE_SECONDS, firstRoundToAsk, roundLink } from './results_words.mjs';
 
 const NO_CONNECTION = '연결할 수 없음';
 let reader = null;
@@ -46,32 +46,41 @@ function readAnswer(bytes, round, today) {
   };
 }
 
-// The next round's answer: bytes, 'not published' for a 404, or { reason } on a failure.
-async function fetchRound(link, capacity) {
-  let response;
+// The next round's answer within `seconds`, from the request to the last byte: bytes,
+// 'not published' for a 404, or { reason } on a failure.
+async function fetchRound(link, capacity, seconds) {
+  const deadline = new AbortController();
+  const timer = setTimeout(() => deadline.abort(), seconds * 1000);
+  const failed = () => ({ reason: deadline.signal.aborted ? `${seconds}초 안에 답을 다 받지 못함` : NO_CONNECTION });
   try {
-    response = await fetch(link, { cache: 'no-store', redirect: 'error', credentials: 'omit',
-      referrerPolicy: 'no-referrer' });
-  } catch {
-    return { reason: NO_CONNECTION };
-  }
-  if (response.status === 404) {
-    return 'not published';
-  }
-  if (!response.ok) {
-    return { reason: `응답 ${response.status}` };
-  }
-  try {
-    return await boundedBytes(response, capacity);
-  } catch {
-    return { reason: NO_CONNECTION };
+    let response;
+    try {
+      response = await fetch(link, { cache: 'no-store', redirect: 'error', credentials: 'omit',
+        referrerPolicy: 'no-referrer', signal: deadline.signal });
+    } catch {
+      return failed();
+    }
+    if (response.status === 404) {
+      return 'not published';
+    }
+    if (!response.ok) {
+      return { reason: `응답 ${response.status}` };
+    }
+    try {
+      return await boundedBytes(response, capacity);
+    } catch {
+      return failed();
+    }
+  } finally {
+    clearTimeout(timer);
   }
 }
 
 // Adds what the source has after the page's newest rounds. `core` is the page's core bridge.
 // The report: the rounds whose draws and prizes were added, the first round whose prizes are
 // not out yet, and a failure or a contradicted draw, which stop the try.
-export async function fetchNewRounds(core, template) {
+// `seconds` bounds each round's fetch.
+export async function fetchNewRounds(core, template, seconds = ANSWER_DEADLINE_SECONDS) {
   const report = { added: [], prizes: [], waiting: 0, incomplete: 0, failure: null, conflict: null };
   const fail = (round, reason) => { report.failure = { round, reason }; return report; };
   const first = firstRoundToAsk(core.historyRound(), core.prizesRound());
@@ -83,7 +92,7 @@ export async function fetchNewRounds(core, template) {
   const today = core.koreanDate();
   // The round on sale has no results: the loop ends there if no 404 ends it first.
   for (let round = first; round <= core.drawnRound(); round += 1) {
-    const fetched = await fetchRound(roundLink(template, round), reader._lotto_answer_capacity());
+    const fetched = await fetchRound(roundLink(template, round), reader._lotto_answer_capacity(), seconds);
     if (fetched === 'not published') {
       break;
     }

@@ -4,6 +4,9 @@
 // Automatic tries come at most this often, however often the page opens or comes back online.
 export const AUTO_INTERVAL_SECONDS = 10 * 60;
 
+// A round's fetch, from the request to the last byte, as lotto-stats --update allows it.
+export const ANSWER_DEADLINE_SECONDS = 30;
+
 // Where round `round`'s results are: the source's template with the round in it.
 export const roundLink = (template, round) => template.replaceAll('{round}', String(round));
 

@@ -671,7 +671,7 @@ for (const engine of installedEngines()) {
 
     test('a source at fault is said in Korean and changes nothing; a typed draw it contradicts is kept, both shown', async (t) => {
       const source = await serveResults();
-      const own = await serveSite(site, { resultsSource: source.source });
+      const own = await serveSite(site, { resultsSource: source.source, resultsDeadline: 2 });
       t.after(() => Promise.all([own.stop(), source.stop()]));
       const page = await browser.open(`${own.origin}/`);
       await page.waitFor(ready);
@@ -683,6 +683,10 @@ for (const engine of installedEngines()) {
         [{ body: mirrorAnswer(1231).body.replace('[2,13,', '[46,13,') }, /^1231회 결과를 가져오지 못해\(.*45.*\) 기록은 1230회까지입니다\.$/],
         [{ ...mirrorAnswer(1231), cors: false }, /^1231회 결과를 가져오지 못해\(연결할 수 없음\) 기록은 1230회까지입니다\.$/],
         [{ status: 503, body: 'busy' }, /^1231회 결과를 가져오지 못해\(응답 503\) 기록은 1230회까지입니다\.$/],
+        [{ body: '['.repeat(65536) }, /^1231회 결과를 가져오지 못해\(JSON으로 된 결과가 아닙니다\(8단계보다 깊게 중첩됨, 9바이트째\): '\[+\.\.\.'\) 기록은 1230회까지입니다\.$/],
+        // A source that never answers is given up after the deadline, and asked again later.
+        [{ hang: true }, /^1231회 결과를 가져오지 못해\(2초 안에 답을 다 받지 못함\) 기록은 1230회까지입니다\.$/],
+        [{ hang: true }, /^1231회 결과를 가져오지 못해\(2초 안에 답을 다 받지 못함\) 기록은 1230회까지입니다\.$/],
         // A redirect is never followed, even to a good answer on the same source.
         [{ status: 302, location: `${source.origin}/results/1231-moved.json`, body: '' },
           /^1231회 결과를 가져오지 못해\(연결할 수 없음\) 기록은 1230회까지입니다\.$/],
@@ -740,10 +744,16 @@ for (const engine of installedEngines()) {
       assert.deepEqual(source.asked, [1231]);
       await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
       source.answers.set(1231, mirrorAnswer(1231));
+      // Back online, waited for until the page's own listener, registered before this one,
+      // has decided: no time allowed, so a loaded machine cannot move the event past a later step.
       const offAndOn = async () => {
+        await page.evaluate(() => {
+          window.backOnline = new Promise((done) => { window.addEventListener('online', () => done(true), { once: true }); });
+          return true;
+        });
         await page.page.setOfflineMode(true);
         await page.page.setOfflineMode(false);
-        await page.evaluate(() => new Promise((done) => { setTimeout(() => done(true), 100); }));
+        await page.evaluate(() => window.backOnline);
       };
       await offAndOn();
       assert.deepEqual(source.asked, [1231], 'asked again within ten minutes');

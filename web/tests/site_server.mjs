@@ -53,7 +53,8 @@ async function listen(handler) {
   };
 }
 
-export async function serveSite(folder, { failing = [], withoutSimd = false, resultsSource = CLOSED_SOURCE } = {}) {
+export async function serveSite(folder, { failing = [], withoutSimd = false, resultsSource = CLOSED_SOURCE,
+  resultsDeadline = null } = {}) {
   const built = builtSource(folder);
   const resultsOrigin = new URL(resultsSource.replace('{round}', '1')).origin;
   return listen((request, response) => {
@@ -66,7 +67,9 @@ export async function serveSite(folder, { failing = [], withoutSimd = false, res
       let body = readFileSync(url.pathname === AXE_PATH ? axeFile : join(folder, name));
       if (name === 'index.html') {
         body = Buffer.from(body.toString().replace(built.source, resultsSource)
-          .replace(` ${built.origin};`, ` ${resultsOrigin};`));
+          .replace(` ${built.origin};`, ` ${resultsOrigin};`)
+          .replace('<head>', resultsDeadline === null ? '<head>'
+            : `<head><meta name="lotto-results-deadline" content="${resultsDeadline}">`));
       }
       if (name === 'index.html' && url.searchParams.has('without-webassembly')) {
         body = Buffer.from(body.toString().replace('<head>', `<head>${WITHOUT_WEBASSEMBLY}`));
@@ -85,8 +88,8 @@ export async function serveSite(folder, { failing = [], withoutSimd = false, res
 }
 
 // The results source: round N's answer at /results/N.json, as the test sets it in `answers`
-// (a body, and optionally a status, a type, a location to redirect to, or cors: false for an
-// answer without the header that lets another origin read it); any other round is not published yet (404, an HTML
+// (a body, and optionally a status, a type, a location to redirect to, cors: false for an
+// answer without the header that lets another origin read it, or hang: true for none); any other round is not published yet (404, an HTML
 // body, readable as the mirror's are).
 export async function serveResults() {
   const answers = new Map();
@@ -95,6 +98,9 @@ export async function serveResults() {
     const round = Number(new URL(request.url, 'http://localhost').pathname.match(/^\/results\/(\d+)\.json$/)?.[1]);
     asked.push(round);
     const answer = answers.get(round) ?? { status: 404, type: 'text/html', body: '<!DOCTYPE html><title>404</title>' };
+    if (answer.hang) {
+      return; // never answered: the connection stays open until the server stops
+    }
     const headers = { 'Content-Type': answer.type ?? 'application/json; charset=utf-8', 'Cache-Control': 'max-age=600' };
     if (answer.cors !== false) {
       headers['Access-Control-Allow-Origin'] = '*';
