@@ -109,6 +109,19 @@ if(SCENARIO STREQUAL "usage_errors")
         endif()
     endforeach()
 
+    # A missing value is named for what the option takes.
+    foreach(case "--add-draw|a draw's line" "--add-ticket|a game or a slip's code" "-j|a number"
+            "--svg|a file name" "--with|numbers")
+        string(REPLACE "|" ";" case "${case}")
+        list(GET case 0 option)
+        list(GET case 1 value)
+        execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" ${option} ERROR_VARIABLE errors)
+        string(REPLACE "\r\n" "\n" errors "${errors}")
+        if(NOT errors STREQUAL "lotto-stats: ${value} must follow '${option}'\nTry 'lotto-stats --help'.\n")
+            message(FATAL_ERROR "'${option}' without its value: ${errors}")
+        endif()
+    endforeach()
+
     # A chart given by a bare name goes to the current folder.
     file(REMOVE "${work}/bare.svg")
     execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --svg bare.svg WORKING_DIRECTORY "${work}"
