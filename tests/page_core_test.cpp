@@ -200,6 +200,14 @@ TEST_F(PageTickets, AnImportAddsWhatTheDeviceLacksAndKeepsTheRest)
         {"round,n1,n2,n3,n4,n5,n6\n1231,1,2,3,4,5,46\n", 2, 0, 0, "",
          "picked.csv:2: 1부터 45까지의 수가 아닙니다: '46'"},
         {"", 0, 0, 0, "", ""},
+        // A slip new to the device comes whole, once: its games again later add nothing; a
+        // game without a slip held three times in the file and once on the device, twice.
+        {"1232,7,8,9,10,11,12,5555555555\n1232,1,8,9,10,11,12,5555555555\n1233,2,3,4,5,6,7\n"
+         "1232,7,8,9,10,11,12,5555555555\n1231,1,2,3,4,5,6\n1231,1,2,3,4,5,6\n1231,1,2,3,4,5,6\n",
+         0, 5, 2,
+         "1232,7,8,9,10,11,12,5555555555\n1232,1,8,9,10,11,12,5555555555\n1233,2,3,4,5,6,7\n"
+         "1231,1,2,3,4,5,6\n1231,1,2,3,4,5,6\n",
+         ""},
     };
     const std::string device = tickets_text();
     for (const auto& c : cases) {

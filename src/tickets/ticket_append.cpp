@@ -7,12 +7,6 @@
 #include "text/text_format.hpp"
 #include "tickets/slip_code.hpp"
 
-namespace {
-
-constexpr char HEADER[] = "round,n1,n2,n3,n4,n5,n6,slip";
-
-} // namespace
-
 AddTicketsOutcome plan_ticket_insertion(TextSource& source, const Ticket* games, int count,
                                         TicketFile& tickets, RecordError& error, int& known_line,
                                         TextInsertion& insertion)
@@ -33,7 +27,7 @@ AddTicketsOutcome plan_ticket_insertion(TextSource& source, const Ticket* games,
         errno = EFBIG;
         return AddTicketsOutcome::Failed;
     }
-    const char* line_end = begin_insertion_at_end(source, HEADER, insertion);
+    const char* line_end = begin_insertion_at_end(source, TICKETS_HEADER, insertion);
     for (int i = 0; i < count; ++i) {
         char line[MAX_LINE_BYTES + 1];
         format_ticket_line(line, games[i]);

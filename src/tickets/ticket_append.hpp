@@ -6,6 +6,9 @@
 #include "records/text_insertion.hpp"
 #include "tickets/tickets.hpp"
 
+// The header a tickets file the programs start begins with.
+inline constexpr char TICKETS_HEADER[] = "round,n1,n2,n3,n4,n5,n6,slip";
+
 enum class AddTicketsOutcome {
     Added,
     SlipKnown,   // the file holds the slip already: nothing written (`known_line` says where)

@@ -1,6 +1,7 @@
 // The page's tickets: the text the page keeps on the device, in the tickets format of the
 // programs, the games added to it as lotto-stats --add-ticket adds them to a file, and each
 // game's result against the page's history.
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -85,50 +86,171 @@ TicketFile imported;
 int import_added;
 int import_known;
 
-bool same_game(const Ticket& a, const Ticket& b)
+// The games in a fixed order, so that counting a game or finding a slip is a search, not a
+// pass over every game: a decade of games imports at once. Indices into the files' games.
+int device_by_game[MAX_TICKETS];
+int device_by_slip[MAX_TICKETS];
+int imported_by_game[MAX_TICKETS];
+int imported_slip_runs[MAX_TICKETS];
+int import_occurrence[MAX_TICKETS];  // a game without a slip: its how manieth in the file
+bool first_run_of_slip[MAX_TICKETS]; // at a slip's first game: no earlier game has the slip
+
+bool game_before(const Ticket& a, const Ticket& b)
 {
-    return a.round == b.round && a.numbers == b.numbers && std::strcmp(a.slip, b.slip) == 0;
+    if (a.round != b.round) {
+        return a.round < b.round;
+    }
+    if (a.numbers != b.numbers) {
+        return a.numbers < b.numbers;
+    }
+    return std::strcmp(a.slip, b.slip) < 0;
 }
 
-int count_of(const TicketFile& file, const Ticket& game, int before)
+bool slip_before(const Ticket& a, const Ticket& b)
 {
-    int count = 0;
-    for (int i = 0; i < before; ++i) {
-        count += same_game(file.tickets[i], game) ? 1 : 0;
+    return std::strcmp(a.slip, b.slip) < 0;
+}
+
+// `order` holds the `count` indices of `file` sorted by `before`, the file's order among
+// equals.
+void sort_games(const TicketFile& file, int* order, int count,
+                bool (*before)(const Ticket&, const Ticket&))
+{
+    std::sort(order, order + count, [&file, before](int a, int b) {
+        const Ticket& x = file.tickets[a];
+        const Ticket& y = file.tickets[b];
+        return before(x, y) || (!before(y, x) && a < b);
+    });
+}
+
+// Comparisons of the device's games with `game`, which stands as -1 among their indices.
+template <typename Before> auto against(const Ticket& game, Before before)
+{
+    return [&game, before](int a, int b) {
+        return before(a < 0 ? game : tickets.tickets[a], b < 0 ? game : tickets.tickets[b]);
+    };
+}
+
+int device_count_of(const Ticket& game)
+{
+    const auto equal = std::equal_range(device_by_game, device_by_game + tickets.count, -1,
+                                        against(game, game_before));
+    return static_cast<int>(equal.second - equal.first);
+}
+
+bool device_holds_slip(const Ticket& game)
+{
+    return std::binary_search(device_by_slip, device_by_slip + tickets.count, -1,
+                              against(game, slip_before));
+}
+
+// How many games follow the one at `i` on its slip, at most a slip's five.
+int slip_run(int i)
+{
+    const Ticket& game = imported.tickets[i];
+    int games = 1;
+    while (i + games < imported.count && games < SLIP_SLOTS &&
+           imported.tickets[i + games].round == game.round &&
+           std::strcmp(imported.tickets[i + games].slip, game.slip) == 0) {
+        ++games;
     }
-    return count;
+    return games;
+}
+
+// What is known before any game is added: each game without a slip, the how manieth it is
+// in the file; each slip's first run of games.
+void index_import()
+{
+    for (int i = 0; i < tickets.count; ++i) {
+        device_by_game[i] = i;
+        device_by_slip[i] = i;
+    }
+    sort_games(tickets, device_by_game, tickets.count, game_before);
+    sort_games(tickets, device_by_slip, tickets.count, slip_before);
+    int runs = 0;
+    for (int i = 0; i < imported.count;) {
+        imported_by_game[i] = i;
+        first_run_of_slip[i] = false;
+        if (imported.tickets[i].slip[0] == '\0') {
+            ++i;
+            continue;
+        }
+        imported_slip_runs[runs++] = i;
+        const int games = slip_run(i);
+        for (int j = 1; j < games; ++j) {
+            imported_by_game[i + j] = i + j;
+        }
+        i += games;
+    }
+    sort_games(imported, imported_by_game, imported.count, game_before);
+    for (int k = 0; k < imported.count;) {
+        int same = 1;
+        while (k + same < imported.count &&
+               !game_before(imported.tickets[imported_by_game[k]],
+                            imported.tickets[imported_by_game[k + same]])) {
+            import_occurrence[imported_by_game[k + same]] = same + 1;
+            ++same;
+        }
+        import_occurrence[imported_by_game[k]] = 1;
+        k += same;
+    }
+    sort_games(imported, imported_slip_runs, runs, slip_before);
+    for (int k = 0; k < runs; ++k) {
+        first_run_of_slip[imported_slip_runs[k]] =
+            k == 0 || slip_before(imported.tickets[imported_slip_runs[k - 1]],
+                                  imported.tickets[imported_slip_runs[k]]);
+    }
 }
 
 // Adds the imported games the device does not hold: a slip's games together, unless the
 // device keeps the slip; a game without a slip as many more times as the file holds it
-// beyond the device. An outcome of add_games; 0 when every game was looked at.
+// beyond the device. The games go at the end of the device's text as they come, the text
+// read once after: 0 when every game was looked at, 3 when the device's tickets do not
+// read, 4 when no more fit.
 int import_games()
 {
-    for (int i = 0; i < imported.count;) {
+    RecordError error{};
+    TextSource device = memory_source(tickets_text, tickets_length);
+    if (!read_ticket_source(device, tickets, error)) {
+        page_error(tickets_name, error);
+        return 3;
+    }
+    index_import();
+    static TextInsertion insertion;
+    const char* line_end = begin_insertion_at_end(device, TICKETS_HEADER, insertion);
+    int held = tickets.count;
+    int outcome = 0;
+    for (int i = 0; i < imported.count && outcome == 0;) {
         const Ticket& game = imported.tickets[i];
-        int games = 1;
-        if (game.slip[0] != '\0') {
-            while (i + games < imported.count && games < SLIP_SLOTS &&
-                   imported.tickets[i + games].round == game.round &&
-                   std::strcmp(imported.tickets[i + games].slip, game.slip) == 0) {
-                ++games;
-            }
-        } else if (count_of(imported, game, i + 1) <= count_of(tickets, game, tickets.count)) {
-            ++import_known;
-            ++i;
-            continue;
-        }
-        const int outcome = add_games(&imported.tickets[i], games);
-        if (outcome == 1) {
+        const bool slip = game.slip[0] != '\0';
+        const int games = slip ? slip_run(i) : 1;
+        const bool known = slip ? !first_run_of_slip[i] || device_holds_slip(game)
+                                : import_occurrence[i] <= device_count_of(game);
+        if (known) {
             import_known += games;
-        } else if (outcome == 0) {
-            import_added += games;
+        } else if (held + games > MAX_TICKETS) {
+            outcome = 4;
         } else {
-            return outcome;
+            for (int j = i; j < i + games; ++j) {
+                char line[MAX_LINE_BYTES + 1];
+                format_ticket_line(line, imported.tickets[j]);
+                add_line(insertion, line, line_end);
+            }
+            insertion.at = static_cast<long>(tickets_length);
+            if (!insert_text(tickets_text, tickets_length, TICKETS_CAPACITY, insertion)) {
+                outcome = 4;
+            } else {
+                import_added += games;
+                held += games;
+            }
+            insertion.text[0] = '\0';
         }
         i += games;
     }
-    return 0;
+    if (import_added > 0) {
+        read_tickets(tickets_length, error); // reads: the games were written by its rules
+    }
+    return outcome;
 }
 
 } // namespace
@@ -147,8 +269,8 @@ LOTTO_PAGE_EXPORT int lotto_import_capacity()
 
 // Imports the tickets file of `length` bytes in the import buffer, named by the line
 // buffer: its games are added to the device's, which keep every game they hold. 0 done
-// (lotto_import_added and lotto_import_known say how many), 2 the file does not read
-// (lotto_message says why), 4 no room left.
+// (lotto_import_added and lotto_import_known say how many), 2 the file does not read, 3 the
+// device's tickets do not (lotto_message says why), 4 no room left.
 LOTTO_PAGE_EXPORT int lotto_import_tickets(int length)
 {
     use_language(Language::Korean);
@@ -161,7 +283,7 @@ LOTTO_PAGE_EXPORT int lotto_import_tickets(int length)
         page_error(page_line, error);
         return 2;
     }
-    return import_games() == 0 ? 0 : 4;
+    return import_games();
 }
 
 LOTTO_PAGE_EXPORT int lotto_import_added()

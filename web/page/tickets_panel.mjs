@@ -47,6 +47,11 @@ function ticketItem(index) {
   return item;
 }
 
+// The newest rounds' games are shown first, whole rounds of about this many at a time: a
+// decade of games would take the phone seconds to lay out at once.
+const GAMES_A_STEP = 500;
+let gamesShown = GAMES_A_STEP;
+
 export function showTickets() {
   core.setClock(Date.now() / 1000);
   const rounds = new Map();
@@ -55,15 +60,25 @@ export function showTickets() {
     if (!rounds.has(round)) {
       rounds.set(round, []);
     }
-    rounds.get(round).push(ticketItem(index));
+    rounds.get(round).push(index);
   }
-  const sections = [...rounds.keys()].sort((a, b) => b - a).map((round) => {
+  let shownCount = 0;
+  const newestFirst = [...rounds.keys()].sort((a, b) => b - a);
+  const shownRounds = newestFirst.filter((round) => {
+    const show = shownCount < gamesShown;
+    shownCount += show ? rounds.get(round).length : 0;
+    return show;
+  });
+  const sections = shownRounds.map((round) => {
     const section = element('section', { class: 'ticket-round', 'aria-label': `${round}회` });
     const games = element('ol', { class: 'ticket-games' });
-    games.append(...rounds.get(round));
+    games.append(...rounds.get(round).map(ticketItem));
     section.append(element('h3', {}, `${round}회`), games);
     return section;
   });
+  const hiddenCount = core.ticketCount() - shownCount;
+  $('more-tickets').textContent = `이전 회차 ${hiddenCount.toLocaleString('ko-KR')}게임 더 보기`;
+  $('more-tickets').hidden = hiddenCount === 0;
   $('tickets').replaceChildren(...sections);
   const summary = core.ticketSummary();
   const rows = [['게임 수', `${summary.games.toLocaleString('ko-KR')}게임`], ['구입 금액', won(summary.spent)]];
@@ -127,6 +142,11 @@ export function useKeptTickets(bytes) {
 }
 
 export function startTicketsPanel() {
+  $('more-tickets').addEventListener('click', () => {
+    gamesShown += GAMES_A_STEP;
+    showTickets();
+  });
+
   $('undo-remove').addEventListener('click', async () => {
     if (undo !== null && core.useFile(undo.before, TICKETS_FILE, TICKETS_FILE) === null) {
       const { done } = undo;
