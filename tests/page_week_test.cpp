@@ -178,6 +178,27 @@ TEST_F(PageWeek, ADrawTheSourceContradictsIsKeptUntilReplacedInItsOwnStyle)
     EXPECT_EQ(with_line(lotto_replace_draw, "1240,2026-09-05,1,2,3,4,5,6,7"), 2);
 }
 
+// Many players keep no bonus numbers: the source's draw, given in that shape, is the same
+// draw when its numbers and date agree, is shown without a bonus, and is added as such.
+TEST_F(PageWeek, AHistoryWithoutBonusNumbersAgreesByTheNumbersAndTheDate)
+{
+    std::string history;
+    for (std::size_t start = 0; start < shipped_draws.size();) {
+        const std::size_t end = shipped_draws.find('\n', start);
+        const std::string line = shipped_draws.substr(start, end - start);
+        history += line.substr(0, line.rfind(',')) + "\n";
+        start = end + 1;
+    }
+    use_history(history);
+    EXPECT_EQ(with_line(lotto_compare_draw, "1230,2026-06-27,3,8,9,22,28,42,45"), 1);
+    EXPECT_EQ(with_line(lotto_compare_draw, "1230,2026-06-27,3,8,9,22,28,42"), 1);
+    EXPECT_EQ(with_line(lotto_compare_draw, "1230,2026-06-27,3,8,9,22,28,41"), 2);
+    EXPECT_STREQ(lotto_message(), "3 8 9 22 28 42 (2026-06-27)");
+    EXPECT_EQ(with_line(lotto_add_draw, "1231,2026-07-04,2,13,19,24,33,40"), 0) << lotto_message();
+    EXPECT_EQ(history_text(), history + "1231,2026-07-04,2,13,19,24,33,40\n");
+    EXPECT_EQ(lotto_latest_number(6), 0);
+}
+
 TEST_F(PageWeek, AReplacementTheHistoryWouldRefuseChangesNothing)
 {
     // A draw typed with the wrong day is the source's draw only once the day is the same.

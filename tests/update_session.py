@@ -334,6 +334,30 @@ def disagreements(options, server, source):
     shutil.rmtree(folder)
 
 
+def without_bonus_numbers(options, server, source):
+    """A history kept without the bonus column: each round added in its shape, a held round
+    agreeing with the source by its numbers and date, the prizes as usual."""
+    folder = fresh_folder(options)
+    path = os.path.join(folder, "draws.csv")
+    with open(path, encoding="utf-8") as file:
+        lines = [line.rsplit(",", 1)[0] for line in file.read().splitlines()]
+    with open(path, "w", encoding="utf-8") as file:
+        file.write("\n".join(lines) + "\n")
+    server.rounds = {"/1231.json": NUMBERS_1231}
+    run = Run(options, folder, source, ["--update"], DRAW_EVENING_1231)
+    check(run.status == 0 and last_line(folder, "draws.csv") == "1231,2026-07-04,1,9,13,24,30,41",
+          "a history without bonuses: the round added without one", str(run))
+    # Round 1231 is asked again for its prizes: the draw held agrees with the source's.
+    server.rounds = {"/1231.json": FINAL_1231, "/1232.json": FINAL_1232}
+    run = Run(options, folder, source, ["--update"], DAY_AFTER_1232)
+    check(run.status == 0 and run.err == ""
+          and last_line(folder, "draws.csv") == "1232,2026-07-11,2,10,14,25,31,42"
+          and last_line(folder, "prizes.csv") == PRIZES_1232,
+          "a history without bonuses: a held round agrees with the source, its prizes as usual",
+          str(run))
+    shutil.rmtree(folder)
+
+
 def usage_errors(options):
     """A source that cannot be one is refused before any connection."""
     folder = fresh_folder(options)
@@ -445,6 +469,7 @@ def main():
     empty_divisions(options, server, source)
     incomplete_record(options, server, source)
     disagreements(options, server, source)
+    without_bonus_numbers(options, server, source)
     usage_errors(options)
     with_tickets(options, server, source)
     at_the_same_time(options, server, source)

@@ -26,8 +26,7 @@ bool fits(const DrawHistory& history, const Draw& draw, bool model_dated, bool& 
     already = false;
     const Draw& latest = history.draws[history.count - 1];
     if (const Draw* same = find_round(history, draw.round); same != nullptr) {
-        if (same->numbers == draw.numbers && same->bonus == draw.bonus &&
-            (same->date == draw.date || draw.date == 0 || same->date == 0)) {
+        if (same_draw(*same, draw)) {
             already = true;
             return true;
         }

@@ -85,3 +85,10 @@ bool check_history(const DrawHistory& history, RecordError& error)
     return check_rounds(history, error) && check_bonuses(history, error) &&
            check_dates(history, error);
 }
+
+bool same_draw(const Draw& held, const Draw& given)
+{
+    return held.numbers == given.numbers &&
+           (held.bonus == given.bonus || held.bonus == 0 || given.bonus == 0) &&
+           (held.date == given.date || held.date == 0 || given.date == 0);
+}

@@ -19,6 +19,10 @@ struct Draw {
     std::int32_t date; // YYYYMMDD as one number, 0 when the line gives none
 };
 
+// Whether two accounts of one round's draw agree: the same six numbers, and the same bonus
+// and date wherever both give them (a history may keep neither).
+bool same_draw(const Draw& held, const Draw& given);
+
 // Room for more than 78 years of weekly draws, counted as distinct rounds.
 inline constexpr int MAX_DRAWS = 4096;
 // Fewer draws than this say nothing about which numbers are overdue.

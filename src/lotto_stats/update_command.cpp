@@ -1,5 +1,6 @@
 #include "lotto_stats/update_command.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -57,10 +58,11 @@ int stop_at(std::int32_t round, const char* link, const char* reason)
 bool agrees_with_history(const RoundResult& result, const char* draws_path)
 {
     const Draw& held = history.draws[result.round - history.draws[0].round];
-    bool same = held.bonus == result.bonus && (held.date == 0 || held.date == result.date);
-    for (int i = 0; i < NUMBERS_PER_SET; ++i) {
-        same = same && held.numbers[static_cast<std::size_t>(i)] == result.numbers[i];
-    }
+    Draw given{};
+    std::copy(result.numbers, result.numbers + NUMBERS_PER_SET, given.numbers.begin());
+    given.bonus = result.bonus;
+    given.date = result.date;
+    const bool same = same_draw(held, given);
     if (!same) {
         std::fprintf(stderr,
                      translate("%s: round %d: the source gives %s, but %s:%d holds %s; the history "
@@ -83,7 +85,8 @@ struct UpdatePaths {
 int add_draw(const RoundResult& result, const UpdatePaths& paths, const char* link, std::FILE* out)
 {
     char line[MAX_LINE_BYTES + 1];
-    format_result_line(line, result);
+    // In the history's own shape: without the bonus where it keeps none.
+    format_result_line(line, result, history.draws[history.count - 1].bonus != 0);
     Draw draw{};
     RecordError error{};
     switch (add_draw_to_file(paths.draws, line, LOCK_WAIT_MILLISECONDS, history, draw, error)) {

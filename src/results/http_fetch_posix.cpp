@@ -80,9 +80,8 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
         curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
         curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
         curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
-        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS,
-                         left < limits.connect_seconds * 1000 ? left
-                                                              : limits.connect_seconds * 1000);
+        const long connect_ms = limits.connect_seconds * 1000;
+        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, left < connect_ms ? left : connect_ms);
         curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, left);
         curl_easy_setopt(curl, CURLOPT_USERAGENT, user_agent);
         curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
@@ -98,11 +97,17 @@ Fetched fetch_url(const char* url, char* body, std::size_t capacity, const Fetch
             status >= 300 && status < 400 &&
             curl_easy_header(curl, "Location", 0, CURLH_HEADER, -1, &location) == CURLHE_OK &&
             resolve_location(current, location->value, next, sizeof next);
+        // Out of time once connected, or while connecting with less time left than the
+        // limit to connect: the round's deadline, not the connection's.
+        curl_off_t connected = 0;
+        curl_easy_getinfo(curl, CURLINFO_CONNECT_TIME_T, &connected);
+        const bool out_of_time =
+            code == CURLE_OPERATION_TIMEDOUT && (connected > 0 || left <= connect_ms);
         curl_easy_cleanup(curl);
         if (receiving.too_long) {
             return answer_too_long(capacity);
         }
-        if (code == CURLE_OPERATION_TIMEDOUT && milliseconds_left(deadline) == 0) {
+        if (out_of_time) {
             return deadline_passed(deadline);
         }
         if (code != CURLE_OK) {

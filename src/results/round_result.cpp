@@ -299,10 +299,13 @@ std::size_t result_reader_heap_takes()
     return heap_takes;
 }
 
-void format_result_line(char (&out)[MAX_LINE_BYTES + 1], const RoundResult& result)
+void format_result_line(char (&out)[MAX_LINE_BYTES + 1], const RoundResult& result, bool with_bonus)
 {
     const std::int32_t* n = result.numbers;
-    format_text(out, sizeof out, "%d,%04d-%02d-%02d,%d,%d,%d,%d,%d,%d,%d", result.round,
-                result.date / 10'000, result.date / 100 % 100, result.date % 100, n[0], n[1], n[2],
-                n[3], n[4], n[5], result.bonus);
+    const std::size_t length = format_text(
+        out, sizeof out, "%d,%04d-%02d-%02d,%d,%d,%d,%d,%d,%d", result.round, result.date / 10'000,
+        result.date / 100 % 100, result.date % 100, n[0], n[1], n[2], n[3], n[4], n[5]);
+    if (with_bonus) {
+        format_text(out + length, sizeof out - length, ",%d", result.bonus);
+    }
 }

@@ -45,5 +45,7 @@ bool read_round_result(const char* body, std::size_t length, std::int32_t round,
 // the cap, since the reader's fixed buffers hold the largest.
 std::size_t result_reader_heap_takes();
 
-// The draw as the line --add-draw takes: round,YYYY-MM-DD,n1,...,n6,bonus.
-void format_result_line(char (&out)[MAX_LINE_BYTES + 1], const RoundResult& result);
+// The draw as the line --add-draw takes: round,YYYY-MM-DD,n1,...,n6,bonus, or without the
+// bonus for a history that keeps none.
+void format_result_line(char (&out)[MAX_LINE_BYTES + 1], const RoundResult& result,
+                        bool with_bonus = true);

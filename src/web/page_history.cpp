@@ -237,8 +237,7 @@ LOTTO_PAGE_EXPORT int lotto_compare_draw()
     if (held == nullptr) {
         return page_history.count > 0 && draw.round < page_history.draws[0].round ? 3 : 0;
     }
-    const bool same = held->numbers == draw.numbers && held->bonus == draw.bonus &&
-                      (held->date == 0 || held->date == draw.date);
+    const bool same = same_draw(*held, draw);
     if (!same) {
         format_text(page_message, sizeof page_message, "%s",
                     shown_draw(held->numbers.data(), held->bonus, held->date).text);

@@ -2,7 +2,7 @@
 // --update does, and adds each by the core's rules. Every
 // answer is outside input: read by the reader's strict rules, never followed or shown raw.
 import { ADD_DRAW, ADD_PRIZES, ANSWER, COMPARE_DRAW } from './outcomes.mjs';
-import { ANSWER_DEADLINE_SECONDS, firstRoundToAsk, roundLink } from './results_words.mjs';
+import { ANSWER_DEADLINE_SECONDS, drawLineInShape, firstRoundToAsk, roundLink } from './results_words.mjs';
 
 const NO_CONNECTION = '연결할 수 없음';
 let reader = null;
@@ -103,16 +103,17 @@ export async function fetchNewRounds(core, template, seconds = ANSWER_DEADLINE_S
     if (answer.outcome === ANSWER.REFUSED) {
       return fail(round, answer.problem);
     }
-    const compared = core.compareDraw(answer.drawLine);
+    const drawLine = drawLineInShape(answer.drawLine, core.latestDraw()?.bonus !== 0);
+    const compared = core.compareDraw(drawLine);
     if (compared.outcome === COMPARE_DRAW.DIFFERS) {
-      report.conflict = { round, held: compared.message, line: answer.drawLine };
+      report.conflict = { round, held: compared.message, line: drawLine };
       return report;
     }
     if (compared.outcome === COMPARE_DRAW.REFUSED) {
       return fail(round, compared.message);
     }
     if (compared.outcome === COMPARE_DRAW.NOT_HELD) {
-      core.putLine(answer.drawLine);
+      core.putLine(drawLine);
       const { outcome } = core.addDraw();
       if (outcome !== ADD_DRAW.ADDED) {
         return fail(round, outcome === ADD_DRAW.NO_ROOM ? '기록이 너무 큼' : core.coreMessage());

@@ -31,8 +31,11 @@ export function shouldTryAutomatically({ enabled, now, lastTry, newestDraw, newe
 // "1 2 3 4 5 6 + 7 (2026-07-04)".
 export function shownDrawLine(line) {
   const fields = line.split(',');
-  return `${fields.slice(2, 8).join(' ')} + ${fields[8]} (${fields[1]})`;
+  return `${fields.slice(2, 8).join(' ')}${fields.length > 8 ? ` + ${fields[8]}` : ''} (${fields[1]})`;
 }
+
+// The source's draw line in the history's shape: without the bonus where it keeps none.
+export const drawLineInShape = (line, keepsBonus) => (keepsBonus ? line : line.replace(/,\d+$/, ''));
 
 // What the status says after a try: one sentence for a failure, the history's reach with it.
 export function tryMessage(report, newestDraw) {

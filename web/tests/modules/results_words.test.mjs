@@ -2,7 +2,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { conflictText, firstRoundToAsk, roundLink, shouldTryAutomatically, sourceHost,
+import { conflictText, drawLineInShape, firstRoundToAsk, roundLink, shouldTryAutomatically, sourceHost,
   tryMessage } from '../../page/results_words.mjs';
 
 const MIRROR = 'https://smok95.github.io/lotto/results/{round}.json';
@@ -52,4 +52,11 @@ test('what a try says: one sentence for a failure, the history\'s reach with it'
   const conflict = { round: 1231, held: '1 2 3 4 5 6 + 7 (2026-07-05)', line: '1231,2026-07-04,2,13,19,24,33,40,7' };
   assert.equal(tryMessage(report({ conflict }), 1231), '1231회는 기록과 결과 출처의 번호가 달라 기록을 그대로 둡니다.');
   assert.equal(conflictText(conflict), '1231회: 이 기기의 기록은 1 2 3 4 5 6 + 7 (2026-07-05), 결과 출처는 2 13 19 24 33 40 + 7 (2026-07-04)입니다.');
+});
+
+test('a history without bonus numbers: the source\'s draw in its shape, shown without "+ 0"', () => {
+  assert.equal(drawLineInShape('1231,2026-07-04,2,13,19,24,33,40,7', false), '1231,2026-07-04,2,13,19,24,33,40');
+  assert.equal(drawLineInShape('1231,2026-07-04,2,13,19,24,33,40,7', true), '1231,2026-07-04,2,13,19,24,33,40,7');
+  assert.equal(conflictText({ round: 1231, held: '1 2 3 4 5 6 (2026-07-04)', line: '1231,2026-07-04,2,13,19,24,33,40' }),
+    '1231회: 이 기기의 기록은 1 2 3 4 5 6 (2026-07-04), 결과 출처는 2 13 19 24 33 40 (2026-07-04)입니다.');
 });
