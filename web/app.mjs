@@ -8,6 +8,7 @@ import { $, offerDownload } from './page/dom.mjs';
 import { onHistoryChanged, prizesInPlace, resultsChanged, startHistory, startHistoryPanel } from './page/history_panel.mjs';
 import { showLatestDraw } from './page/latest_draw.mjs';
 import { boardChoice, boardPainted, paintBoard, setBoard, startNumberBoard } from './page/number_board.mjs';
+import { ofRelease } from './page/release.mjs';
 import { reminderCalendar } from './page/reminder.mjs';
 import { readReplay } from './page/replay_link.mjs';
 import { offerGenerating, show, startSetsView } from './page/sets_view.mjs';
@@ -83,7 +84,7 @@ if (!boardPainted()) {
 document.documentElement.classList.remove('replaying');
 document.body.dataset.ready = 'true';
 // The week's results, once the page works: nothing waits for them.
-import('./results.mjs')
+import(ofRelease('./results.mjs'))
   .then(({ startResultsPanel }) => startResultsPanel(core, { changed: (what) => resultsChanged(what, ticketsStatus),
     prizesInPlace }))
   .catch(() => {

@@ -11,6 +11,10 @@ const SIMD_PROBE = new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0, 1, 5, 1, 96, 0, 
   10, 8, 1, 6, 0, 65, 0, 253, 15, 11]);
 const LINES = 7;
 
+// The release the page runs, named in this worker's address: its modules come from it too.
+const { search } = new URL(self.location.href);
+const inRelease = (url) => `${url}${search}`;
+
 // Counts handed on from the other workers, by batch, and the wait for the next one.
 const handed = new Map();
 let wake = () => {};
@@ -25,8 +29,8 @@ const handedCounts = async (batch) => {
 
 async function backTest({ history, name, worker, workers }) {
   const simd = WebAssembly.validate(SIMD_PROBE);
-  const { default: LottoBackTest } = await import(simd ? './back-test-simd.mjs' : './back-test.mjs');
-  const core = await LottoBackTest();
+  const { default: LottoBackTest } = await import(inRelease(simd ? './back-test-simd.mjs' : './back-test.mjs'));
+  const core = await LottoBackTest({ locateFile: (path, prefix) => inRelease(prefix + path) });
   const text = (pointer) => core.UTF8ToString(pointer);
   const bytes = new Uint8Array(history);
   if (bytes.length > core._lotto_history_capacity()) {

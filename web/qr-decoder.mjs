@@ -5,8 +5,9 @@ import { BarcodeDetector, prepareZXingModule } from 'barcode-detector/ponyfill';
 
 prepareZXingModule({
   overrides: {
+    // Beside this module, in the release the page asked it from.
     locateFile: (path, prefix) => (path.endsWith('.wasm')
-      ? new URL('zxing_reader.wasm', import.meta.url).href : prefix + path),
+      ? `${new URL('zxing_reader.wasm', import.meta.url).href}${new URL(import.meta.url).search}` : prefix + path),
   },
 });
 

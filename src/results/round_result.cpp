@@ -21,7 +21,6 @@ std::size_t heap_takes = 0;
 
 // The heap behind the fixed buffers, counted: reading must never need it.
 struct HeapCountingAllocator {
-    static constexpr bool kNeedFree = true;
     void* Malloc(std::size_t size)
     {
         ++heap_takes;

@@ -1,7 +1,6 @@
 // The page's tickets: the text the page keeps on the device, in the tickets format of the
 // programs, the games added to it as lotto-stats --add-ticket adds them to a file, and each
 // game's result against the page's history.
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -86,62 +85,46 @@ TicketFile imported;
 int import_added;
 int import_known;
 
-// The games in a fixed order, so that counting a game or finding a slip is a search, not a
-// pass over every game: a decade of games imports at once. Indices into the files' games.
-int device_by_game[MAX_TICKETS];
-int device_by_slip[MAX_TICKETS];
-int imported_by_game[MAX_TICKETS];
-int imported_slip_runs[MAX_TICKETS];
-int import_occurrence[MAX_TICKETS];  // a game without a slip: its how manieth in the file
-bool first_run_of_slip[MAX_TICKETS]; // at a slip's first game: no earlier game has the slip
-
-bool game_before(const Ticket& a, const Ticket& b)
+bool same_game(const Ticket& a, const Ticket& b)
 {
-    if (a.round != b.round) {
-        return a.round < b.round;
+    return a.round == b.round && a.numbers == b.numbers && std::strcmp(a.slip, b.slip) == 0;
+}
+
+// The games counted by what they are, in a table found by a hash, so that an import looks
+// each game up once instead of counting it against both files: a decade of games imports
+// at once. A game without a slip counts by its round and numbers, a slip by its code.
+struct GameCount {
+    const Ticket* game; // the first game of its kind, from either file
+    int held;           // how many the device holds (a slip: 1 once held)
+    int seen;           // how many of the file's were looked at
+};
+constexpr std::uint32_t COUNT_SLOTS = 1U << 18; // more than the games of both files
+GameCount counts[COUNT_SLOTS];
+
+GameCount& count_of(const Ticket& game, bool by_slip)
+{
+    std::uint32_t hash = 2'166'136'261U;
+    const auto mix = [&hash](std::uint32_t value) { hash = (hash ^ value) * 16'777'619U; };
+    if (!by_slip) {
+        mix(static_cast<std::uint32_t>(game.round));
+        for (const std::int32_t number : game.numbers) {
+            mix(static_cast<std::uint32_t>(number));
+        }
     }
-    if (a.numbers != b.numbers) {
-        return a.numbers < b.numbers;
+    for (const char* digit = game.slip; *digit != '\0'; ++digit) {
+        mix(static_cast<unsigned char>(*digit));
     }
-    return std::strcmp(a.slip, b.slip) < 0;
-}
-
-bool slip_before(const Ticket& a, const Ticket& b)
-{
-    return std::strcmp(a.slip, b.slip) < 0;
-}
-
-// `order` holds the `count` indices of `file` sorted by `before`, the file's order among
-// equals.
-void sort_games(const TicketFile& file, int* order, int count,
-                bool (*before)(const Ticket&, const Ticket&))
-{
-    std::sort(order, order + count, [&file, before](int a, int b) {
-        const Ticket& x = file.tickets[a];
-        const Ticket& y = file.tickets[b];
-        return before(x, y) || (!before(y, x) && a < b);
-    });
-}
-
-// Comparisons of the device's games with `game`, which stands as -1 among their indices.
-template <typename Before> auto against(const Ticket& game, Before before)
-{
-    return [&game, before](int a, int b) {
-        return before(a < 0 ? game : tickets.tickets[a], b < 0 ? game : tickets.tickets[b]);
-    };
-}
-
-int device_count_of(const Ticket& game)
-{
-    const auto equal = std::equal_range(device_by_game, device_by_game + tickets.count, -1,
-                                        against(game, game_before));
-    return static_cast<int>(equal.second - equal.first);
-}
-
-bool device_holds_slip(const Ticket& game)
-{
-    return std::binary_search(device_by_slip, device_by_slip + tickets.count, -1,
-                              against(game, slip_before));
+    for (std::uint32_t slot = hash;; ++slot) {
+        GameCount& entry = counts[slot % COUNT_SLOTS];
+        if (entry.game == nullptr) {
+            entry = GameCount{&game, 0, 0};
+            return entry;
+        }
+        if (by_slip ? std::strcmp(entry.game->slip, game.slip) == 0
+                    : same_game(*entry.game, game)) {
+            return entry;
+        }
+    }
 }
 
 // How many games follow the one at `i` on its slip, at most a slip's five.
@@ -157,51 +140,6 @@ int slip_run(int i)
     return games;
 }
 
-// What is known before any game is added: each game without a slip, the how manieth it is
-// in the file; each slip's first run of games.
-void index_import()
-{
-    for (int i = 0; i < tickets.count; ++i) {
-        device_by_game[i] = i;
-        device_by_slip[i] = i;
-    }
-    sort_games(tickets, device_by_game, tickets.count, game_before);
-    sort_games(tickets, device_by_slip, tickets.count, slip_before);
-    int runs = 0;
-    for (int i = 0; i < imported.count;) {
-        imported_by_game[i] = i;
-        first_run_of_slip[i] = false;
-        if (imported.tickets[i].slip[0] == '\0') {
-            ++i;
-            continue;
-        }
-        imported_slip_runs[runs++] = i;
-        const int games = slip_run(i);
-        for (int j = 1; j < games; ++j) {
-            imported_by_game[i + j] = i + j;
-        }
-        i += games;
-    }
-    sort_games(imported, imported_by_game, imported.count, game_before);
-    for (int k = 0; k < imported.count;) {
-        int same = 1;
-        while (k + same < imported.count &&
-               !game_before(imported.tickets[imported_by_game[k]],
-                            imported.tickets[imported_by_game[k + same]])) {
-            import_occurrence[imported_by_game[k + same]] = same + 1;
-            ++same;
-        }
-        import_occurrence[imported_by_game[k]] = 1;
-        k += same;
-    }
-    sort_games(imported, imported_slip_runs, runs, slip_before);
-    for (int k = 0; k < runs; ++k) {
-        first_run_of_slip[imported_slip_runs[k]] =
-            k == 0 || slip_before(imported.tickets[imported_slip_runs[k - 1]],
-                                  imported.tickets[imported_slip_runs[k]]);
-    }
-}
-
 // Adds the imported games the device does not hold: a slip's games together, unless the
 // device keeps the slip; a game without a slip as many more times as the file holds it
 // beyond the device. The games go at the end of the device's text as they come, the text
@@ -215,7 +153,12 @@ int import_games()
         page_error(tickets_name, error);
         return 3;
     }
-    index_import();
+    std::memset(counts, 0, sizeof counts);
+    for (int i = 0; i < tickets.count; ++i) {
+        const Ticket& game = tickets.tickets[i];
+        GameCount& count = count_of(game, game.slip[0] != '\0');
+        count.held = game.slip[0] != '\0' ? 1 : count.held + 1;
+    }
     static TextInsertion insertion;
     const char* line_end = begin_insertion_at_end(device, TICKETS_HEADER, insertion);
     int held = tickets.count;
@@ -224,8 +167,9 @@ int import_games()
         const Ticket& game = imported.tickets[i];
         const bool slip = game.slip[0] != '\0';
         const int games = slip ? slip_run(i) : 1;
-        const bool known = slip ? !first_run_of_slip[i] || device_holds_slip(game)
-                                : import_occurrence[i] <= device_count_of(game);
+        GameCount& count = count_of(game, slip);
+        count.seen += slip ? 0 : 1;
+        const bool known = slip ? count.held > 0 : count.seen <= count.held;
         if (known) {
             import_known += games;
         } else if (held + games > MAX_TICKETS) {
@@ -242,6 +186,7 @@ int import_games()
             } else {
                 import_added += games;
                 held += games;
+                count.held = slip ? 1 : count.held; // the device holds the slip now
             }
             insertion.text[0] = '\0';
         }

@@ -3,6 +3,7 @@
 // every set. Ending the workers stops it.
 import * as core from './core_bridge.mjs';
 import { $, element, offerDownload } from './dom.mjs';
+import { ofRelease } from './release.mjs';
 
 const MOST_BACK_TEST_WORKERS = 4;
 const backTestButton = $('back-test');
@@ -59,7 +60,7 @@ function startBackTest() {
   const history = core.fileBytes(core.HISTORY_FILE);
   const workers = Math.min(Math.max(navigator.hardwareConcurrency || 1, 1), MOST_BACK_TEST_WORKERS);
   const running = Array.from({ length: workers },
-    () => new Worker(new URL('./back-test-worker.mjs', import.meta.url), { type: 'module' }));
+    () => new Worker(new URL(ofRelease('./back-test-worker.mjs'), import.meta.url), { type: 'module' }));
   backTestWorkers = running;
   const failed = (event) => {
     event.preventDefault();

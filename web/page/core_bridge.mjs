@@ -1,5 +1,6 @@
 // The one place that speaks to the core: its C names, its numbers and its memory. The rest of
 // the page asks this module in words.
+import { locateInRelease, ofRelease } from './release.mjs';
 import { ADD_DRAW, ADD_PRIZES, ADD_TICKET, COMPARE_DRAW, RESULT_ROW, ticketRefusal } from './outcomes.mjs';
 
 let core = null;
@@ -9,8 +10,8 @@ export async function loadCore() {
   if (typeof WebAssembly !== 'object') {
     throw new Error('no WebAssembly');
   }
-  const { default: LottoCore } = await import('./core.mjs');
-  core = await LottoCore();
+  const { default: LottoCore } = await import(ofRelease('./core.mjs'));
+  core = await LottoCore({ locateFile: locateInRelease });
 }
 
 const text = (pointer) => core.UTF8ToString(pointer);

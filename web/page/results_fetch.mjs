@@ -2,6 +2,7 @@
 // --update does, and adds each by the core's rules. Every
 // answer is outside input: read by the reader's strict rules, never followed or shown raw.
 import { ADD_DRAW, ADD_PRIZES, ANSWER, COMPARE_DRAW } from './outcomes.mjs';
+import { locateInRelease, ofRelease } from './release.mjs';
 import { ANSWER_DEADLINE_SECONDS, drawLineInShape, firstRoundToAsk, roundLink } from './results_words.mjs';
 
 const NO_CONNECTION = '연결할 수 없음';
@@ -9,8 +10,8 @@ let reader = null;
 
 async function loadReader() {
   if (reader === null) {
-    const { default: LottoResults } = await import('./results-core.mjs');
-    reader = await LottoResults();
+    const { default: LottoResults } = await import(ofRelease('./results-core.mjs'));
+    reader = await LottoResults({ locateFile: locateInRelease });
   }
   return reader;
 }

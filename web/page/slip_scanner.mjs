@@ -2,6 +2,7 @@
 // would, never opened. The camera is asked for only when the player taps scan, and stopped
 // as soon as a code is read.
 import { $ } from './dom.mjs';
+import { ofRelease } from './release.mjs';
 import { addTicket, ticketsStatus } from './tickets_panel.mjs';
 
 // The QR decoder: the browser's own where it reads QR codes, else the bundled one, loaded
@@ -16,7 +17,7 @@ async function decoder() {
     Detector = null;
   }
   if (Detector === null) {
-    ({ default: Detector } = await import('./qr-decoder.mjs'));
+    ({ default: Detector } = await import(ofRelease('./qr-decoder.mjs')));
   }
   const detector = new Detector({ formats: ['qr_code'] });
   return async (canvas) => (await detector.detect(canvas))[0]?.rawValue ?? null;

@@ -956,6 +956,57 @@ for (const engine of installedEngines()) {
       await page.close();
     });
 
+    test('a page open over a release goes on with its own release\'s files', async (t) => {
+      const folder = siteCopy();
+      const own = await serveSite(folder);
+      t.after(() => own.stop());
+      const photos = mkdtempSync(join(tmpdir(), 'lotto-release-'));
+      const page = await browser.open(`${own.origin}/`);
+      t.after(() => page.close());
+      await page.waitFor(ready);
+      await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+      // Opened again, from its worker, and asking the source only when told.
+      await page.evaluate(() => { localStorage.setItem('lotto-auto-results', 'off'); return true; });
+      await page.goto(`${own.origin}/`);
+      await page.waitFor(ready);
+      assert.ok(await page.evaluate(() => document.querySelector('meta[name="lotto-release"]')?.content.length > 0));
+      // The next release, published while the page is open: every file the page loads late
+      // breaks in it, so that one of them reaching this page would show.
+      for (const file of ['results-core.mjs', 'back-test-worker.mjs', 'back-test.mjs', 'back-test-simd.mjs',
+        'qr-decoder.mjs']) {
+        writeFileSync(join(folder, file), 'throw new Error(\'the next release\');\n');
+      }
+      const index = join(folder, 'index.html');
+      writeFileSync(index, readFileSync(index, 'utf8').replace('<title>로또 번호 생성</title>',
+        '<title>로또 번호 생성 (새 판)</title>'));
+      execFileSync('cmake', [`-DSITE=${folder}`, `-DTEMPLATE=${join(top, 'web/sw.js')}`, '-P',
+        join(top, 'cmake/stamp_service_worker.cmake')]);
+      await page.evaluate(() => {
+        window.releaseBefore = navigator.serviceWorker.controller;
+        navigator.serviceWorker.getRegistration().then((registration) => registration.update());
+        return true;
+      });
+      await page.waitFor(() => navigator.serviceWorker.controller !== window.releaseBefore);
+      // The results' reader, the QR decoder and the back-test's worker, all loaded now.
+      await checkResults(page);
+      assert.equal((await latestDraw(page)).status, '1231회 결과를 가져오지 못해(연결할 수 없음) 기록은 1230회까지입니다.');
+      await page.upload('#ticket-photo', await slipPhoto(photos));
+      await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 1);
+      await page.click('#back-test');
+      await waitLong(page, () => document.querySelector('#back-test-progress').value > 0
+        || !document.querySelector('#back-test-result').hidden || document.querySelector('#back-test-running').hidden);
+      assert.equal(await page.evaluate(() => document.querySelector('#back-test-running').hidden
+        && document.querySelector('#back-test-result').hidden), false,
+      await page.evaluate(() => document.querySelector('#back-test-status').textContent));
+      await page.click('#back-test-cancel');
+      // A page opened now is of the next release, whose reader would have broken the old page.
+      await page.goto(`${own.origin}/`);
+      await page.waitFor(ready);
+      assert.equal(await page.evaluate(() => document.title), '로또 번호 생성 (새 판)');
+      await checkResults(page);
+      assert.match((await latestDraw(page)).status, /결과를 읽는 부분을 불러오지 못함/);
+    });
+
     test('a changed file reaches a returning visitor within three loads', async () => {
       const folder = siteCopy();
       const own = await serveSite(folder);
