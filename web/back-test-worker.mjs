@@ -34,7 +34,7 @@ async function backTest({ history, name, worker, workers }) {
   const text = (pointer) => core.UTF8ToString(pointer);
   const bytes = new Uint8Array(history);
   if (bytes.length > core._lotto_history_capacity()) {
-    self.postMessage({ kind: 'refused', reason: `${name}: 파일이 너무 큽니다.` });
+    self.postMessage({ kind: 'refused', reason: `${name}: 파일이 이 페이지가 다루는 ${core._lotto_history_capacity() / 1048576} MiB보다 큽니다.` });
     return;
   }
   core.HEAPU8.set(bytes, core._lotto_history_buffer());

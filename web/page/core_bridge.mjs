@@ -1,7 +1,7 @@
 // The one place that speaks to the core: its C names, its numbers and its memory. The rest of
 // the page asks this module in words.
 import { locateInRelease, ofRelease } from './release.mjs';
-import { ADD_DRAW, ADD_PRIZES, ADD_TICKET, COMPARE_DRAW, RESULT_ROW, ticketRefusal } from './outcomes.mjs';
+import { ADD_DRAW, ADD_PRIZES, ADD_TICKET, COMPARE_DRAW, RESULT_ROW, ticketRefusal, tooLarge } from './outcomes.mjs';
 
 let core = null;
 
@@ -189,7 +189,7 @@ export function fileBytes(kind) {
 export function useFile(bytes, name, kind) {
   const file = CORE_FILES[kind];
   if (bytes.length > file.capacity()) {
-    return `${name}: 파일이 너무 큽니다.`;
+    return tooLarge(name, file.capacity());
   }
   const before = fileBytes(kind);
   core.HEAPU8.set(bytes, file.buffer());
@@ -209,7 +209,7 @@ export function useFile(bytes, name, kind) {
 // they hold. { added, known }, or { reason } when the file does not read or there is no room.
 export function importTickets(bytes, name) {
   if (bytes.length > core._lotto_import_capacity()) {
-    return { reason: `${name}: 파일이 너무 큽니다.` };
+    return { reason: tooLarge(name, core._lotto_import_capacity()) };
   }
   core.HEAPU8.set(bytes, core._lotto_import_buffer());
   putLine(name);

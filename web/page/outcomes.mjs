@@ -21,6 +21,10 @@ export const SUMMARY_ROWS = Object.freeze([1, 2, 3, 4, 5, RESULT_ROW.NO_PRIZE, R
 export const hasResult = (row) => row >= 0 && row < RESULT_ROW.NOT_DRAWN;
 export const isWinning = (row) => row > 0 && row < RESULT_ROW.NOT_DRAWN;
 
+// A file larger than the page keeps: said with the limit, nothing changed.
+export const tooLarge = (name, capacity) => `${name}: 파일이 이 페이지가 다루는 ${capacity / 1048576} MiB보다 큽니다. `
+  + '아무것도 바꾸지 않았습니다.';
+
 // Why games were not added, for every outcome but ADDED; `coreMessage` gives the core's own
 // reason, asked for only where it is this call's.
 export function ticketRefusal(outcome, coreMessage) {
@@ -31,7 +35,7 @@ export function ticketRefusal(outcome, coreMessage) {
     case ADD_TICKET.FILE_REFUSED:
       return coreMessage();
     default:
-      return '저장할 자리가 없습니다.';
+      return '게임 기록이 이 페이지가 다루는 크기를 넘게 되어 저장하지 않았습니다.';
   }
 }
 
@@ -46,6 +50,6 @@ export function drawAddedMessage(outcome, round, coreMessage) {
     case ADD_DRAW.FILE_REFUSED:
       return `추가하지 않았습니다: ${coreMessage()}`;
     default:
-      return '기록이 너무 커서 더할 수 없습니다.';
+      return '당첨 번호 기록이 이 페이지가 다루는 크기를 넘게 되어 더하지 않았습니다.';
   }
 }

@@ -117,7 +117,7 @@ export async function fetchNewRounds(core, template, seconds = ANSWER_DEADLINE_S
       core.putLine(drawLine);
       const { outcome } = core.addDraw();
       if (outcome !== ADD_DRAW.ADDED) {
-        return fail(round, outcome === ADD_DRAW.NO_ROOM ? '기록이 너무 큼' : core.coreMessage());
+        return fail(round, outcome === ADD_DRAW.NO_ROOM ? '당첨 번호 기록이 이 페이지가 다루는 크기를 넘음' : core.coreMessage());
       }
       report.added.push(round);
     }
@@ -136,7 +136,7 @@ export async function fetchNewRounds(core, template, seconds = ANSWER_DEADLINE_S
     if (prizes.outcome === ADD_PRIZES.ADDED) {
       report.prizes.push(round);
     } else if (prizes.outcome !== ADD_PRIZES.ALREADY_THERE) {
-      return fail(round, prizes.outcome === ADD_PRIZES.NO_ROOM ? '당첨금 기록이 너무 큼' : prizes.message);
+      return fail(round, prizes.outcome === ADD_PRIZES.NO_ROOM ? '당첨금 기록이 이 페이지가 다루는 크기를 넘음' : prizes.message);
     }
   }
   return report;

@@ -441,6 +441,13 @@ for (const engine of installedEngines()) {
       // In Korean, as the page is, from the same catalogue as the programs.
       assert.match(await page.evaluate(() => document.querySelector('#history-status').textContent),
         /^broken\.csv:32: 1부터 45까지의 수가 아닙니다: '46'$/);
+      // A file larger than the page keeps is said so, with the limit.
+      const large = join(folder, 'large.csv');
+      writeFileSync(large, `${lines.join('\n')}\n#${'x'.repeat(1 << 20)}\n`);
+      await page.upload('#history-file', large);
+      await page.waitFor(() => document.querySelector('#history-status').textContent.startsWith('large.csv'));
+      assert.equal(await page.evaluate(() => document.querySelector('#history-status').textContent),
+        'large.csv: 파일이 이 페이지가 다루는 1 MiB보다 큽니다. 아무것도 바꾸지 않았습니다.');
       // The page's own history again, for the tests after this one.
       await page.click('#built-in');
       await page.waitFor(() => document.querySelector('#history-status').textContent.startsWith('1230회'));

@@ -3,12 +3,12 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import { ADD_DRAW, ADD_TICKET, RESULT_ROW, SUMMARY_ROWS, drawAddedMessage, hasResult, isWinning,
-  ticketRefusal } from '../../page/outcomes.mjs';
+  ticketRefusal, tooLarge } from '../../page/outcomes.mjs';
 
 const CORE_SAYS = () => 'the core says why';
 
 test('every refusal of games is this call\'s own: no room never repeats an earlier message', () => {
-  assert.equal(ticketRefusal(ADD_TICKET.NO_ROOM, () => 'an earlier refusal'), '저장할 자리가 없습니다.');
+  assert.equal(ticketRefusal(ADD_TICKET.NO_ROOM, () => 'an earlier refusal'), '게임 기록이 이 페이지가 다루는 크기를 넘게 되어 저장하지 않았습니다.');
   assert.equal(ticketRefusal(ADD_TICKET.SLIP_KNOWN, CORE_SAYS), '이 용지는 이미 저장되어 있습니다. 추가하지 않았습니다.');
   assert.equal(ticketRefusal(ADD_TICKET.REFUSED, CORE_SAYS), 'the core says why');
   assert.equal(ticketRefusal(ADD_TICKET.FILE_REFUSED, CORE_SAYS), 'the core says why');
@@ -19,7 +19,8 @@ test('a draw typed: added, there already, refused with the core\'s reason, no ro
   assert.equal(drawAddedMessage(ADD_DRAW.ALREADY_THERE, 1231, CORE_SAYS), '1231회는 이미 같은 번호로 기록에 있습니다. 추가하지 않았습니다.');
   assert.equal(drawAddedMessage(ADD_DRAW.REFUSED, 1231, CORE_SAYS), '추가하지 않았습니다: the core says why');
   assert.equal(drawAddedMessage(ADD_DRAW.FILE_REFUSED, 1231, CORE_SAYS), '추가하지 않았습니다: the core says why');
-  assert.equal(drawAddedMessage(ADD_DRAW.NO_ROOM, 1231, CORE_SAYS), '기록이 너무 커서 더할 수 없습니다.');
+  assert.equal(drawAddedMessage(ADD_DRAW.NO_ROOM, 1231, CORE_SAYS), '당첨 번호 기록이 이 페이지가 다루는 크기를 넘게 되어 더하지 않았습니다.');
+  assert.equal(tooLarge('draws.csv', 1 << 20), 'draws.csv: 파일이 이 페이지가 다루는 1 MiB보다 큽니다. 아무것도 바꾸지 않았습니다.');
 });
 
 test('result rows: ranks have results and the first five win; the rest have neither', () => {
