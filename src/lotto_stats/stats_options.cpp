@@ -102,26 +102,63 @@ enum StatsOption : int {
 constexpr const char* FILE_MISSING = translatable("a file name must follow");
 constexpr const char* NUMBERS_MISSING = translatable("numbers must follow");
 
+// A file name's value: "-" is a standard stream, and one beginning with '-' gets a hint.
+constexpr OptionEntry file_option(const char* name, bool standard_stream = true)
+{
+    return {.name = name,
+            .alias = nullptr,
+            .kind = OptionKind::Value,
+            .missing = FILE_MISSING,
+            .hint_following = true,
+            .standard_stream = standard_stream};
+}
+
+constexpr OptionEntry value_option(const char* name, const char* missing,
+                                   OptionKind kind = OptionKind::Value)
+{
+    return {.name = name,
+            .alias = nullptr,
+            .kind = kind,
+            .missing = missing,
+            .hint_following = false,
+            .standard_stream = true};
+}
+
+constexpr OptionEntry flag_option(const char* name, OptionKind kind = OptionKind::Flag,
+                                  const char* alias = nullptr)
+{
+    return {.name = name,
+            .alias = alias,
+            .kind = kind,
+            .missing = nullptr,
+            .hint_following = false,
+            .standard_stream = false};
+}
+
+// In the order of StatsOption.
 constexpr OptionEntry STATS_OPTIONS[STATS_OPTION_COUNT] = {
-    {"--svg", nullptr, OptionKind::Value, FILE_MISSING, true, true},
-    {"--set", nullptr, OptionKind::Value, translatable("six numbers must follow"), false, true},
-    {"--draws", nullptr, OptionKind::Value, FILE_MISSING, true, true},
-    {"--back-test-csv", nullptr, OptionKind::Value, FILE_MISSING, true, true},
-    {"--tickets", nullptr, OptionKind::Value, FILE_MISSING, true, true},
-    {"--add-draw", nullptr, OptionKind::Value, translatable("a draw's line must follow"), false,
-     true},
-    {"--add-ticket", nullptr, OptionKind::Value,
-     translatable("a game or a slip's code must follow"), false, true},
-    {"--with", nullptr, OptionKind::NumberList, NUMBERS_MISSING, false, true},
-    {"--without", nullptr, OptionKind::NumberList, NUMBERS_MISSING, false, true},
-    {"-j", nullptr, OptionKind::Value, translatable("a number must follow"), false, true},
-    {"--prizes", nullptr, OptionKind::Value, FILE_MISSING, true, false},
-    {"--source", nullptr, OptionKind::Value, translatable("a link must follow"), false, false},
-    {"--check", nullptr, OptionKind::Flag, nullptr, false, false},
-    {"--update", nullptr, OptionKind::Flag, nullptr, false, false},
-    {"--csv", nullptr, OptionKind::Flag, nullptr, false, false},
-    {"--help", "-h", OptionKind::Alone, nullptr, false, false},
-    {"--version", nullptr, OptionKind::Alone, nullptr, false, false},
+    file_option("--svg"),
+    value_option("--set", translatable("six numbers must follow")),
+    file_option("--draws"),
+    file_option("--back-test-csv"),
+    file_option("--tickets"),
+    value_option("--add-draw", translatable("a draw's line must follow")),
+    value_option("--add-ticket", translatable("a game or a slip's code must follow")),
+    value_option("--with", NUMBERS_MISSING, OptionKind::NumberList),
+    value_option("--without", NUMBERS_MISSING, OptionKind::NumberList),
+    value_option("-j", translatable("a number must follow")),
+    file_option("--prizes", false),
+    {.name = "--source",
+     .alias = nullptr,
+     .kind = OptionKind::Value,
+     .missing = translatable("a link must follow"),
+     .hint_following = false,
+     .standard_stream = false},
+    flag_option("--check"),
+    flag_option("--update"),
+    flag_option("--csv"),
+    flag_option("--help", OptionKind::Alone, "-h"),
+    flag_option("--version", OptionKind::Alone),
 };
 
 constexpr OptionCondition NONE{-1, false};
@@ -133,6 +170,13 @@ constexpr OptionCondition standard_stream(int option)
 {
     return OptionCondition{option, true};
 }
+
+// What more than one rule says.
+constexpr const char* REPORT_ONLY =
+    translatable("--set, --svg, --back-test-csv and --csv (but with --check) do not go with");
+constexpr const char* PRIZES_SERVE =
+    translatable("the prizes serve --check, --update, --add-draw with --tickets and --set with "
+                 "--draws:");
 
 // Which options go together, checked in this order; the first rule broken is reported.
 constexpr CombinationRule STATS_RULES[] = {
@@ -149,17 +193,17 @@ constexpr CombinationRule STATS_RULES[] = {
     {RuleKind::Excludes,
      {given(CHECK), given(ADD_DRAW), given(ADD_TICKET), given(UPDATE)},
      {given(SET), given(SVG), given(BACK_TEST_CSV), NONE},
-     translatable("--set, --svg, --back-test-csv and --csv (but with --check) do not go with"),
+     REPORT_ONLY,
      nullptr},
     {RuleKind::Excludes,
      {given(ADD_DRAW), given(ADD_TICKET), NONE},
      {given(CSV), NONE},
-     translatable("--set, --svg, --back-test-csv and --csv (but with --check) do not go with"),
+     REPORT_ONLY,
      nullptr},
     {RuleKind::TogetherRequire,
      {given(UPDATE), given(CSV), NONE},
      {given(CHECK), NONE},
-     translatable("--set, --svg, --back-test-csv and --csv (but with --check) do not go with"),
+     REPORT_ONLY,
      "--update"},
     {RuleKind::Excludes,
      {given(CHECK), given(ADD_DRAW), given(ADD_TICKET), given(UPDATE)},
@@ -184,20 +228,17 @@ constexpr CombinationRule STATS_RULES[] = {
     {RuleKind::Requires,
      {given(PRIZES), NONE},
      {given(CHECK), given(UPDATE), given(ADD_DRAW), given(SET)},
-     translatable("the prizes serve --check, --update, --add-draw with --tickets and --set with "
-                  "--draws:"),
+     PRIZES_SERVE,
      nullptr},
     {RuleKind::TogetherRequire,
      {given(PRIZES), given(ADD_DRAW), NONE},
      {given(TICKETS), NONE},
-     translatable("the prizes serve --check, --update, --add-draw with --tickets and --set with "
-                  "--draws:"),
+     PRIZES_SERVE,
      "--prizes"},
     {RuleKind::TogetherRequire,
      {given(PRIZES), given(SET), NONE},
      {given(DRAWS), NONE},
-     translatable("the prizes serve --check, --update, --add-draw with --tickets and --set with "
-                  "--draws:"),
+     PRIZES_SERVE,
      "--prizes"},
     {RuleKind::Excludes,
      {standard_stream(BACK_TEST_CSV), NONE},

@@ -93,6 +93,16 @@ function siteCopy() {
   return folder;
 }
 
+// The next release of a site copy, as a build would publish it: index.html's title changed
+// (the version is not), the service worker stamped anew.
+function publishRelease(folder) {
+  const index = join(folder, 'index.html');
+  writeFileSync(index, readFileSync(index, 'utf8').replace('<title>로또 번호 생성</title>',
+    '<title>로또 번호 생성 (새 판)</title>'));
+  execFileSync('cmake', [`-DSITE=${folder}`, `-DTEMPLATE=${join(top, 'web/sw.js')}`, '-P',
+    join(top, 'cmake/stamp_service_worker.cmake')]);
+}
+
 // Two slips' QR codes: two games pasted as the phone shows the link, one game on a photo.
 const PASTED_SLIP = '1231q030914273641m051117223344n000000000000n000000000000n0000000000001234567890';
 const PHOTO_SLIP = '1231m010203040506n000000000000n000000000000n000000000000n000000000000987654321012345678';
@@ -233,6 +243,15 @@ for (const engine of installedEngines()) {
     });
     const open = (path, options) => browser.open(`${server.origin}${path}`, options)
       .then(async (page) => { await page.waitFor(ready); return page; });
+    // A site of the test's own, served and opened, both ended with the test.
+    const openOwn = async (t, folder) => {
+      const own = await serveSite(folder);
+      t.after(() => own.stop());
+      const page = await browser.open(`${own.origin}/`);
+      t.after(() => page.close());
+      await page.waitFor(ready);
+      return { own, page };
+    };
 
     test('the five sets of a seed are what the core yields, at once from the link', async () => {
       for (const seed of [1, 7, 20261206, 4294967295]) {
@@ -899,12 +918,8 @@ for (const engine of installedEngines()) {
     });
 
     test('a decade of games imports at once, and again adds nothing', async (t) => {
-      const own = await serveSite(site);
-      t.after(() => own.stop());
+      const { page } = await openOwn(t, site);
       const folder = mkdtempSync(join(tmpdir(), 'lotto-import-'));
-      const page = await browser.open(`${own.origin}/`);
-      t.after(() => page.close());
-      await page.waitFor(ready);
       // 10,000 games, 50 a round: a heavy player's ten years, the same every run.
       let seed = 12345;
       const next = () => { seed = (seed * 1103515245 + 12345) % 2147483648; return seed; };
@@ -965,12 +980,8 @@ for (const engine of installedEngines()) {
 
     test('a page open over a release goes on with its own release\'s files', async (t) => {
       const folder = siteCopy();
-      const own = await serveSite(folder);
-      t.after(() => own.stop());
+      const { own, page } = await openOwn(t, folder);
       const photos = mkdtempSync(join(tmpdir(), 'lotto-release-'));
-      const page = await browser.open(`${own.origin}/`);
-      t.after(() => page.close());
-      await page.waitFor(ready);
       await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
       // Opened again, from its worker, and asking the source only when told.
       await page.evaluate(() => { localStorage.setItem('lotto-auto-results', 'off'); return true; });
@@ -983,11 +994,7 @@ for (const engine of installedEngines()) {
         'qr-decoder.mjs']) {
         writeFileSync(join(folder, file), 'throw new Error(\'the next release\');\n');
       }
-      const index = join(folder, 'index.html');
-      writeFileSync(index, readFileSync(index, 'utf8').replace('<title>로또 번호 생성</title>',
-        '<title>로또 번호 생성 (새 판)</title>'));
-      execFileSync('cmake', [`-DSITE=${folder}`, `-DTEMPLATE=${join(top, 'web/sw.js')}`, '-P',
-        join(top, 'cmake/stamp_service_worker.cmake')]);
+      publishRelease(folder);
       await page.evaluate(() => {
         window.releaseBefore = navigator.serviceWorker.controller;
         navigator.serviceWorker.getRegistration().then((registration) => registration.update());
@@ -1021,11 +1028,7 @@ for (const engine of installedEngines()) {
       await page.waitFor(ready);
       await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
       // A release that changes a file but not the version.
-      const index = join(folder, 'index.html');
-      writeFileSync(index, readFileSync(index, 'utf8').replace('<title>로또 번호 생성</title>',
-        '<title>로또 번호 생성 (새 판)</title>'));
-      execFileSync('cmake', [`-DSITE=${folder}`, `-DTEMPLATE=${join(top, 'web/sw.js')}`, '-P',
-        join(top, 'cmake/stamp_service_worker.cmake')]);
+      publishRelease(folder);
       let loads = 0;
       let title = '';
       while (loads < 3 && !title.includes('새 판')) {
