@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "lottery/lottery_calendar.hpp"
 #include "prizes/prize_append.hpp"
 #include "prizes/prize_table.hpp"
 #include "prizes/shipped_prizes.hpp"
-#include "tickets/sales_round.hpp"
 #include "tickets/ticket_check.hpp"
 
 namespace {

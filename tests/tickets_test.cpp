@@ -9,10 +9,10 @@
 
 #include "history/draw_append.hpp"
 #include "history/shipped_history.hpp"
+#include "lottery/lottery_calendar.hpp"
 #include "player_files/file_updates.hpp"
 #include "records/text_insertion.hpp"
 #include "test_files.hpp"
-#include "tickets/sales_round.hpp"
 #include "tickets/slip_code.hpp"
 #include "tickets/ticket_append.hpp"
 #include "tickets/ticket_check.hpp"

@@ -7,10 +7,10 @@
 #include "console/console.hpp"
 #include "files/file_lock.hpp"
 #include "generation/prediction_table.hpp"
+#include "lottery/lottery_calendar.hpp"
 #include "player_files/locked_update.hpp"
 #include "text/error_text.hpp"
 #include "text/quoted_text.hpp"
-#include "tickets/sales_round.hpp"
 #include "tickets/ticket_append.hpp"
 
 namespace {

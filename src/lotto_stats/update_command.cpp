@@ -7,6 +7,7 @@
 #include "command_line/program_output.hpp"
 #include "files/file_lock.hpp"
 #include "history/shown_draw.hpp"
+#include "lottery/lottery_calendar.hpp"
 #include "lotto_stats/stats_options.hpp"
 #include "lotto_stats/weekly_commands.hpp"
 #include "lotto_version.hpp"
@@ -18,7 +19,6 @@
 #include "text/quoted_text.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
-#include "tickets/sales_round.hpp"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "history/prize_matches.hpp"
-#include "tickets/sales_round.hpp"
+#include "lottery/lottery_calendar.hpp"
 
 namespace {
 

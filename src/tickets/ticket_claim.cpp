@@ -1,9 +1,9 @@
 #include "tickets/ticket_claim.hpp"
 
+#include "lottery/lottery_calendar.hpp"
 #include "text/number_words.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
-#include "tickets/sales_round.hpp"
 
 ClaimLine claim_line(const Ticket& ticket, const TicketResult& result)
 {

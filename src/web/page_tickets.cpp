@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "generation/prediction_table.hpp"
+#include "lottery/lottery_calendar.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
-#include "tickets/sales_round.hpp"
 #include "tickets/slip_code.hpp"
 #include "tickets/ticket_append.hpp"
 #include "tickets/ticket_check.hpp"

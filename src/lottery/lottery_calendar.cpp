@@ -1,4 +1,4 @@
-#include "tickets/sales_round.hpp"
+#include "lottery/lottery_calendar.hpp"
 
 namespace {
 
