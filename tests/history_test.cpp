@@ -386,7 +386,7 @@ TEST(Prizes, EverySetAgainstOneDrawGivesTheKnownWinnersAndChances)
     // The oracle: of all C(45,6) sets, one draw with a bonus has 1, 6, 228, 11,115 and
     // 182,780 winners of the five prizes.
     const Draw draw{1, {3, 11, 19, 27, 35, 44}, 8, 1, 0};
-    std::int64_t winners[PRIZE_COUNT + 1] = {};
+    std::int64_t winners[RANKS + 1] = {};
     NumberSet set{};
     for (set[0] = 1; set[0] <= 40; ++set[0]) {
         for (set[1] = set[0] + 1; set[1] <= 41; ++set[1]) {
@@ -401,8 +401,8 @@ TEST(Prizes, EverySetAgainstOneDrawGivesTheKnownWinnersAndChances)
             }
         }
     }
-    const std::int64_t known[PRIZE_COUNT + 1] = {0, 1, 6, 228, 11'115, 182'780};
-    for (int prize = 1; prize <= PRIZE_COUNT; ++prize) {
+    const std::int64_t known[RANKS + 1] = {0, 1, 6, 228, 11'115, 182'780};
+    for (int prize = 1; prize <= RANKS; ++prize) {
         EXPECT_EQ(winners[prize], known[prize]) << prize;
         EXPECT_NEAR(prize_chance(prize),
                     static_cast<double>(winners[prize]) / static_cast<double>(ALL_SET_COUNT), 1e-15)

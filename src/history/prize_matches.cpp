@@ -61,12 +61,12 @@ PrizeRecord prizes_over_history(const NumberSet& set, const DrawHistory& history
 {
     PrizeRecord record{};
     record.best_draw = -1;
-    int best_prize = PRIZE_COUNT + 1;
+    int best_prize = RANKS + 1;
     for (int index = 0; index < history.count; ++index) {
         const Draw& draw = history.draws[index];
         const int prize = prize_of(set, draw);
         ++record.won[prize];
-        const int rank = prize == 0 ? PRIZE_COUNT + 1 : prize;
+        const int rank = prize == 0 ? RANKS + 1 : prize;
         const int matches = matches_of(set, draw);
         if (record.best_draw < 0 || rank < best_prize ||
             (rank == best_prize && matches > record.best_matches)) {

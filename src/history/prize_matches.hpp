@@ -4,8 +4,6 @@
 
 #include "history/draw_history.hpp"
 
-// The prizes of one draw, best first: 6 numbers; 5 and the bonus; 5; 4; 3.
-inline constexpr int PRIZE_COUNT = 5;
 // A draw without a bonus in the history cannot tell the 2nd prize from the 3rd: five
 // matches then count as the 3rd.
 int prize_of(const NumberSet& set, const Draw& draw); // 1 to 5, or 0 for none
@@ -14,8 +12,8 @@ int prize_of(const NumberSet& set, const Draw& draw); // 1 to 5, or 0 for none
 double prize_chance(int prize);
 
 struct PrizeRecord {
-    std::int64_t won[PRIZE_COUNT + 1]; // by prize, 1 to 5; slot 0 counts draws without one
-    int best_draw;                     // index of the first draw with the best result, or -1
+    std::int64_t won[RANKS + 1]; // by prize, 1 to 5; slot 0 counts draws without one
+    int best_draw;               // index of the first draw with the best result, or -1
     int best_matches;
 };
 

@@ -8,6 +8,8 @@ inline constexpr int NUMBERS_PER_SET = 6;
 inline constexpr int MAX_NUMBER = 45;
 // C(45,6): every set of six numbers there is.
 inline constexpr int ALL_SET_COUNT = 8'145'060;
+// The prize ranks, best first: 6 numbers; 5 and the bonus; 5; 4; 3.
+inline constexpr int RANKS = 5;
 
 // Six distinct numbers from 1 to MAX_NUMBER, ascending once stored.
 using NumberSet = std::array<std::int32_t, NUMBERS_PER_SET>;

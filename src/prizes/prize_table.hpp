@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "lottery/lottery.hpp"
 #include "records/record_file.hpp"
 #include "records/record_lines.hpp"
 
 // What each round paid: per rank, the amount one winning game got (won, before tax) and how
 // many games won it; and the round's sales.
-inline constexpr int RANKS = 5;
 
 struct Division {
     std::int64_t prize;

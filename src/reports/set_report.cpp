@@ -100,7 +100,7 @@ void write_place(std::FILE* out, const TotalCounts& totals, int total)
 // What the set would have been paid, by rank: the round's prize where the prizes hold it,
 // else the fixed one; wins whose amount is not known are counted apart.
 struct PrizeAmounts {
-    std::int64_t won[PRIZE_COUNT + 1];
+    std::int64_t won[RANKS + 1];
     std::int64_t not_known;
 };
 
@@ -130,7 +130,7 @@ PrizeAmounts amounts_over_history(const NumberSet& set, const DrawHistory& histo
 void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& history,
                   const PrizeTable& prizes)
 {
-    static const char* const PRIZE_NAMES[PRIZE_COUNT + 1] = {
+    static const char* const PRIZE_NAMES[RANKS + 1] = {
         "",
         translatable("1st: 6 numbers"),
         translatable("2nd: 5 and the bonus"),
@@ -147,7 +147,7 @@ void write_prizes(std::FILE* out, const NumberSet& set, const DrawHistory& histo
                  align_right(translate("by chance"), 12).text,
                  align_right(translate("paid (won)"), 18).text);
     std::int64_t total = 0;
-    for (int prize = 1; prize <= PRIZE_COUNT; ++prize) {
+    for (int prize = 1; prize <= RANKS; ++prize) {
         std::fprintf(out, "  %s%12" PRId64 "%12.3f%18s\n",
                      align_left(translate(PRIZE_NAMES[prize]), 26).text, record.won[prize],
                      prize_chance(prize) * history.count, with_thousands(amounts.won[prize]).text);
