@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "lottery/lottery_calendar.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
 
@@ -59,9 +60,8 @@ bool fits(const DrawHistory& history, const Draw& draw, bool model_dated, bool& 
                            translate("the draws of the history have dates; give the draw's date"));
     }
     if (draw.date != 0 && latest.date != 0 && draw.date <= latest.date) {
-        return refuse_with(error, translate("the date is not after round %d's, %04d-%02d-%02d"),
-                           latest.round, latest.date / 10000, latest.date / 100 % 100,
-                           latest.date % 100);
+        return refuse_with(error, translate("the date is not after round %d's, %s"), latest.round,
+                           day_text(latest.date).text);
     }
     return true;
 }

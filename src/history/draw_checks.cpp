@@ -1,5 +1,6 @@
 #include "history/draw_checks.hpp"
 
+#include "lottery/lottery_calendar.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
 
@@ -48,11 +49,6 @@ bool check_bonuses(const DrawHistory& history, RecordError& error)
     return false;
 }
 
-void write_date(char (&text)[11], std::int32_t date)
-{
-    format_text(text, sizeof text, "%04d-%02d-%02d", date / 10000, date / 100 % 100, date % 100);
-}
-
 // Dates, where the lines give them, grow with the round.
 bool check_dates(const DrawHistory& history, RecordError& error)
 {
@@ -63,14 +59,11 @@ bool check_dates(const DrawHistory& history, RecordError& error)
             continue;
         }
         if (previous != nullptr && draw.date <= previous->date) {
-            char date[11];
-            char earlier[11];
-            write_date(date, draw.date);
-            write_date(earlier, previous->date);
             error.line = draw.line;
             format_text(error.message, sizeof error.message,
                         translate("round %d is dated %s, not after round %d (%s, line %d)"),
-                        draw.round, date, previous->round, earlier, previous->line);
+                        draw.round, day_text(draw.date).text, previous->round,
+                        day_text(previous->date).text, previous->line);
             return false;
         }
         previous = &draw;

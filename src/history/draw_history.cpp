@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "lottery/lottery_calendar.hpp"
 #include "records/record_lines.hpp"
 #include "text/error_text.hpp"
 #include "text/quoted_text.hpp"
@@ -16,13 +17,6 @@
 namespace {
 
 enum class DateForm { Valid, NotDate, NotOnCalendar };
-
-int days_in_month(std::int32_t year, std::int32_t month)
-{
-    static constexpr int DAYS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : DAYS[month - 1];
-}
 
 // YYYY-MM-DD or YYYY.MM.DD, and a day the calendar has; `date` gets YYYYMMDD.
 DateForm read_date(const Field& field, std::int32_t& date)
@@ -39,7 +33,7 @@ DateForm read_date(const Field& field, std::int32_t& date)
         !whole_number(Field{field.text + 8, 2}, day)) {
         return DateForm::NotDate;
     }
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > days_in_month(year, month)) {
+    if (!calendar_day(year, month, day)) {
         return DateForm::NotOnCalendar;
     }
     date = year * 10000 + month * 100 + day;

@@ -1,5 +1,6 @@
 #include "history/shown_draw.hpp"
 
+#include "lottery/lottery_calendar.hpp"
 #include "text/text_format.hpp"
 
 ShownDraw shown_draw(const std::int32_t* numbers, std::int32_t bonus, std::int32_t date)
@@ -11,8 +12,7 @@ ShownDraw shown_draw(const std::int32_t* numbers, std::int32_t bonus, std::int32
         length += format_text(shown.text + length, sizeof shown.text - length, " + %d", bonus);
     }
     if (date != 0) {
-        format_text(shown.text + length, sizeof shown.text - length, " (%04d-%02d-%02d)",
-                    date / 10'000, date / 100 % 100, date % 100);
+        format_text(shown.text + length, sizeof shown.text - length, " (%s)", day_text(date).text);
     }
     return shown;
 }

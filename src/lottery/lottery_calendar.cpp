@@ -1,5 +1,7 @@
 #include "lottery/lottery_calendar.hpp"
 
+#include "text/text_format.hpp"
+
 namespace {
 
 constexpr std::int64_t HOUR = 3600;
@@ -75,4 +77,19 @@ std::int32_t korean_date(std::int64_t unix_seconds)
 {
     const std::int64_t seconds = unix_seconds + KOREAN_OFFSET;
     return civil_date(seconds >= 0 ? seconds / DAY : (seconds - DAY + 1) / DAY);
+}
+
+bool calendar_day(std::int32_t year, std::int32_t month, std::int32_t day)
+{
+    static constexpr int DAYS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return year >= 1 && month >= 1 && month <= 12 && day >= 1 &&
+           day <= (month == 2 && leap_year(year) ? 29 : DAYS[month - 1]);
+}
+
+DayText day_text(std::int32_t date)
+{
+    DayText text{};
+    format_text(text.text, sizeof text.text, "%04d-%02d-%02d", date / 10'000, date / 100 % 100,
+                date % 100);
+    return text;
 }

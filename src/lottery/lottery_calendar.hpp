@@ -18,5 +18,14 @@ std::int32_t last_claim_day(std::int32_t round);
 // Whether the sales for `round` had ended at the moment given.
 bool sales_closed(std::int32_t round, std::int64_t unix_seconds);
 
+// Whether a year (from 1), a month and a day name a day of the calendar.
+bool calendar_day(std::int32_t year, std::int32_t month, std::int32_t day);
+
+// A date (YYYYMMDD) as the files and the screens write it: YYYY-MM-DD.
+struct DayText {
+    char text[16];
+};
+DayText day_text(std::int32_t date);
+
 // The date in Korea at a moment, as YYYYMMDD.
 std::int32_t korean_date(std::int64_t unix_seconds);

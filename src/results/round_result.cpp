@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "lottery/lottery_calendar.hpp"
 #include "text/quoted_text.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
@@ -153,10 +154,7 @@ bool read_date(const Value* value, std::int32_t& date)
     year = (text[0] - '0') * 1000 + (text[1] - '0') * 100 + (text[2] - '0') * 10 + (text[3] - '0');
     month = (text[5] - '0') * 10 + (text[6] - '0');
     day = (text[8] - '0') * 10 + (text[9] - '0');
-    static constexpr int DAYS[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    if (month < 1 || month > 12 || day < 1 || day > DAYS[month - 1] ||
-        (month == 2 && day == 29 && !leap)) {
+    if (!calendar_day(year, month, day)) {
         return false;
     }
     date = year * 10'000 + month * 100 + day;
@@ -301,9 +299,9 @@ std::size_t result_reader_heap_takes()
 void format_result_line(char (&out)[MAX_LINE_BYTES + 1], const RoundResult& result, bool with_bonus)
 {
     const std::int32_t* n = result.numbers;
-    const std::size_t length = format_text(
-        out, sizeof out, "%d,%04d-%02d-%02d,%d,%d,%d,%d,%d,%d", result.round, result.date / 10'000,
-        result.date / 100 % 100, result.date % 100, n[0], n[1], n[2], n[3], n[4], n[5]);
+    const std::size_t length =
+        format_text(out, sizeof out, "%d,%s,%d,%d,%d,%d,%d,%d", result.round,
+                    day_text(result.date).text, n[0], n[1], n[2], n[3], n[4], n[5]);
     if (with_bonus) {
         format_text(out + length, sizeof out - length, ",%d", result.bonus);
     }

@@ -173,8 +173,7 @@ LOTTO_PAGE_EXPORT const char* lotto_next_draw_line()
 {
     const std::int32_t round = lotto_history_round() + 1;
     const std::int32_t date = draw_date_of_round(round);
-    format_text(page_message, sizeof page_message, "%d,%04d-%02d-%02d,", round, date / 10000,
-                date / 100 % 100, date % 100);
+    format_text(page_message, sizeof page_message, "%d,%s,", round, day_text(date).text);
     return page_message;
 }
 
