@@ -133,6 +133,9 @@ TEST(AddDraw, TheNewLineTakesTheFilesOrderAndStyleAndEveryOtherByteStays)
             << c.what << ": " << error.message;
         EXPECT_EQ(contents(path), c.after) << c.what;
         EXPECT_EQ(fs::directory_iterator(path.parent_path())->path(), path) << "a leftover";
+        // The history given back holds the draw added, as its newest round.
+        EXPECT_EQ(history.draws[history.count - 1].round, draw.round) << c.what;
+        EXPECT_EQ(history.draws[history.count - 1].numbers, draw.numbers) << c.what;
     }
 }
 

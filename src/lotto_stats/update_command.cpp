@@ -93,7 +93,6 @@ int add_draw(const RoundResult& result, const UpdatePaths& paths, const char* li
     case AddDrawOutcome::Added:
         std::fprintf(out, translate("Round %d added to %s.\n"), draw.round,
                      quoted_name(paths.draws).text);
-        history.draws[history.count++] = draw;
         if (added_count < MOST_ADDED_ROUNDS) {
             added_rounds[added_count++] = draw.round;
         }
@@ -127,7 +126,6 @@ int add_prizes(const RoundResult& result, const UpdatePaths& paths, const char* 
     case AddPrizesOutcome::Added:
         std::fprintf(out, translate("Round %d's prizes added to %s.\n"), result.round,
                      quoted_name(paths.prizes).text);
-        prizes.rounds[prizes.count++] = result.prizes;
         return -1;
     case AddPrizesOutcome::AlreadyThere:
         return -1;

@@ -30,8 +30,6 @@ int run_add_draw(const WeekOptions& options, const char* line)
     switch (add_draw_to_file(path, line, LOCK_WAIT_MILLISECONDS, history, draw, error)) {
     case AddDrawOutcome::Added:
         std::printf(translate("Round %d added to %s.\n"), draw.round, quoted_name(path).text);
-        // The file read back with it under the lock, so it is the history's next round.
-        history.draws[history.count++] = draw;
         break;
     case AddDrawOutcome::AlreadyThere:
         std::printf(translate("Round %d is in %s already, as given; nothing added.\n"), draw.round,

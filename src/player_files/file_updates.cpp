@@ -143,7 +143,12 @@ AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_mil
     DrawUpdate update{draw, history, error, AddDrawOutcome::Failed};
     const UpdateOutcome written = update_locked(
         path, false, wait_milliseconds, LockedUpdate{plan_draw, reads_with_the_new_draw, &update});
-    return outcome_of(written, update.outcome);
+    const AddDrawOutcome outcome = outcome_of(written, update.outcome);
+    if (outcome == AddDrawOutcome::Added) {
+        // The file read back with it under the lock: it is the history's next round.
+        history.draws[history.count++] = draw;
+    }
+    return outcome;
 }
 
 AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int count,
@@ -164,5 +169,9 @@ AddPrizesOutcome add_prizes_to_file(const char* path, const RoundPrizes& prizes,
     const UpdateOutcome written =
         update_locked(path, true, wait_milliseconds,
                       LockedUpdate{plan_prizes, reads_with_the_new_prizes, &update});
-    return outcome_of(written, update.outcome);
+    const AddPrizesOutcome outcome = outcome_of(written, update.outcome);
+    if (outcome == AddPrizesOutcome::Added) {
+        table.rounds[table.count++] = prizes;
+    }
+    return outcome;
 }

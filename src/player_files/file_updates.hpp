@@ -8,7 +8,7 @@
 
 // Adds the draw in `line` to the history file at `path` as planned above. The file is
 // locked from reading to renaming and is left untouched unless the draw is added.
-// `history` then holds the file's draws, `draw` the one given.
+// `history` then holds the file's draws, the one added with them, and `draw` the one given.
 AddDrawOutcome add_draw_to_file(const char* path, const char* line, int wait_milliseconds,
                                 DrawHistory& history, Draw& draw, RecordError& error);
 
@@ -21,6 +21,6 @@ AddTicketsOutcome add_tickets_to_file(const char* path, const Ticket* games, int
                                       RecordError& error, int& known_line);
 
 // Adds a round's prizes at the end of the prizes file at `path`, as planned above, locked
-// from reading to renaming. `table` then holds the file's rows as they were.
+// from reading to renaming. `table` then holds the file's rows, the one added with them.
 AddPrizesOutcome add_prizes_to_file(const char* path, const RoundPrizes& prizes,
                                     int wait_milliseconds, PrizeTable& table, RecordError& error);
