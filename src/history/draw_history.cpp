@@ -51,8 +51,7 @@ bool looks_like_date(const Field& field)
 
 LineKind empty_field(RecordError& error, int place)
 {
-    format_text(error.message, sizeof error.message, translate("field %d is empty"), place);
-    return LineKind::Invalid;
+    return invalid_line(error, translate("field %d is empty"), place);
 }
 
 bool lottery_number(const Field& field, std::int32_t& number)
@@ -79,22 +78,17 @@ LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, Recor
         return empty_field(error, fields.empty_place);
     }
     if (!whole_number(round, draw.round) || draw.round < 1) {
-        format_text(error.message, sizeof error.message,
-                    translate("the round '%s' is not a positive whole number"), quoted(round).text);
-        return LineKind::Invalid;
+        return invalid_line(error, translate("the round '%s' is not a positive whole number"),
+                            quoted(round).text);
     }
     const DateForm date = dated ? read_date(fields.field[1], draw.date) : DateForm::Valid;
     if (date == DateForm::NotDate) {
-        format_text(error.message, sizeof error.message,
-                    translate("the date '%s' is neither YYYY-MM-DD nor YYYY.MM.DD"),
-                    quoted(fields.field[1]).text);
-        return LineKind::Invalid;
+        return invalid_line(error, translate("the date '%s' is neither YYYY-MM-DD nor YYYY.MM.DD"),
+                            quoted(fields.field[1]).text);
     }
     if (date == DateForm::NotOnCalendar) {
-        format_text(error.message, sizeof error.message,
-                    translate("the date '%s' is no day of the calendar"),
-                    quoted(fields.field[1]).text);
-        return LineKind::Invalid;
+        return invalid_line(error, translate("the date '%s' is no day of the calendar"),
+                            quoted(fields.field[1]).text);
     }
     const int first_number = dated ? 2 : 1;
     const int numbers = fields.count - first_number;
@@ -103,19 +97,17 @@ LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, Recor
         return empty_field(error, fields.count + (numbers == NUMBERS_PER_SET ? 2 : 1));
     }
     if (numbers != NUMBERS_PER_SET && numbers != NUMBERS_PER_SET + 1) {
-        format_text(error.message, sizeof error.message,
-                    translate("expected the round, a date if any, six numbers and a bonus if "
-                              "any, not %d fields"),
-                    fields.count);
-        return LineKind::Invalid;
+        return invalid_line(
+            error,
+            translate("expected the round, a date if any, six numbers and a bonus if "
+                      "any, not %d fields"),
+            fields.count);
     }
     for (int i = 0; i < numbers; ++i) {
         std::int32_t number = 0;
         if (!lottery_number(fields.field[first_number + i], number)) {
-            format_text(error.message, sizeof error.message,
-                        translate("'%s' is not a number from 1 to 45"),
-                        quoted(fields.field[first_number + i]).text);
-            return LineKind::Invalid;
+            return invalid_line(error, translate("'%s' is not a number from 1 to 45"),
+                                quoted(fields.field[first_number + i]).text);
         }
         if (i < NUMBERS_PER_SET) {
             draw.numbers[i] = number;
@@ -126,13 +118,10 @@ LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, Recor
     std::sort(draw.numbers.begin(), draw.numbers.end());
     const auto repeated = std::adjacent_find(draw.numbers.begin(), draw.numbers.end());
     if (repeated != draw.numbers.end()) {
-        format_text(error.message, sizeof error.message, translate("%d is drawn twice"), *repeated);
-        return LineKind::Invalid;
+        return invalid_line(error, translate("%d is drawn twice"), *repeated);
     }
     if (std::find(draw.numbers.begin(), draw.numbers.end(), draw.bonus) != draw.numbers.end()) {
-        format_text(error.message, sizeof error.message,
-                    translate("the bonus %d is also a winning number"), draw.bonus);
-        return LineKind::Invalid;
+        return invalid_line(error, translate("the bonus %d is also a winning number"), draw.bonus);
     }
     return LineKind::Draw;
 }
@@ -171,8 +160,9 @@ struct DrawStore {
     }
 };
 
-// A round given twice must be the same draw both times; the message says how they differ.
-bool same_draw(const Draw& earlier, const Draw& draw, RecordError& error)
+// A round given twice in one file must be the same draw both times, with or without its
+// bonus alike; the message says how they differ.
+bool repeated_round_agrees(const Draw& earlier, const Draw& draw, RecordError& error)
 {
     if (earlier.numbers == draw.numbers && earlier.bonus == draw.bonus &&
         (earlier.date == draw.date || earlier.date == 0 || draw.date == 0)) {
@@ -203,15 +193,13 @@ bool keep_draw(DrawStore& store, const Draw& draw, RecordError& error)
 {
     const Draw* earlier = store.find(draw.round);
     if (earlier != nullptr) {
-        return same_draw(*earlier, draw, error);
+        return repeated_round_agrees(*earlier, draw, error);
     }
     DrawHistory& history = store.history;
     if (history.count == MAX_DRAWS) {
-        format_text(error.message, sizeof error.message,
-                    translate("more than %d different draws; this program keeps at most %d"),
-                    MAX_DRAWS, MAX_DRAWS);
-        error.line = draw.line;
-        return false;
+        return refuse_at(error, draw.line,
+                         translate("more than %d different draws; this program keeps at most %d"),
+                         MAX_DRAWS, MAX_DRAWS);
     }
     history.draws[history.count++] = draw;
     if (history.count - store.sorted == UNSORTED_TAIL) {

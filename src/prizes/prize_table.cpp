@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cinttypes>
-#include <cstdarg>
 
 #include "text/error_text.hpp"
 #include "text/text_format.hpp"
@@ -13,16 +12,6 @@ namespace {
 constexpr const char* RANK_NAMES[RANKS] = {translatable("1st"), translatable("2nd"),
                                            translatable("3rd"), translatable("4th"),
                                            translatable("5th")};
-
-LineKind invalid(RecordError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
-LineKind invalid(RecordError& error, const char* format, ...)
-{
-    std::va_list arguments;
-    va_start(arguments, format);
-    format_text_list(error.message, sizeof error.message, format, arguments);
-    va_end(arguments);
-    return LineKind::Invalid;
-}
 
 } // namespace
 
@@ -46,12 +35,13 @@ bool prizes_hold_together(const RoundPrizes& prizes, RecordError& error)
     for (int rank = 0; rank < RANKS; ++rank) {
         const Division& division = prizes.division[rank];
         if ((division.prize == 0) != (division.winners == 0)) {
-            invalid(error,
-                    division.prize == 0
-                        ? translate("round %d: the %s prize pays nothing to %" PRId64 " winners")
-                        : translate("round %d: the %s prize pays %" PRId64 " won to nobody"),
-                    prizes.round, translate(RANK_NAMES[rank]),
-                    division.prize == 0 ? division.winners : division.prize);
+            invalid_line(
+                error,
+                division.prize == 0
+                    ? translate("round %d: the %s prize pays nothing to %" PRId64 " winners")
+                    : translate("round %d: the %s prize pays %" PRId64 " won to nobody"),
+                prizes.round, translate(RANK_NAMES[rank]),
+                division.prize == 0 ? division.winners : division.prize);
             return false;
         }
     }
@@ -59,11 +49,11 @@ bool prizes_hold_together(const RoundPrizes& prizes, RecordError& error)
         for (int lower = rank + 1; lower < RANKS && prizes.division[rank].winners > 0; ++lower) {
             if (prizes.division[lower].winners > 0 &&
                 prizes.division[rank].prize <= prizes.division[lower].prize) {
-                invalid(error,
-                        translate("round %d: the %s prize (%" PRId64 " won) does not pay more "
-                                  "than the %s (%" PRId64 " won)"),
-                        prizes.round, translate(RANK_NAMES[rank]), prizes.division[rank].prize,
-                        translate(RANK_NAMES[lower]), prizes.division[lower].prize);
+                invalid_line(error,
+                             translate("round %d: the %s prize (%" PRId64 " won) does not pay more "
+                                       "than the %s (%" PRId64 " won)"),
+                             prizes.round, translate(RANK_NAMES[rank]), prizes.division[rank].prize,
+                             translate(RANK_NAMES[lower]), prizes.division[lower].prize);
                 return false;
             }
         }
@@ -94,19 +84,19 @@ LineKind parse_prizes_line(const char* text, bool first_content, RoundPrizes& pr
         return LineKind::Header;
     }
     if (fields.empty_place != 0 || fields.trailing_empty != 0) {
-        return invalid(error, translate("field %d is empty"),
-                       fields.empty_place != 0 ? fields.empty_place : fields.count + 1);
+        return invalid_line(error, translate("field %d is empty"),
+                            fields.empty_place != 0 ? fields.empty_place : fields.count + 1);
     }
     constexpr int FIELDS = 2 + 2 * RANKS;
     if (fields.count != FIELDS) {
-        return invalid(error,
-                       translate("expected the round, a prize and its winners for each of the "
-                                 "five ranks, and the sales, not %d fields"),
-                       fields.count);
+        return invalid_line(error,
+                            translate("expected the round, a prize and its winners for each of the "
+                                      "five ranks, and the sales, not %d fields"),
+                            fields.count);
     }
     if (!whole_number(fields.field[0], prizes.round) || prizes.round < 1) {
-        return invalid(error, translate("the round '%s' is not a positive whole number"),
-                       quoted(fields.field[0]).text);
+        return invalid_line(error, translate("the round '%s' is not a positive whole number"),
+                            quoted(fields.field[0]).text);
     }
     // The fields after the round, in the file's order: each division's prize and winners,
     // then the sales.
@@ -119,8 +109,8 @@ LineKind parse_prizes_line(const char* text, bool first_content, RoundPrizes& pr
     *next = &prizes.sales;
     for (int i = 1; i < FIELDS; ++i) {
         if (!whole_amount(fields.field[i], *amounts[i - 1])) {
-            return invalid(error, translate("'%s' is not a whole amount of at most 15 digits"),
-                           quoted(fields.field[i]).text);
+            return invalid_line(error, translate("'%s' is not a whole amount of at most 15 digits"),
+                                quoted(fields.field[i]).text);
         }
     }
     return prizes_hold_together(prizes, error) ? LineKind::Draw : LineKind::Invalid;
@@ -156,20 +146,17 @@ bool take_prizes_line(void* records, const char* text, std::int32_t line, const 
     PrizeTable& table = reading.table;
     const std::int32_t expected = newest_prize_round(table) + 1;
     if (table.count > 0 && prizes.round != expected) {
-        error.line = line;
-        format_text(error.message, sizeof error.message,
-                    prizes.round < expected
-                        ? translate("round %d comes after round %d; the rounds must ascend")
-                        : translate("round %d follows round %d; the rounds between are missing"),
-                    prizes.round, expected - 1);
-        return false;
+        return refuse_at(
+            error, line,
+            prizes.round < expected
+                ? translate("round %d comes after round %d; the rounds must ascend")
+                : translate("round %d follows round %d; the rounds between are missing"),
+            prizes.round, expected - 1);
     }
     if (table.count == MAX_PRIZE_ROUNDS) {
-        error.line = line;
-        format_text(error.message, sizeof error.message,
-                    translate("more than %d rounds; this program keeps at most %d"),
-                    MAX_PRIZE_ROUNDS, MAX_PRIZE_ROUNDS);
-        return false;
+        return refuse_at(error, line,
+                         translate("more than %d rounds; this program keeps at most %d"),
+                         MAX_PRIZE_ROUNDS, MAX_PRIZE_ROUNDS);
     }
     prizes.line = line;
     table.rounds[table.count++] = prizes;

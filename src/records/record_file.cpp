@@ -23,6 +23,25 @@ std::size_t format_record_error(char* out, std::size_t size, const char* name,
                           : format_text(out, size, "%s: %s", quoted, error.message);
 }
 
+bool refuse_at(RecordError& error, int line, const char* format, ...)
+{
+    error.line = line;
+    std::va_list arguments;
+    va_start(arguments, format);
+    format_text_list(error.message, sizeof error.message, format, arguments);
+    va_end(arguments);
+    return false;
+}
+
+LineKind invalid_line(RecordError& error, const char* format, ...)
+{
+    std::va_list arguments;
+    va_start(arguments, format);
+    format_text_list(error.message, sizeof error.message, format, arguments);
+    va_end(arguments);
+    return LineKind::Invalid;
+}
+
 bool refuse_with(RecordError& error, const char* format, ...)
 {
     error.line = 0;

@@ -50,3 +50,10 @@ bool refuse_with(RecordError& error, const char* format, ...) LOTTO_PRINTF_FORMA
 // Fills `error` with `message` about line `line` (0 for the file as a whole) and returns
 // false.
 bool refuse_line(RecordError& error, int line, const char* message);
+
+// The same with a message formatted, as a reader's check of a whole record says it.
+bool refuse_at(RecordError& error, int line, const char* format, ...) LOTTO_PRINTF_FORMAT(3, 4);
+
+// What a line's parser says of a line that does not read: the message formatted into
+// `error`, its line set by the reader.
+LineKind invalid_line(RecordError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);

@@ -8,20 +8,6 @@
 #include "text/translation.hpp"
 #include "tickets/tickets.hpp"
 
-namespace {
-
-LineKind invalid(RecordError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
-LineKind invalid(RecordError& error, const char* format, ...)
-{
-    std::va_list arguments;
-    va_start(arguments, format);
-    format_text_list(error.message, sizeof error.message, format, arguments);
-    va_end(arguments);
-    return LineKind::Invalid;
-}
-
-} // namespace
-
 LineKind parse_ticket_line(const char* text, bool first_content, Ticket& ticket, RecordError& error)
 {
     Fields fields{};
@@ -33,39 +19,39 @@ LineKind parse_ticket_line(const char* text, bool first_content, Ticket& ticket,
         return LineKind::Header;
     }
     if (fields.empty_place != 0 || fields.trailing_empty != 0) {
-        return invalid(error, translate("field %d is empty"),
-                       fields.empty_place != 0 ? fields.empty_place : fields.count + 1);
+        return invalid_line(error, translate("field %d is empty"),
+                            fields.empty_place != 0 ? fields.empty_place : fields.count + 1);
     }
     if (fields.count != NUMBERS_PER_SET + 1 && fields.count != NUMBERS_PER_SET + 2) {
-        return invalid(error,
-                       translate("expected the round, six numbers and the slip's code if any, "
-                                 "not %d fields"),
-                       fields.count);
+        return invalid_line(error,
+                            translate("expected the round, six numbers and the slip's code if any, "
+                                      "not %d fields"),
+                            fields.count);
     }
     if (!whole_number(fields.field[0], ticket.round) || ticket.round < 1) {
-        return invalid(error, translate("the round '%s' is not a positive whole number"),
-                       quoted(fields.field[0]).text);
+        return invalid_line(error, translate("the round '%s' is not a positive whole number"),
+                            quoted(fields.field[0]).text);
     }
     for (int i = 0; i < NUMBERS_PER_SET; ++i) {
         const Field& field = fields.field[1 + i];
         if (!whole_number(field, ticket.numbers[i]) || ticket.numbers[i] < 1 ||
             ticket.numbers[i] > MAX_NUMBER) {
-            return invalid(error, translate("'%s' is not a number from 1 to 45"),
-                           quoted(field).text);
+            return invalid_line(error, translate("'%s' is not a number from 1 to 45"),
+                                quoted(field).text);
         }
     }
     std::sort(ticket.numbers.begin(), ticket.numbers.end());
     const auto repeated = std::adjacent_find(ticket.numbers.begin(), ticket.numbers.end());
     if (repeated != ticket.numbers.end()) {
-        return invalid(error, translate("%d is chosen twice"), *repeated);
+        return invalid_line(error, translate("%d is chosen twice"), *repeated);
     }
     if (fields.count == NUMBERS_PER_SET + 2) {
         const Field& slip = fields.field[NUMBERS_PER_SET + 1];
         const bool digits = std::all_of(slip.text, slip.text + slip.length,
                                         [](char c) { return c >= '0' && c <= '9'; });
         if (!digits || slip.length > MAX_SLIP_DIGITS) {
-            return invalid(error, translate("the slip's code '%s' is not 1 to %d digits"),
-                           quoted(slip).text, MAX_SLIP_DIGITS);
+            return invalid_line(error, translate("the slip's code '%s' is not 1 to %d digits"),
+                                quoted(slip).text, MAX_SLIP_DIGITS);
         }
         std::memcpy(ticket.slip, slip.text, static_cast<std::size_t>(slip.length));
         ticket.slip[slip.length] = '\0';
@@ -116,11 +102,9 @@ bool take_ticket_line(void* records, const char* text, std::int32_t line, const 
     }
     TicketFile& tickets = reading.tickets;
     if (tickets.count == MAX_TICKETS) {
-        error.line = line;
-        format_text(error.message, sizeof error.message,
-                    translate("more than %d games; this program keeps at most %d"), MAX_TICKETS,
-                    MAX_TICKETS);
-        return false;
+        return refuse_at(error, line,
+                         translate("more than %d games; this program keeps at most %d"),
+                         MAX_TICKETS, MAX_TICKETS);
     }
     ticket.line = line;
     tickets.tickets[tickets.count++] = ticket;
