@@ -22,14 +22,3 @@ enum class LockOutcome { Locked, Busy, Failed };
 LockOutcome lock_file(const char* path, bool create, int wait_milliseconds, FileLock& lock);
 void unlock_file(FileLock& lock);
 
-// A file locked and open for reading, for a change that replaces it whole.
-struct LockedFile {
-    FileLock lock;
-    std::FILE* stream; // null once the replacement has closed it
-};
-
-// Locks the file as lock_file does, then opens it; Failed, with errno, when it cannot be.
-LockOutcome open_locked(const char* path, bool create, int wait_milliseconds, LockedFile& file);
-
-// Closes what is still open and releases the lock; errno stays as it was.
-void close_locked(LockedFile& file);

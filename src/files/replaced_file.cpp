@@ -55,68 +55,6 @@ void abandon_replacement(ReplacedFile& file)
     }
 }
 
-namespace {
-
-bool copy_bytes(std::FILE* from, std::FILE* to, long count)
-{
-    char buffer[4096];
-    while (count != 0) {
-        const std::size_t wanted = count < 0 || count > static_cast<long>(sizeof buffer)
-                                       ? sizeof buffer
-                                       : static_cast<std::size_t>(count);
-        const std::size_t got = std::fread(buffer, 1, wanted, from);
-        if (got == 0) {
-            return count < 0 && std::ferror(from) == 0; // to the end: done at its end
-        }
-        if (std::fwrite(buffer, 1, got, to) != got) {
-            return false;
-        }
-        if (count > 0) {
-            count -= static_cast<long>(got);
-        }
-    }
-    return true;
-}
-
-} // namespace
-
-bool replace_with_insertion(const char* path, std::FILE* old, long at, const char* text,
-                            bool (*check)(std::FILE* written, void* context), void* context)
-{
-    ReplacedFile file{};
-    if (!begin_replacement(path, file)) {
-        const int reason = errno;
-        std::fclose(old);
-        errno = reason;
-        return false;
-    }
-    const std::size_t length = std::strlen(text);
-    errno = 0;
-    bool ok = std::fseek(old, 0, SEEK_SET) == 0 && copy_bytes(old, file.stream, at) &&
-              std::fwrite(text, 1, length, file.stream) == length &&
-              copy_bytes(old, file.stream, -1);
-    if (ok && check != nullptr) {
-        ok = std::fflush(file.stream) == 0;
-        std::FILE* written =
-            ok && file.temporary[0] != '\0' ? std::fopen(file.temporary, "rb") : nullptr;
-        ok = written != nullptr && check(written, context);
-        if (written != nullptr) {
-            std::fclose(written);
-        }
-        if (!ok && errno == 0) {
-            errno = EINVAL;
-        }
-    }
-    std::fclose(old);
-    if (!ok) {
-        const int reason = errno != 0 ? errno : EIO;
-        abandon_replacement(file);
-        errno = reason;
-        return false;
-    }
-    return commit_replacement(file);
-}
-
 bool commit_raw_replacement(RawReplacement& raw)
 {
     ReplacedFile& file = raw.file;

@@ -35,15 +35,6 @@ bool commit_replacement(ReplacedFile& file);
 // Gives up the replacement: the target stays as it was.
 void abandon_replacement(ReplacedFile& file);
 
-// Replaces the file at `path` with `old` (open for reading, at any place) in which `text`
-// stands at byte `at`: every other byte as it was. With `check`, the new file is read back
-// before it takes the old one's place, and kept only if `check(written, context)` says so. False,
-// with errno saying why (EINVAL for a failed check), leaving the old file as it was. `old` is
-// closed either way, before the rename: Windows cannot rename over a file that is open.
-bool replace_with_insertion(const char* path, std::FILE* old, long at, const char* text,
-                            bool (*check)(std::FILE* written, void* context) = nullptr,
-                            void* context = nullptr);
-
 // The same through a file descriptor and the caller's buffers, allocating nothing: for the
 // interactive program, which allocates nothing once it runs.
 struct RawReplacement {
@@ -58,7 +49,8 @@ void abandon_raw_replacement(RawReplacement& raw);
 // why (EFBIG when it is larger than `capacity`).
 bool read_whole_file(const char* path, char* buffer, std::size_t capacity, std::size_t& length);
 
-// replace_with_insertion for a file read whole: `old` holds its `length` bytes. With
+// Replaces the file at `path`, read whole into `old` (its `length` bytes), with the same
+// bytes and `text` standing at byte `at`: every other byte as it was. With
 // `check`, the new file is read back into `scratch` (which may be `old`'s own buffer: it is
 // read into only once everything is written) and kept only if `check` says so. Allocates
 // nothing.
