@@ -157,8 +157,9 @@ file(GLOB lotto_page_modules CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/page/*.
 add_custom_command(OUTPUT ${lotto_site}/app.mjs
     COMMAND ${ESBUILD} ${PROJECT_SOURCE_DIR}/web/app.mjs --bundle --minify --format=esm
             --target=es2022 --external:./core.mjs --external:./qr-decoder.mjs --external:./results.mjs
-            --log-level=warning --outfile=${lotto_site}/app.mjs
-    DEPENDS ${PROJECT_SOURCE_DIR}/web/app.mjs ${lotto_page_modules}
+            --alias:lotto-page-codes=${LOTTO_PAGE_CODES} --log-level=warning
+            --outfile=${lotto_site}/app.mjs
+    DEPENDS ${PROJECT_SOURCE_DIR}/web/app.mjs ${lotto_page_modules} ${LOTTO_PAGE_CODES}
     COMMENT "Bundling the page's modules into one small script"
     VERBATIM)
 add_custom_command(OUTPUT ${lotto_site}/back-test-worker.mjs
@@ -171,9 +172,9 @@ add_custom_command(OUTPUT ${lotto_site}/back-test-worker.mjs
 # source; its reader stays a file of its own.
 add_custom_command(OUTPUT ${lotto_site}/results.mjs
     COMMAND ${ESBUILD} ${PROJECT_SOURCE_DIR}/web/results.mjs --bundle --minify --format=esm
-            --target=es2022 --external:./results-core.mjs --log-level=warning
-            --outfile=${lotto_site}/results.mjs
-    DEPENDS ${PROJECT_SOURCE_DIR}/web/results.mjs ${lotto_page_modules}
+            --target=es2022 --external:./results-core.mjs --alias:lotto-page-codes=${LOTTO_PAGE_CODES}
+            --log-level=warning --outfile=${lotto_site}/results.mjs
+    DEPENDS ${PROJECT_SOURCE_DIR}/web/results.mjs ${lotto_page_modules} ${LOTTO_PAGE_CODES}
     COMMENT "Bundling the fetching of the week's results"
     VERBATIM)
 add_custom_target(web_scripts DEPENDS ${lotto_site}/qr-decoder.mjs ${lotto_site}/app.mjs

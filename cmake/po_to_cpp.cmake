@@ -2,7 +2,7 @@
 # program needs a run-time library or a file beside it to speak the catalogue's language.
 # The .po file's strings are C string literals already; they are copied as they stand.
 # Fuzzy and untranslated entries are left out: their English stands. With ONLY_FROM (source
-# folders, e.g. "src/web/;src/history/"), so is every message no file in them uses: the
+# folders, e.g. "src/page_interface/;src/history/"), so is every message no file in them uses: the
 # page carries only what it can show.
 # Usage: cmake -DPO=<file.po> -DOUTPUT=<file.cpp> -DTABLE=<name> [-DONLY_FROM=<folders>]
 #              -P po_to_cpp.cmake

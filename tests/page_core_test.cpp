@@ -12,7 +12,7 @@
 #include "reports/history_reports.hpp"
 #include "text/translation.hpp"
 #include "tickets/ticket_summary.hpp"
-#include "web/page_state.hpp"
+#include "page_interface/page_state.hpp"
 
 namespace {
 

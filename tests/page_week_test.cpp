@@ -205,6 +205,12 @@ TEST_F(PageWeek, AReplacementTheHistoryWouldRefuseChangesNothing)
     use_history(shipped_draws + "1231,2026-07-05,2,13,19,24,33,40,7\n");
     EXPECT_EQ(with_line(lotto_compare_draw, "1231,2026-07-04,2,13,19,24,33,40,7"), 2);
     EXPECT_STREQ(lotto_message(), "2 13 19 24 33 40 + 7 (2026-07-05)");
+    // The form's next line and a game's claim line have buffers of their own: the message
+    // outlives them.
+    EXPECT_STREQ(lotto_next_draw_line(), "1232,2026-07-11,");
+    use_tickets("1231,2,13,19,24,33,40\n");
+    lotto_ticket_claim(0);
+    EXPECT_STREQ(lotto_message(), "2 13 19 24 33 40 + 7 (2026-07-05)");
     use_history(shipped_draws);
     // A date after the next round's is out of order: the file would no longer read.
     EXPECT_EQ(with_line(lotto_replace_draw, "1229,2026-07-04,12,13,29,34,37,42,16"), 3);

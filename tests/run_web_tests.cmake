@@ -5,6 +5,8 @@ cmake_minimum_required(VERSION 3.20)
 
 set(ENV{NODE_PATH} /usr/share/nodejs)
 set(ENV{LOTTO_STATS} "${LOTTO_STATS}")
+# The page's answer codes as the web build writes them (its preset builds in build/web).
+set(ENV{LOTTO_PAGE_CODES} "${SOURCE_DIR}/build/web/page/page_codes.mjs")
 function(run)
     execute_process(COMMAND ${ARGN} WORKING_DIRECTORY "${SOURCE_DIR}" RESULT_VARIABLE status)
     if(NOT status EQUAL 0)

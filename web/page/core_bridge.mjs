@@ -1,7 +1,7 @@
 // The one place that speaks to the core: its C names, its numbers and its memory. The rest of
 // the page asks this module in words.
 import { locateInRelease, ofRelease } from './release.mjs';
-import { ADD_DRAW, ADD_PRIZES, ADD_TICKET, COMPARE_DRAW, RESULT_ROW, ticketRefusal, tooLarge } from './outcomes.mjs';
+import { ADD_DRAW, ADD_PRIZES, ADD_TICKET, COMPARE_DRAW, REPLACE_DRAW, RESULT_ROW, ticketRefusal, tooLarge } from './outcomes.mjs';
 
 let core = null;
 
@@ -90,7 +90,7 @@ export function compareDraw(line) {
   return { outcome, message: outcome >= COMPARE_DRAW.DIFFERS ? coreMessage() : '' };
 }
 // The source's draw in place of the one the history holds for its round; true when done.
-export const replaceDraw = (line) => putLine(line) && core._lotto_replace_draw() === 0;
+export const replaceDraw = (line) => putLine(line) && core._lotto_replace_draw() === REPLACE_DRAW.REPLACED;
 // The newest draw, or null for none.
 export function latestDraw() {
   const round = historyRound();

@@ -1,19 +1,11 @@
-// What the core's calls answer, named once, and what the page says of each. Pure: no core,
-// no document, so a test runs it as it is.
+// What the page says of each answer of the core's calls. Pure: no core, no document, so a
+// test runs it as it is.
 
-// lotto_add_draw.
-export const ADD_DRAW = Object.freeze({ ADDED: 0, ALREADY_THERE: 1, REFUSED: 2, FILE_REFUSED: 3, NO_ROOM: 4 });
-// lotto_add_ticket and lotto_save_sets.
-export const ADD_TICKET = Object.freeze({ ADDED: 0, SLIP_KNOWN: 1, REFUSED: 2, FILE_REFUSED: 3, NO_ROOM: 4 });
-// lotto_compare_draw: a draw of the results source against the history.
-export const COMPARE_DRAW = Object.freeze({ NOT_HELD: 0, SAME: 1, DIFFERS: 2, BEFORE_HISTORY: 3, REFUSED: 4 });
-// lotto_add_prizes.
-export const ADD_PRIZES = Object.freeze({ ADDED: 0, ALREADY_THERE: 1, REFUSED: 2, FILE_REFUSED: 3, NO_ROOM: 4,
-  DISAGREES: 5, NOT_NEXT: 6 });
-// lotto_read_answer: a round's answer from the results source.
-export const ANSWER = Object.freeze({ FINAL: 0, PENDING: 1, REFUSED: 2, INCOMPLETE: 3 });
-// A game's result: ranks 1 to 5, 0 for no prize, then the rows of games without a result.
-export const RESULT_ROW = Object.freeze({ NO_PRIZE: 0, NOT_DRAWN: 6, BEFORE_HISTORY: 7, NOT_IN_HISTORY_YET: 8 });
+// The codes of the core's answers, as the build writes them from the core's declarations.
+import { ADD_DRAW, ADD_TICKET, RESULT_ROW } from 'lotto-page-codes';
+
+export { ADD_DRAW, ADD_PRIZES, ADD_TICKET, ANSWER, COMPARE_DRAW, REPLACE_DRAW, RESULT_ROW } from 'lotto-page-codes';
+
 // The rows of the tickets' summary, in the order shown, as lotto-stats --check shows them.
 export const SUMMARY_ROWS = Object.freeze([1, 2, 3, 4, 5, RESULT_ROW.NO_PRIZE, RESULT_ROW.NOT_DRAWN,
   RESULT_ROW.NOT_IN_HISTORY_YET, RESULT_ROW.BEFORE_HISTORY]);

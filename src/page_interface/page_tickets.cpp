@@ -6,6 +6,10 @@
 
 #include "generation/prediction_table.hpp"
 #include "lottery/lottery_calendar.hpp"
+#include "page_interface/page_buffers.hpp"
+#include "page_interface/page_codes.hpp"
+#include "page_interface/page_export.hpp"
+#include "page_interface/page_state.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
 #include "tickets/slip_code.hpp"
@@ -13,9 +17,6 @@
 #include "tickets/ticket_check.hpp"
 #include "tickets/ticket_claim.hpp"
 #include "tickets/ticket_summary.hpp"
-#include "web/page_buffers.hpp"
-#include "web/page_export.hpp"
-#include "web/page_state.hpp"
 
 namespace {
 
@@ -50,9 +51,8 @@ bool read_tickets(std::size_t length, RecordError& error)
     return read_ticket_source(source, tickets, error);
 }
 
-// Outcomes for the page: 0 added, 1 the slip is there already, 2 refused (lotto_message
-// says why), 3 the tickets do not read, 4 no room.
-int add_games(const Ticket* games, int count)
+// The tickets not reading say why in lotto_message.
+AddTicketCode add_games(const Ticket* games, int count)
 {
     RecordError error{};
     int known_line = 0;
@@ -64,19 +64,19 @@ int add_games(const Ticket* games, int count)
     case AddTicketsOutcome::Added:
         break;
     case AddTicketsOutcome::SlipKnown:
-        return 1;
+        return AddTicketCode::SlipKnown;
     case AddTicketsOutcome::FileRefused:
         page_error(tickets_name, error);
-        return 3;
+        return AddTicketCode::FileRefused;
     case AddTicketsOutcome::Busy:
     case AddTicketsOutcome::Failed:
-        return 4;
+        return AddTicketCode::NoRoom;
     }
     if (!insert_text(tickets_text, tickets_length, TICKETS_CAPACITY, insertion)) {
-        return 4;
+        return AddTicketCode::NoRoom;
     }
     read_tickets(tickets_length, error); // reads: the games were written by its rules
-    return 0;
+    return AddTicketCode::Added;
 }
 
 // A tickets file picked for import, read beside the device's.
@@ -143,15 +143,14 @@ int slip_run(int i)
 // Adds the imported games the device does not hold: a slip's games together, unless the
 // device keeps the slip; a game without a slip as many more times as the file holds it
 // beyond the device. The games go at the end of the device's text as they come, the text
-// read once after: 0 when every game was looked at, 3 when the device's tickets do not
-// read, 4 when no more fit.
-int import_games()
+// read once after: Added when every game was looked at.
+AddTicketCode import_games()
 {
     RecordError error{};
     TextSource device = memory_source(tickets_text, tickets_length);
     if (!read_ticket_source(device, tickets, error)) {
         page_error(tickets_name, error);
-        return 3;
+        return AddTicketCode::FileRefused;
     }
     std::memset(counts, 0, sizeof counts);
     for (int i = 0; i < tickets.count; ++i) {
@@ -162,8 +161,8 @@ int import_games()
     static TextInsertion insertion;
     const char* line_end = begin_insertion_at_end(device, TICKETS_HEADER, insertion);
     int held = tickets.count;
-    int outcome = 0;
-    for (int i = 0; i < imported.count && outcome == 0;) {
+    AddTicketCode outcome = AddTicketCode::Added;
+    for (int i = 0; i < imported.count && outcome == AddTicketCode::Added;) {
         const Ticket& game = imported.tickets[i];
         const bool slip = game.slip[0] != '\0';
         const int games = slip ? slip_run(i) : 1;
@@ -173,7 +172,7 @@ int import_games()
         if (known) {
             import_known += games;
         } else if (held + games > MAX_TICKETS) {
-            outcome = 4;
+            outcome = AddTicketCode::NoRoom;
         } else {
             for (int j = i; j < i + games; ++j) {
                 char line[MAX_LINE_BYTES + 1];
@@ -182,7 +181,7 @@ int import_games()
             }
             insertion.at = static_cast<long>(tickets_length);
             if (!insert_text(tickets_text, tickets_length, TICKETS_CAPACITY, insertion)) {
-                outcome = 4;
+                outcome = AddTicketCode::NoRoom;
             } else {
                 import_added += games;
                 held += games;
@@ -213,9 +212,10 @@ LOTTO_PAGE_EXPORT int lotto_import_capacity()
 }
 
 // Imports the tickets file of `length` bytes in the import buffer, named by the line
-// buffer: its games are added to the device's, which keep every game they hold. 0 done
-// (lotto_import_added and lotto_import_known say how many), 2 the file does not read, 3 the
-// device's tickets do not (lotto_message says why), 4 no room left.
+// buffer: its games are added to the device's, which keep every game they hold. An
+// AddTicketCode: added (lotto_import_added and lotto_import_known say how many), refused
+// (the file does not read) or file refused (the device's does not), which lotto_message
+// explains, or no room left.
 LOTTO_PAGE_EXPORT int lotto_import_tickets(int length)
 {
     use_language(Language::Korean);
@@ -226,9 +226,9 @@ LOTTO_PAGE_EXPORT int lotto_import_tickets(int length)
     RecordError error{};
     if (!read_ticket_source(source, imported, error)) {
         page_error(page_line, error);
-        return 2;
+        return page_code(AddTicketCode::Refused);
     }
-    return import_games();
+    return page_code(import_games());
 }
 
 LOTTO_PAGE_EXPORT int lotto_import_added()
@@ -241,30 +241,8 @@ LOTTO_PAGE_EXPORT int lotto_import_known()
     return import_known;
 }
 
-LOTTO_PAGE_EXPORT char* lotto_tickets_buffer()
-{
-    return tickets_text;
-}
-
-LOTTO_PAGE_EXPORT int lotto_tickets_capacity()
-{
-    return static_cast<int>(TICKETS_CAPACITY);
-}
-
-LOTTO_PAGE_EXPORT char* lotto_tickets_name_buffer()
-{
-    return tickets_name;
-}
-
-LOTTO_PAGE_EXPORT int lotto_tickets_name_capacity()
-{
-    return static_cast<int>(sizeof tickets_name);
-}
-
-LOTTO_PAGE_EXPORT int lotto_tickets_length()
-{
-    return static_cast<int>(tickets_length);
-}
+// Where the page puts the file's text, and its name, before lotto_use_tickets.
+LOTTO_PAGE_FILE(tickets, tickets_text, TICKETS_CAPACITY, tickets_name, tickets_length)
 
 // Reads the tickets in the buffer. Returns 1, or 0 with lotto_message telling why; the page
 // then hands back the bytes it had before.
@@ -296,10 +274,10 @@ LOTTO_PAGE_EXPORT int lotto_add_ticket()
     RecordError error{};
     if (!read_games_to_add(page_line, games, error)) {
         format_text(page_message, sizeof page_message, "%s", error.message);
-        return 2;
+        return page_code(AddTicketCode::Refused);
     }
     added_ticket_round = games.games[0].round;
-    return add_games(games.games, games.count);
+    return page_code(add_games(games.games, games.count));
 }
 
 // The round of the game or slip lotto_add_ticket added last.
@@ -317,7 +295,7 @@ LOTTO_PAGE_EXPORT int lotto_save_sets(double unix_seconds)
         games[i].round = round;
         games[i].numbers = prediction_table.sets[i];
     }
-    return add_games(games, SET_COUNT);
+    return page_code(add_games(games, SET_COUNT));
 }
 
 LOTTO_PAGE_EXPORT int lotto_round_on_sale(double unix_seconds)
@@ -406,15 +384,17 @@ LOTTO_PAGE_EXPORT double lotto_ticket_prize(int index)
 LOTTO_PAGE_EXPORT const char* lotto_ticket_claim(int index)
 {
     use_language(Language::Korean);
+    // Its own buffer: the page's message of an earlier refusal stays readable.
+    static ClaimLine claim;
+    claim = ClaimLine{};
     const Ticket* ticket = ticket_at(index);
-    page_message[0] = '\0';
     if (ticket != nullptr) {
         const TicketResult result = check_ticket(*ticket, page_basis());
         if (result.state == GameState::Drawn && result.rank > 0) {
-            format_text(page_message, sizeof page_message, "%s", claim_line(*ticket, result).text);
+            claim = claim_line(*ticket, result);
         }
     }
-    return page_message;
+    return claim.text;
 }
 
 // The moment the games are checked at, in seconds since 1970.

@@ -4,9 +4,9 @@
 
 #include "generation/number_choice.hpp"
 #include "generation/set_generator.hpp"
+#include "page_interface/page_buffers.hpp"
+#include "page_interface/page_export.hpp"
 #include "text/translation.hpp"
-#include "web/page_buffers.hpp"
-#include "web/page_export.hpp"
 
 namespace {
 

@@ -4,9 +4,10 @@
 // Built apart from the page's core, so the first view does not carry it.
 #include <cstdint>
 
+#include "page_interface/page_codes.hpp"
+#include "page_interface/page_export.hpp"
 #include "results/round_result.hpp"
 #include "text/translation.hpp"
-#include "web/page_export.hpp"
 
 namespace {
 
@@ -33,9 +34,9 @@ LOTTO_PAGE_EXPORT int lotto_answer_capacity()
 }
 
 // Reads the `length` bytes in the answer buffer as round `round`'s results on `today` in
-// Korea (YYYYMMDD). Returns 0 with the prizes final, 1 with the numbers alone (the prizes not
-// published yet), 2 refused (lotto_result_problem says why), 3 with the numbers and a record
-// of the prizes not complete (an empty 4th or 5th division).
+// Korea (YYYYMMDD). An AnswerCode: final prizes, the numbers alone (prizes pending), refused
+// (lotto_answer_problem says why), or the numbers and a record of the prizes not complete
+// (an empty 4th or 5th division).
 LOTTO_PAGE_EXPORT int lotto_read_answer(int length, int round, int today)
 {
     use_language(Language::Korean);
@@ -45,17 +46,17 @@ LOTTO_PAGE_EXPORT int lotto_read_answer(int length, int round, int today)
     const std::size_t given = length < 0 ? 0 : static_cast<std::size_t>(length);
     if (!read_round_result(answer, given < sizeof answer ? given : sizeof answer, round, today,
                            result, problem, sizeof problem)) {
-        return 2;
+        return page_code(AnswerCode::Refused);
     }
     format_result_line(draw_line, result);
     if (result.prizes_state == PrizesState::Pending) {
-        return 1;
+        return page_code(AnswerCode::Pending);
     }
     if (result.prizes_state == PrizesState::Incomplete) {
-        return 3;
+        return page_code(AnswerCode::Incomplete);
     }
     format_prizes_line(prizes_line, result.prizes);
-    return 0;
+    return page_code(AnswerCode::Final);
 }
 
 LOTTO_PAGE_EXPORT const char* lotto_answer_draw_line()

@@ -5,6 +5,7 @@
 
 #include "generation/set_generator.hpp"
 #include "lottery/lottery.hpp"
+#include "page_interface/page_export.hpp"
 #include "scoring/color_ratio.hpp"
 #include "scoring/non_appearing.hpp"
 #include "scoring/odd_even.hpp"
@@ -12,7 +13,6 @@
 #include "scoring/sum_range.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
-#include "web/page_export.hpp"
 
 namespace {
 

@@ -2,12 +2,13 @@
 // programs' rules, and a round's prizes added to it as lotto-stats --update adds them.
 #include <cstdint>
 
+#include "page_interface/page_buffers.hpp"
+#include "page_interface/page_codes.hpp"
+#include "page_interface/page_export.hpp"
+#include "page_interface/page_state.hpp"
 #include "prizes/prize_append.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
-#include "web/page_buffers.hpp"
-#include "web/page_export.hpp"
-#include "web/page_state.hpp"
 
 PrizeTable page_prizes;
 
@@ -34,30 +35,8 @@ bool read_prizes(std::size_t length, RecordError& error)
 
 extern "C" {
 
-LOTTO_PAGE_EXPORT char* lotto_prizes_buffer()
-{
-    return prizes_text;
-}
-
-LOTTO_PAGE_EXPORT int lotto_prizes_capacity()
-{
-    return static_cast<int>(PRIZES_CAPACITY);
-}
-
-LOTTO_PAGE_EXPORT char* lotto_prizes_name_buffer()
-{
-    return prizes_name;
-}
-
-LOTTO_PAGE_EXPORT int lotto_prizes_name_capacity()
-{
-    return static_cast<int>(sizeof prizes_name);
-}
-
-LOTTO_PAGE_EXPORT int lotto_prizes_length()
-{
-    return static_cast<int>(prizes_length);
-}
+// Where the page puts the file's text, and its name, before lotto_use_prizes.
+LOTTO_PAGE_FILE(prizes, prizes_text, PRIZES_CAPACITY, prizes_name, prizes_length)
 
 // Reads the prizes in the buffer. Returns 1, or 0 with lotto_message telling why; the page
 // then hands back the bytes it had before.
@@ -100,9 +79,8 @@ LOTTO_PAGE_EXPORT double lotto_round_winners(int round, int rank)
 }
 
 // Adds the prizes row in the line buffer (a row of the prizes file) as lotto-stats --update
-// adds a round's prizes. Returns 0 added, 1 there as given, 2 refused (lotto_message says
-// why), 3 the prizes do not read, 4 no room, 5 the prizes hold the round with other
-// figures, 6 not the round after the newest.
+// adds a round's prizes. An AddPrizesCode; all but added, there as given and no room say
+// why in lotto_message.
 LOTTO_PAGE_EXPORT int lotto_add_prizes()
 {
     use_language(Language::Korean);
@@ -113,7 +91,7 @@ LOTTO_PAGE_EXPORT int lotto_add_prizes()
     if (parse_prizes_line(page_line, false, prizes, error) != LineKind::Draw) {
         format_text(page_message, sizeof page_message, "%s",
                     error.message[0] != '\0' ? error.message : translate("not a row of prizes"));
-        return 2;
+        return page_code(AddPrizesCode::Refused);
     }
     static TextInsertion insertion;
     TextSource source = memory_source(prizes_text, prizes_length);
@@ -121,24 +99,24 @@ LOTTO_PAGE_EXPORT int lotto_add_prizes()
     case AddPrizesOutcome::Added:
         break;
     case AddPrizesOutcome::AlreadyThere:
-        return 1;
+        return page_code(AddPrizesCode::AlreadyThere);
     case AddPrizesOutcome::Disagrees:
         page_error(prizes_name, error);
-        return 5;
+        return page_code(AddPrizesCode::Disagrees);
     case AddPrizesOutcome::NotNext:
         page_error(prizes_name, error);
-        return 6;
+        return page_code(AddPrizesCode::NotNext);
     case AddPrizesOutcome::FileRefused:
         page_error(prizes_name, error);
-        return 3;
+        return page_code(AddPrizesCode::FileRefused);
     case AddPrizesOutcome::Busy:
     case AddPrizesOutcome::Failed:
-        return 4;
+        return page_code(AddPrizesCode::NoRoom);
     }
     if (!insert_text(prizes_text, prizes_length, PRIZES_CAPACITY, insertion)) {
-        return 4;
+        return page_code(AddPrizesCode::NoRoom);
     }
     read_prizes(prizes_length, error); // reads: the same rules allowed the row
-    return 0;
+    return page_code(AddPrizesCode::Added);
 }
 }

@@ -1,4 +1,4 @@
-#include "web/page_buffers.hpp"
+#include "page_interface/page_buffers.hpp"
 
 #include "text/translation.hpp"
 

@@ -7,11 +7,12 @@
 #include "history/overdue_numbers.hpp"
 #include "history/shown_draw.hpp"
 #include "lottery/lottery_calendar.hpp"
+#include "page_interface/page_buffers.hpp"
+#include "page_interface/page_codes.hpp"
+#include "page_interface/page_export.hpp"
+#include "page_interface/page_state.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
-#include "web/page_buffers.hpp"
-#include "web/page_export.hpp"
-#include "web/page_state.hpp"
 
 DrawHistory page_history;
 
@@ -82,31 +83,8 @@ bool held_line(std::int32_t line, HeldLine& held)
 
 extern "C" {
 
-// Where the page puts a history's text, and its file's name, before lotto_use_history.
-LOTTO_PAGE_EXPORT char* lotto_history_buffer()
-{
-    return history_text;
-}
-
-LOTTO_PAGE_EXPORT int lotto_history_capacity()
-{
-    return static_cast<int>(HISTORY_CAPACITY);
-}
-
-LOTTO_PAGE_EXPORT char* lotto_history_name_buffer()
-{
-    return history_name;
-}
-
-LOTTO_PAGE_EXPORT int lotto_history_name_capacity()
-{
-    return static_cast<int>(sizeof history_name);
-}
-
-LOTTO_PAGE_EXPORT int lotto_history_length()
-{
-    return static_cast<int>(history_length);
-}
+// Where the page puts the file's text, and its name, before lotto_use_history.
+LOTTO_PAGE_FILE(history, history_text, HISTORY_CAPACITY, history_name, history_length)
 
 // Reads the history in the buffer and puts its lists in force, as lotto --draws does.
 // Returns 1, or 0 with lotto_history_error telling why it was refused; the page's history
@@ -171,15 +149,17 @@ LOTTO_PAGE_EXPORT int lotto_line_capacity()
 // The start of the next draw's line for the form: "1231,2026-07-04,".
 LOTTO_PAGE_EXPORT const char* lotto_next_draw_line()
 {
+    // Its own buffer: the page's message of an earlier refusal stays readable.
+    static char next_line[32];
     const std::int32_t round = lotto_history_round() + 1;
-    const std::int32_t date = draw_date_of_round(round);
-    format_text(page_message, sizeof page_message, "%d,%s,", round, day_text(date).text);
-    return page_message;
+    format_text(next_line, sizeof next_line, "%d,%s,", round,
+                day_text(draw_date_of_round(round)).text);
+    return next_line;
 }
 
 // Adds the draw in the line buffer to the history as lotto-stats --add-draw does to a file,
-// then reads the history again and puts its lists in force. Returns 0 added, 1 there as
-// given, 2 refused (lotto_message says why), 3 the history does not read, 4 no room.
+// then reads the history again and puts its lists in force. An AddDrawCode: refused and
+// the history not reading say why in lotto_message.
 LOTTO_PAGE_EXPORT int lotto_add_draw()
 {
     use_language(Language::Korean);
@@ -189,7 +169,7 @@ LOTTO_PAGE_EXPORT int lotto_add_draw()
     static TextInsertion insertion;
     if (!parse_draw_to_add(page_line, draw, error)) {
         format_text(page_message, sizeof page_message, "%s", error.message);
-        return 2;
+        return page_code(AddDrawCode::Refused);
     }
     added_round = draw.round;
     AddDrawOutcome outcome = AddDrawOutcome::Failed;
@@ -199,29 +179,28 @@ LOTTO_PAGE_EXPORT int lotto_add_draw()
     case AddDrawOutcome::Added:
         break;
     case AddDrawOutcome::AlreadyThere:
-        return 1;
+        return page_code(AddDrawCode::AlreadyThere);
     case AddDrawOutcome::LineRefused:
         format_text(page_message, sizeof page_message, "%s", error.message);
-        return 2;
+        return page_code(AddDrawCode::Refused);
     case AddDrawOutcome::FileRefused:
         page_error(history_name, error);
-        return 3;
+        return page_code(AddDrawCode::FileRefused);
     case AddDrawOutcome::Busy:
     case AddDrawOutcome::Failed:
-        return 4;
+        return page_code(AddDrawCode::NoRoom);
     }
     if (!insert_text(history_text, history_length, HISTORY_CAPACITY, insertion)) {
-        return 4;
+        return page_code(AddDrawCode::NoRoom);
     }
     read_history(history_length); // reads: the same rules allowed the draw
     use_history_lists(page_history);
-    return 0;
+    return page_code(AddDrawCode::Added);
 }
 
 // Where the draw in the line buffer stands against the history, as lotto-stats --update
-// judges a round the source gives: 0 after the history's newest (to be added), 1 held as
-// given, 2 held otherwise (lotto_message shows the held draw and its date), 3 before the
-// history's first round, 4 no draw (lotto_message says why).
+// judges a round the source gives, a CompareDrawCode: held otherwise, lotto_message shows
+// the held draw and its date; no draw, it says why.
 LOTTO_PAGE_EXPORT int lotto_compare_draw()
 {
     use_language(Language::Korean);
@@ -230,23 +209,25 @@ LOTTO_PAGE_EXPORT int lotto_compare_draw()
     RecordError error{};
     if (!parse_draw_to_add(page_line, draw, error)) {
         format_text(page_message, sizeof page_message, "%s", error.message);
-        return 4;
+        return page_code(CompareDrawCode::Refused);
     }
     const Draw* held = held_draw(draw.round);
     if (held == nullptr) {
-        return page_history.count > 0 && draw.round < page_history.draws[0].round ? 3 : 0;
+        return page_code(page_history.count > 0 && draw.round < page_history.draws[0].round
+                             ? CompareDrawCode::BeforeHistory
+                             : CompareDrawCode::NotHeld);
     }
     const bool same = same_draw(*held, draw);
     if (!same) {
         format_text(page_message, sizeof page_message, "%s",
                     shown_draw(held->numbers.data(), held->bonus, held->date).text);
     }
-    return same ? 1 : 2;
+    return page_code(same ? CompareDrawCode::Same : CompareDrawCode::Differs);
 }
 
 // Puts the draw in the line buffer in place of the history's draw of its round, in the
-// style of that line, every other byte kept. Returns 0 replaced, 2 no such draw, 3 the
-// history would no longer read (nothing changed), 4 no room.
+// style of that line, every other byte kept; nothing changed unless replaced. A
+// ReplaceDrawCode.
 LOTTO_PAGE_EXPORT int lotto_replace_draw()
 {
     use_language(Language::Korean);
@@ -255,11 +236,11 @@ LOTTO_PAGE_EXPORT int lotto_replace_draw()
     RecordError error{};
     const Draw* held = nullptr;
     if (!parse_draw_to_add(page_line, draw, error) || (held = held_draw(draw.round)) == nullptr) {
-        return 2;
+        return page_code(ReplaceDrawCode::NotHeld);
     }
     static HeldLine model;
     if (!held_line(held->line, model)) {
-        return 2;
+        return page_code(ReplaceDrawCode::NotHeld);
     }
     static char before[HISTORY_CAPACITY];
     const std::size_t before_length = history_length;
@@ -273,16 +254,16 @@ LOTTO_PAGE_EXPORT int lotto_replace_draw()
         !insert_text(history_text, history_length, HISTORY_CAPACITY, insertion)) {
         std::memcpy(history_text, before, before_length);
         history_length = before_length;
-        return 4;
+        return page_code(ReplaceDrawCode::NoRoom);
     }
     if (!read_history(history_length)) {
         std::memcpy(history_text, before, before_length);
         history_length = before_length;
         read_history(history_length);
-        return 3;
+        return page_code(ReplaceDrawCode::WouldNotRead);
     }
     use_history_lists(page_history);
-    return 0;
+    return page_code(ReplaceDrawCode::Replaced);
 }
 
 // The newest draw: its numbers (position 6 the bonus, 0 where the line gives none) and its

@@ -4,10 +4,10 @@
 // its own; one adds up every batch's counts in order, its own and those handed to it.
 #include <cstring>
 
+#include "page_interface/page_export.hpp"
+#include "page_interface/page_state.hpp"
 #include "reports/back_test_summary.hpp"
 #include "text/text_format.hpp"
-#include "web/page_export.hpp"
-#include "web/page_state.hpp"
 
 namespace {
 

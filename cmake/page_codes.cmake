@@ -1,0 +1,33 @@
+# Writes the names of the page's answer codes, declared once in page_codes.hpp, as the ES
+# module the page's scripts import them from: `enum class AddDrawCode : int { Added = 0 }`
+# becomes `export const ADD_DRAW = Object.freeze({ ADDED: 0 });`.
+# Usage: include it and call lotto_write_page_codes(<header> <module>).
+function(lotto_upper_snake name variable)
+    string(REGEX REPLACE "([a-z0-9])([A-Z])" "\\1_\\2" name "${name}")
+    string(TOUPPER "${name}" name)
+    set(${variable} "${name}" PARENT_SCOPE)
+endfunction()
+
+function(lotto_write_page_codes header output)
+    file(READ "${header}" text)
+    string(REGEX MATCHALL "enum class [A-Za-z]+ : int {[^}]*}" enums "${text}")
+    if(NOT enums)
+        message(FATAL_ERROR "${header} declares no enum class NAME : int { ... }")
+    endif()
+    set(module "// Written by the build from src/page_interface/page_codes.hpp: the page's answer codes.\n")
+    foreach(enum IN LISTS enums)
+        string(REGEX MATCH "enum class ([A-Za-z]+)" ignored "${enum}")
+        string(REGEX REPLACE "Code$" "" name "${CMAKE_MATCH_1}")
+        lotto_upper_snake("${name}" name)
+        string(REGEX MATCHALL "[A-Za-z]+ = -?[0-9]+" values "${enum}")
+        set(entries "")
+        foreach(value IN LISTS values)
+            string(REGEX MATCH "([A-Za-z]+) = (-?[0-9]+)" ignored "${value}")
+            lotto_upper_snake("${CMAKE_MATCH_1}" key)
+            list(APPEND entries "${key}: ${CMAKE_MATCH_2}")
+        endforeach()
+        list(JOIN entries ", " entries)
+        string(APPEND module "export const ${name} = Object.freeze({ ${entries} });\n")
+    endforeach()
+    file(CONFIGURE OUTPUT "${output}" CONTENT "${module}")
+endfunction()
