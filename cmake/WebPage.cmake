@@ -77,8 +77,9 @@ target_link_options(lotto_web_node PRIVATE
     -sENVIRONMENT=node -sMODULARIZE=1 -sSINGLE_FILE=1 -sINITIAL_MEMORY=32MB
     -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8,HEAPU8)
 
-# The reader of the results source's answers, loaded once the page first asks the source: the
-# same rules as lotto-stats --update, apart from the first view.
+# The week's update and the reader of the results source's answers, loaded once the page
+# first asks the source: the same procedure and rules as lotto-stats --update, apart from the
+# first view.
 add_executable(lotto_results_web page_results.cpp)
 target_link_libraries(lotto_results_web PRIVATE lotto_results lotto_warnings)
 lotto_page_messages(lotto_results_web)
@@ -88,7 +89,7 @@ set_target_properties(lotto_results_web PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${lotto_site})
 target_link_options(lotto_results_web PRIVATE -Oz
     -sENVIRONMENT=web -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=LottoResults
-    -sEXPORTED_RUNTIME_METHODS=UTF8ToString,HEAPU8)
+    -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,HEAPU8)
 add_custom_command(TARGET lotto_results_web POST_BUILD
     COMMAND ${ESBUILD} ${lotto_site}/results-core.mjs --minify --format=esm --log-level=warning
             --allow-overwrite --outfile=${lotto_site}/results-core.mjs

@@ -9,10 +9,10 @@
 
 #include "history/shipped_history.hpp"
 #include "page_interface.hpp"
+#include "page_interface/page_state.hpp"
 #include "reports/history_reports.hpp"
 #include "text/translation.hpp"
 #include "tickets/ticket_summary.hpp"
-#include "page_interface/page_state.hpp"
 
 namespace {
 

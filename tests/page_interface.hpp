@@ -59,7 +59,7 @@ char* lotto_import_buffer();
 int lotto_import_tickets(int length);
 int lotto_import_added();
 int lotto_import_known();
-int lotto_compare_draw();
+const char* lotto_draw_line_of_round(int round);
 int lotto_replace_draw();
 int lotto_latest_number(int position);
 int lotto_latest_date();
@@ -77,10 +77,16 @@ int lotto_drawn_round();
 int lotto_korean_date();
 char* lotto_answer_buffer();
 int lotto_answer_capacity();
-int lotto_read_answer(int length, int round, int today);
-const char* lotto_answer_draw_line();
-const char* lotto_answer_prizes_line();
-const char* lotto_answer_problem();
+char* lotto_held_line_buffer();
+void lotto_start_update(int history_first, int history_newest, int keeps_bonus, int prizes_newest,
+                        double unix_seconds);
+int lotto_round_to_ask();
+int lotto_decide_round(int fetch, int length, int prizes_held);
+const char* lotto_decision_draw_line();
+const char* lotto_decision_prizes_line();
+const char* lotto_decision_problem();
+const char* lotto_decision_held_draw();
+int lotto_update_waiting();
 }
 
 inline std::string history_text()

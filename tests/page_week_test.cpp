@@ -37,10 +37,23 @@ int with_line(int (*call)(), const std::string& line)
     return call();
 }
 
-int read_answer(const std::string& answer, int round, int today = 20261208)
+// The page's week's update, as its script drives it: the round asked, the core's draw of
+// it handed over, the answer decided. `newest` and `prizes` are what the files hold.
+constexpr int FETCH_ANSWER = 0;
+constexpr int FETCH_FAILED = 2;
+constexpr int STEP_NEXT = 0;
+constexpr int STEP_REFUSED = 2;
+constexpr int STEP_CONTRADICTS = 3;
+
+int decide(const std::string& answer, int newest, int prizes, int fetch = FETCH_ANSWER)
 {
-    std::memcpy(lotto_answer_buffer(), answer.data(), answer.size());
-    return lotto_read_answer(static_cast<int>(answer.size()), round, today);
+    // Round 1231's draw evening has passed: rounds up to 1231 are drawn.
+    lotto_start_update(1, newest, 1, prizes, 1783249200.0);
+    const int round = lotto_round_to_ask();
+    std::strcpy(lotto_held_line_buffer(), lotto_draw_line_of_round(round));
+    std::memcpy(lotto_answer_buffer(), answer.c_str(), answer.size() + 1);
+    return lotto_decide_round(fetch, static_cast<int>(answer.size()),
+                              lotto_round_prize(round, 1) >= 0 ? 1 : 0);
 }
 
 // Seconds since 1970 of a moment in Korea (UTC+9).
@@ -71,30 +84,43 @@ private:
 
 TEST_F(PageWeek, AnAnswerBecomesTheDrawLineAndThePrizesRowThePrograms)
 {
-    ASSERT_EQ(read_answer(MIRROR_FINAL_1230, 1230), 0) << lotto_answer_problem();
-    EXPECT_STREQ(lotto_answer_draw_line(), "1230,2026-06-27,3,8,9,22,28,42,45");
-    EXPECT_STREQ(lotto_answer_prizes_line(), "1230,1771357196,16,52484658,90,1415953,3336,50000,"
-                                             "168902,5000,2770957,120177677000");
+    // The history and the prizes up to 1229: round 1230 is asked, and added whole.
+    std::string to_1229 = shipped_draws.substr(0, shipped_draws.rfind("1230,"));
+    use_history(to_1229);
+    ASSERT_EQ(decide(MIRROR_FINAL_1230, 1229, 1229), STEP_NEXT) << lotto_decision_problem();
+    EXPECT_STREQ(lotto_decision_draw_line(), "1230,2026-06-27,3,8,9,22,28,42,45");
+    EXPECT_STREQ(lotto_decision_prizes_line(), "1230,1771357196,16,52484658,90,1415953,3336,50000,"
+                                               "168902,5000,2770957,120177677000");
     // The numbers alone: the draw, no prizes yet.
-    ASSERT_EQ(read_answer(MIRROR_NUMBERS_ONLY_1230, 1230), 1) << lotto_answer_problem();
-    EXPECT_STREQ(lotto_answer_draw_line(), "1230,2026-06-27,3,8,9,22,28,42,45");
-    EXPECT_STREQ(lotto_answer_prizes_line(), "");
-    // Refused in Korean: another round's answer, a number out of range, HTML, too long.
-    EXPECT_EQ(read_answer(MIRROR_FINAL_1230, 1231), 2);
-    EXPECT_STREQ(lotto_answer_problem(), "1230회의 결과입니다(1231회가 아님)");
-    EXPECT_STREQ(lotto_answer_draw_line(), "");
+    ASSERT_EQ(decide(MIRROR_NUMBERS_ONLY_1230, 1229, 1229), STEP_NEXT);
+    EXPECT_STREQ(lotto_decision_draw_line(), "1230,2026-06-27,3,8,9,22,28,42,45");
+    EXPECT_STREQ(lotto_decision_prizes_line(), "");
+    EXPECT_EQ(lotto_update_waiting(), 1230);
+    // A round the core holds, asked for its prizes: the same draw, its prizes alone.
+    use_history(shipped_draws);
+    ASSERT_EQ(decide(MIRROR_FINAL_1230, 1230, 1229), STEP_NEXT) << lotto_decision_problem();
+    EXPECT_STREQ(lotto_decision_draw_line(), "");
+    EXPECT_STRNE(lotto_decision_prizes_line(), "");
+    // Refused in Korean: another round's answer, a number out of range, HTML, too long, and
+    // the page's own words for a fetch that failed.
+    EXPECT_EQ(decide(MIRROR_FINAL_1230, 1230, 1230), STEP_REFUSED);
+    EXPECT_STREQ(lotto_decision_problem(), "1230회의 결과입니다(1231회가 아님)");
+    EXPECT_STREQ(lotto_decision_draw_line(), "");
     std::string out_of_range = MIRROR_FINAL_1230;
     out_of_range.replace(out_of_range.find("[3,"), 3, "[46,");
-    EXPECT_EQ(read_answer(out_of_range, 1230), 2);
-    EXPECT_STREQ(lotto_answer_problem(), "\"numbers\"에 1부터 45까지의 수가 아닌 것이 있습니다");
-    EXPECT_EQ(read_answer("<!DOCTYPE html><html></html>", 1230), 2);
-    EXPECT_EQ(std::string(lotto_answer_problem()).rfind("JSON으로 된 결과가 아닙니다", 0), 0u)
-        << lotto_answer_problem();
+    EXPECT_EQ(decide(out_of_range, 1229, 1229), STEP_REFUSED);
+    EXPECT_STREQ(lotto_decision_problem(), "\"numbers\"에 1부터 45까지의 수가 아닌 것이 있습니다");
+    EXPECT_EQ(decide("<!DOCTYPE html><html></html>", 1229, 1229), STEP_REFUSED);
+    EXPECT_EQ(std::string(lotto_decision_problem()).rfind("JSON으로 된 결과가 아닙니다", 0), 0u)
+        << lotto_decision_problem();
+    EXPECT_EQ(decide("연결할 수 없음", 1229, 1229, FETCH_FAILED), STEP_REFUSED);
+    EXPECT_STREQ(lotto_decision_problem(), "연결할 수 없음");
     // An answer one byte past the most is cut there and refused, never read past the buffer.
     const std::string padded = MIRROR_FINAL_1230 + std::string(lotto_answer_capacity(), ' ');
+    lotto_start_update(1, 1229, 1, 1229, 1783249200.0);
     std::memcpy(lotto_answer_buffer(), padded.data(), lotto_answer_capacity());
-    EXPECT_EQ(lotto_read_answer(static_cast<int>(padded.size()), 1230, 20261208), 2);
-    EXPECT_NE(std::strstr(lotto_answer_problem(), "65536"), nullptr) << lotto_answer_problem();
+    EXPECT_EQ(lotto_decide_round(FETCH_ANSWER, static_cast<int>(padded.size()), 0), STEP_REFUSED);
+    EXPECT_NE(std::strstr(lotto_decision_problem(), "65536"), nullptr) << lotto_decision_problem();
 }
 
 TEST_F(PageWeek, ARoundsPrizesGoInOrderAndReachEveryWinningGame)
@@ -157,13 +183,15 @@ TEST_F(PageWeek, ADrawTheSourceContradictsIsKeptUntilReplacedInItsOwnStyle)
     }
     history += "1229,12,13,29,34,37,42,16\r\n1230,3,8,9,22,28,42,45\r\n1231,1,2,3,4,5,6,7\r\n";
     use_history(history);
+    // The source's round 1231 against the player's: both shown, the history kept.
     const std::string source = "1231,2026-07-04,2,13,19,24,33,40,7";
-    EXPECT_EQ(with_line(lotto_compare_draw, source), 2);
-    EXPECT_STREQ(lotto_message(), "1 2 3 4 5 6 + 7"); // a history without dates
-    EXPECT_EQ(with_line(lotto_compare_draw, "1230,2026-06-27,3,8,9,22,28,42,45"), 1);
-    EXPECT_EQ(with_line(lotto_compare_draw, "1232,2026-07-11,1,2,3,4,5,6,7"), 0);
-    EXPECT_EQ(with_line(lotto_compare_draw, "1215,2026-03-21,1,2,3,4,5,6,7"), 3);
-    EXPECT_EQ(with_line(lotto_compare_draw, "1231,2026-07-04,1,2,3"), 4);
+    const std::string answer_1231 =
+        R"({"draw_no":1231,"numbers":[2,13,19,24,33,40],"bonus_no":7,"date":"2026-07-04T00:00:00Z",)"
+        R"("divisions":[{},{},{},{},{}]})";
+    EXPECT_STREQ(lotto_draw_line_of_round(1231), "1231,1,2,3,4,5,6,7"); // a history without dates
+    EXPECT_EQ(decide(answer_1231, 1231, 1230), STEP_CONTRADICTS);
+    EXPECT_STREQ(lotto_decision_held_draw(), "1 2 3 4 5 6 + 7");
+    EXPECT_STREQ(lotto_decision_draw_line(), source.c_str());
     EXPECT_EQ(history_text(), history);
 
     ASSERT_EQ(with_line(lotto_replace_draw, source), 0);
@@ -174,12 +202,12 @@ TEST_F(PageWeek, ADrawTheSourceContradictsIsKeptUntilReplacedInItsOwnStyle)
     EXPECT_EQ(lotto_latest_number(6), 7);
     EXPECT_EQ(lotto_latest_number(7), 0);
     EXPECT_EQ(lotto_latest_date(), 0);
-    EXPECT_EQ(with_line(lotto_compare_draw, source), 1);
+    EXPECT_EQ(decide(answer_1231, 1231, 1230), STEP_NEXT);
     EXPECT_EQ(with_line(lotto_replace_draw, "1240,2026-09-05,1,2,3,4,5,6,7"), 2);
 }
 
-// Many players keep no bonus numbers: the source's draw, given in that shape, is the same
-// draw when its numbers and date agree, is shown without a bonus, and is added as such.
+// Many players keep no bonus numbers: the source's draw is the same draw when its numbers
+// and date agree, and a new one is added without a bonus.
 TEST_F(PageWeek, AHistoryWithoutBonusNumbersAgreesByTheNumbersAndTheDate)
 {
     std::string history;
@@ -190,10 +218,9 @@ TEST_F(PageWeek, AHistoryWithoutBonusNumbersAgreesByTheNumbersAndTheDate)
         start = end + 1;
     }
     use_history(history);
-    EXPECT_EQ(with_line(lotto_compare_draw, "1230,2026-06-27,3,8,9,22,28,42,45"), 1);
-    EXPECT_EQ(with_line(lotto_compare_draw, "1230,2026-06-27,3,8,9,22,28,42"), 1);
-    EXPECT_EQ(with_line(lotto_compare_draw, "1230,2026-06-27,3,8,9,22,28,41"), 2);
-    EXPECT_STREQ(lotto_message(), "3 8 9 22 28 42 (2026-06-27)");
+    // Its draws are handed to the week's update as they stand: without a bonus.
+    EXPECT_STREQ(lotto_draw_line_of_round(1230), "1230,2026-06-27,3,8,9,22,28,42");
+    EXPECT_EQ(decide(MIRROR_FINAL_1230, 1230, 1229), STEP_NEXT) << lotto_decision_problem();
     EXPECT_EQ(with_line(lotto_add_draw, "1231,2026-07-04,2,13,19,24,33,40"), 0) << lotto_message();
     EXPECT_EQ(history_text(), history + "1231,2026-07-04,2,13,19,24,33,40\n");
     EXPECT_EQ(lotto_latest_number(6), 0);
@@ -201,16 +228,15 @@ TEST_F(PageWeek, AHistoryWithoutBonusNumbersAgreesByTheNumbersAndTheDate)
 
 TEST_F(PageWeek, AReplacementTheHistoryWouldRefuseChangesNothing)
 {
-    // A draw typed with the wrong day is the source's draw only once the day is the same.
+    // A refusal's message outlives the form's next line and a game's claim line, which have
+    // buffers of their own.
     use_history(shipped_draws + "1231,2026-07-05,2,13,19,24,33,40,7\n");
-    EXPECT_EQ(with_line(lotto_compare_draw, "1231,2026-07-04,2,13,19,24,33,40,7"), 2);
-    EXPECT_STREQ(lotto_message(), "2 13 19 24 33 40 + 7 (2026-07-05)");
-    // The form's next line and a game's claim line have buffers of their own: the message
-    // outlives them.
+    EXPECT_EQ(with_line(lotto_add_draw, "1232,2026-07-11,1,2,3,4,5,46"), 2);
+    const std::string refusal = lotto_message();
     EXPECT_STREQ(lotto_next_draw_line(), "1232,2026-07-11,");
     use_tickets("1231,2,13,19,24,33,40\n");
-    lotto_ticket_claim(0);
-    EXPECT_STREQ(lotto_message(), "2 13 19 24 33 40 + 7 (2026-07-05)");
+    EXPECT_STRNE(lotto_ticket_claim(0), "");
+    EXPECT_EQ(lotto_message(), refusal);
     use_history(shipped_draws);
     // A date after the next round's is out of order: the file would no longer read.
     EXPECT_EQ(with_line(lotto_replace_draw, "1229,2026-07-04,12,13,29,34,37,42,16"), 3);

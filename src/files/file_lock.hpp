@@ -21,4 +21,3 @@ enum class LockOutcome { Locked, Busy, Failed };
 // Waits up to `wait_milliseconds` for another writer. Failed leaves errno saying why.
 LockOutcome lock_file(const char* path, bool create, int wait_milliseconds, FileLock& lock);
 void unlock_file(FileLock& lock);
-

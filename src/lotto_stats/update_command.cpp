@@ -16,6 +16,7 @@
 #include "results/http_fetch.hpp"
 #include "results/results_source.hpp"
 #include "results/round_result.hpp"
+#include "results/week_update.hpp"
 #include "text/quoted_text.hpp"
 #include "text/text_format.hpp"
 #include "text/translation.hpp"
@@ -54,25 +55,19 @@ int stop_at(std::int32_t round, const char* link, const char* reason)
     return STATUS_FAILED;
 }
 
-// A round the history holds must be the source's: a draw the user typed is never replaced.
-bool agrees_with_history(const RoundResult& result, const char* draws_path)
+// A round the history holds that the source gives otherwise: both said, the history kept.
+int contradiction(const RoundDecision& decision, const char* draws_path)
 {
-    const Draw& held = history.draws[result.round - history.draws[0].round];
-    Draw given{};
-    std::copy(result.numbers, result.numbers + NUMBERS_PER_SET, given.numbers.begin());
-    given.bonus = result.bonus;
-    given.date = result.date;
-    const bool same = same_draw(held, given);
-    if (!same) {
-        std::fprintf(stderr,
-                     translate("%s: round %d: the source gives %s, but %s:%d holds %s; the history "
-                               "is kept as it is\n"),
-                     PROGRAM, result.round,
-                     shown_draw(result.numbers, result.bonus, result.date).text,
-                     quoted_name(draws_path).text, held.line,
-                     shown_draw(held.numbers.data(), held.bonus, held.date).text);
-    }
-    return same;
+    const Draw& held = history.draws[decision.round - history.draws[0].round];
+    const Draw& given = decision.source_draw;
+    std::fprintf(stderr,
+                 translate("%s: round %d: the source gives %s, but %s:%d holds %s; the history "
+                           "is kept as it is\n"),
+                 PROGRAM, decision.round,
+                 shown_draw(given.numbers.data(), given.bonus, given.date).text,
+                 quoted_name(draws_path).text, held.line,
+                 shown_draw(held.numbers.data(), held.bonus, held.date).text);
+    return STATUS_FAILED;
 }
 
 struct UpdatePaths {
@@ -82,14 +77,13 @@ struct UpdatePaths {
 
 // The round's draw into the history, as --add-draw adds it. The exit status to stop with, or
 // -1 to go on.
-int add_draw(const RoundResult& result, const UpdatePaths& paths, const char* link, std::FILE* out)
+int add_draw(const RoundDecision& decision, const UpdatePaths& paths, const char* link,
+             std::FILE* out)
 {
-    char line[MAX_LINE_BYTES + 1];
-    // In the history's own shape: without the bonus where it keeps none.
-    format_result_line(line, result, history.draws[history.count - 1].bonus != 0);
     Draw draw{};
     RecordError error{};
-    switch (add_draw_to_file(paths.draws, line, LOCK_WAIT_MILLISECONDS, history, draw, error)) {
+    switch (add_draw_to_file(paths.draws, decision.draw_line, LOCK_WAIT_MILLISECONDS, history, draw,
+                             error)) {
     case AddDrawOutcome::Added:
         std::fprintf(out, translate("Round %d added to %s.\n"), draw.round,
                      quoted_name(paths.draws).text);
@@ -100,7 +94,7 @@ int add_draw(const RoundResult& result, const UpdatePaths& paths, const char* li
     case AddDrawOutcome::AlreadyThere:
         return -1;
     case AddDrawOutcome::LineRefused:
-        return stop_at(result.round, link, error.message);
+        return stop_at(decision.round, link, error.message);
     case AddDrawOutcome::FileRefused:
         report_history_error(PROGRAM, paths.draws, error);
         return STATUS_FAILED;
@@ -114,17 +108,12 @@ int add_draw(const RoundResult& result, const UpdatePaths& paths, const char* li
 
 // A final round's prizes into the prizes file, in order. The exit status to stop with, or
 // -1 to go on.
-int add_prizes(const RoundResult& result, const UpdatePaths& paths, const char* link,
-               std::FILE* out)
+int add_prizes(const RoundPrizes& round_prizes, const UpdatePaths& paths, std::FILE* out)
 {
     RecordError error{};
-    if (!prizes_hold_together(result.prizes, error)) {
-        return stop_at(result.round, link, error.message);
-    }
-    switch (
-        add_prizes_to_file(paths.prizes, result.prizes, LOCK_WAIT_MILLISECONDS, prizes, error)) {
+    switch (add_prizes_to_file(paths.prizes, round_prizes, LOCK_WAIT_MILLISECONDS, prizes, error)) {
     case AddPrizesOutcome::Added:
-        std::fprintf(out, translate("Round %d's prizes added to %s.\n"), result.round,
+        std::fprintf(out, translate("Round %d's prizes added to %s.\n"), round_prizes.round,
                      quoted_name(paths.prizes).text);
         return -1;
     case AddPrizesOutcome::AlreadyThere:
@@ -133,7 +122,7 @@ int add_prizes(const RoundResult& result, const UpdatePaths& paths, const char* 
         std::fprintf(stderr,
                      translate("%s: round %d: the source's prizes differ from %s:%d; the file is "
                                "kept as it is\n"),
-                     PROGRAM, result.round, quoted_name(paths.prizes).text, error.line);
+                     PROGRAM, round_prizes.round, quoted_name(paths.prizes).text, error.line);
         return STATUS_FAILED;
     case AddPrizesOutcome::NotNext:
     case AddPrizesOutcome::FileRefused:
@@ -147,72 +136,62 @@ int add_prizes(const RoundResult& result, const UpdatePaths& paths, const char* 
     return STATUS_FAILED;
 }
 
-// Asks the source for every round from `first` on. The exit status: 0 once the source has
-// not published the next round.
-int fetch_rounds(const char* source, std::int32_t first, const UpdatePaths& paths, std::int64_t now,
-                 std::FILE* out)
+// Asks the source for each round the week's update names, and makes the changes it decides.
+// The exit status: 0 once the asking is over.
+int fetch_rounds(const char* source, const UpdatePaths& paths, std::int64_t now, std::FILE* out)
 {
     const FetchLimits limits = fetch_limits();
-    const std::int32_t today = korean_date(now);
-    std::int32_t waiting = 0;    // the first round whose prizes are not published yet
-    std::int32_t incomplete = 0; // the first round whose record of its prizes is not complete
-    for (std::int32_t round = first;; ++round) {
+    static WeekUpdate update;
+    const std::int32_t newest_draw = history.draws[history.count - 1].round;
+    start_week_update(update,
+                      WeekFacts{history.draws[0].round, newest_draw,
+                                history.draws[history.count - 1].bonus != 0,
+                                prizes.count > 0 ? newest_prize_round(prizes) : 0},
+                      now);
+    for (std::int32_t round = round_to_ask(update); round != 0; round = round_to_ask(update)) {
         char link[4096];
         if (!round_link(source, round, link, sizeof link)) {
             return stop_at(round, source, translate("the link is too long"));
         }
         const Fetched fetched = fetch_url(link, body, MOST_RESULT_BYTES, limits);
-        if (fetched.outcome == FetchOutcome::NotFound) {
-            break;
+        const Fetch fetch = fetched.outcome == FetchOutcome::Body       ? Fetch::Answer
+                            : fetched.outcome == FetchOutcome::NotFound ? Fetch::NotPublished
+                                                                        : Fetch::Failed;
+        const Draw* held =
+            round >= history.draws[0].round && round <= history.draws[history.count - 1].round
+                ? &history.draws[round - history.draws[0].round]
+                : nullptr;
+        static RoundDecision decision;
+        decide_round(update, fetch, body, fetched.length, fetched.reason, held,
+                     prizes_of_round(prizes, round) != nullptr, decision);
+        if (decision.step == RoundStep::Contradicts) {
+            return contradiction(decision, paths.draws);
         }
-        if (fetched.outcome == FetchOutcome::Failed) {
-            return stop_at(round, link, fetched.reason);
-        }
-        static RoundResult result;
-        char problem[512];
-        if (!read_round_result(body, fetched.length, round, today, result, problem,
-                               sizeof problem)) {
-            return stop_at(round, link, problem);
-        }
-        const std::int32_t newest = history.draws[history.count - 1].round;
-        if (round < history.draws[0].round) {
-            // Before the history's first round: only its prizes are of use.
-        } else if (round <= newest) {
-            if (!agrees_with_history(result, paths.draws)) {
-                return STATUS_FAILED;
+        if (decision.add_draw) {
+            if (const int status = add_draw(decision, paths, link, out); status >= 0) {
+                return status;
             }
-        } else if (const int status = add_draw(result, paths, link, out); status >= 0) {
-            return status;
         }
-        // Prizes go in order: while a round's are pending, the later rounds' wait.
-        if (result.prizes_state != PrizesState::Final) {
-            waiting = waiting == 0 ? round : waiting;
-            if (result.prizes_state == PrizesState::Incomplete && incomplete == 0) {
-                incomplete = round;
+        if (decision.step == RoundStep::Refused) {
+            return stop_at(round, link, decision.problem);
+        }
+        if (decision.add_prizes) {
+            if (const int status = add_prizes(decision.prizes, paths, out); status >= 0) {
+                return status;
             }
-            continue;
-        }
-        if (const RoundPrizes* held = prizes_of_round(prizes, round);
-            held == nullptr && waiting != 0) {
-            continue;
-        }
-        if (const int status = add_prizes(result, paths, link, out); status >= 0) {
-            return status;
         }
     }
-    // An incomplete record is waited for until the next round is drawn, then named.
-    const bool overdue = incomplete != 0 && incomplete + 1 < round_on_sale(now);
-    if (waiting != 0 && !(overdue && waiting == incomplete)) {
-        std::fprintf(out, translate("Round %d: prizes not published yet.\n"), waiting);
+    const WeekEnd end = finish_week_update(update);
+    if (end.waiting != 0) {
+        std::fprintf(out, translate("Round %d: prizes not published yet.\n"), end.waiting);
     }
-    std::fprintf(out, translate("Up to date through round %d.\n"),
-                 history.draws[history.count - 1].round);
-    if (overdue) {
+    std::fprintf(out, translate("Up to date through round %d.\n"), end.newest);
+    if (end.incomplete != 0) {
         std::fprintf(stderr,
                      translate("%s: round %d: the source's record of its prizes is incomplete (no "
                                "4th or 5th prize winners, which every round has had); its prizes "
                                "are not stored\n"),
-                     PROGRAM, incomplete);
+                     PROGRAM, end.incomplete);
         return STATUS_FAILED;
     }
     return 0;
@@ -238,14 +217,11 @@ int run_update(const WeekOptions& options, const char* source, bool check)
     }
     // Messages go where the games' CSV does not.
     std::FILE* out = options.csv ? stderr : stdout;
-    const std::int32_t newest_draw = history.draws[history.count - 1].round;
-    const std::int32_t newest_prizes = prizes.count > 0 ? newest_prize_round(prizes) : newest_draw;
     int status = STATUS_FAILED;
     if (!start_fetching()) {
         std::fprintf(stderr, translate("%s: the network library did not start\n"), PROGRAM);
     } else {
-        status = fetch_rounds(used, (newest_draw < newest_prizes ? newest_draw : newest_prizes) + 1,
-                              paths, options.now, out);
+        status = fetch_rounds(used, paths, options.now, out);
         stop_fetching();
     }
     const CheckBasis basis{history, &prizes, options.now};

@@ -25,15 +25,6 @@ enum class AddTicketCode : int {
     NoRoom = 4
 };
 
-// lotto_compare_draw: a draw of the results source against the history.
-enum class CompareDrawCode : int {
-    NotHeld = 0,
-    Same = 1,
-    Differs = 2,
-    BeforeHistory = 3,
-    Refused = 4
-};
-
 // lotto_replace_draw.
 enum class ReplaceDrawCode : int { Replaced = 0, NotHeld = 2, WouldNotRead = 3, NoRoom = 4 };
 
@@ -48,8 +39,13 @@ enum class AddPrizesCode : int {
     NotNext = 6
 };
 
-// lotto_read_answer: a round's answer from the results source.
-enum class AnswerCode : int { Final = 0, Pending = 1, Refused = 2, Incomplete = 3 };
+// How the page's fetch of a round went, for lotto_decide_round: an answer with status 200, a
+// round not published (404), anything else.
+enum class FetchCode : int { Answer = 0, NotPublished = 1, Failed = 2 };
+
+// lotto_decide_round: go on, the asking over, stopped at a fault, stopped at a held draw the
+// source gives otherwise.
+enum class RoundStepCode : int { Next = 0, Done = 1, Refused = 2, Contradicts = 3 };
 
 // A game's result row: ranks 1 to 5, 0 for no prize, then the rows of games without a result.
 enum class ResultRow : int { NoPrize = 0, NotDrawn = 6, BeforeHistory = 7, NotInHistoryYet = 8 };

@@ -5,7 +5,6 @@
 
 #include "history/draw_append.hpp"
 #include "history/overdue_numbers.hpp"
-#include "history/shown_draw.hpp"
 #include "lottery/lottery_calendar.hpp"
 #include "page_interface/page_buffers.hpp"
 #include "page_interface/page_codes.hpp"
@@ -114,6 +113,12 @@ LOTTO_PAGE_EXPORT int lotto_history_round()
     return page_history.count > 0 ? page_history.draws[page_history.count - 1].round : 0;
 }
 
+// The first round of the page's history, or 0 for none.
+LOTTO_PAGE_EXPORT int lotto_history_first_round()
+{
+    return page_history.count > 0 ? page_history.draws[0].round : 0;
+}
+
 // Puts in force the lists as they stood after `round`, for a link that replays sets made
 // then. 0 when the history does not reach the round or holds too few draws before it.
 LOTTO_PAGE_EXPORT int lotto_use_lists_of_round(int round)
@@ -198,31 +203,16 @@ LOTTO_PAGE_EXPORT int lotto_add_draw()
     return page_code(AddDrawCode::Added);
 }
 
-// Where the draw in the line buffer stands against the history, as lotto-stats --update
-// judges a round the source gives, a CompareDrawCode: held otherwise, lotto_message shows
-// the held draw and its date; no draw, it says why.
-LOTTO_PAGE_EXPORT int lotto_compare_draw()
+// The history's draw of `round` as a line of the history, for the week's update to judge
+// the source's against; empty when the history holds none.
+LOTTO_PAGE_EXPORT const char* lotto_draw_line_of_round(int round)
 {
-    use_language(Language::Korean);
-    page_line[PAGE_LINE_CAPACITY - 1] = '\0';
-    Draw draw{};
-    RecordError error{};
-    if (!parse_draw_to_add(page_line, draw, error)) {
-        format_text(page_message, sizeof page_message, "%s", error.message);
-        return page_code(CompareDrawCode::Refused);
+    static char line[MAX_LINE_BYTES + 1];
+    line[0] = '\0';
+    if (const Draw* held = held_draw(round); held != nullptr) {
+        format_draw_like(line, *held, held->date != 0 ? "0,2000-01-01" : "0,1");
     }
-    const Draw* held = held_draw(draw.round);
-    if (held == nullptr) {
-        return page_code(page_history.count > 0 && draw.round < page_history.draws[0].round
-                             ? CompareDrawCode::BeforeHistory
-                             : CompareDrawCode::NotHeld);
-    }
-    const bool same = same_draw(*held, draw);
-    if (!same) {
-        format_text(page_message, sizeof page_message, "%s",
-                    shown_draw(held->numbers.data(), held->bonus, held->date).text);
-    }
-    return page_code(same ? CompareDrawCode::Same : CompareDrawCode::Differs);
+    return line;
 }
 
 // Puts the draw in the line buffer in place of the history's draw of its round, in the

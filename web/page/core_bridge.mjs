@@ -1,7 +1,7 @@
 // The one place that speaks to the core: its C names, its numbers and its memory. The rest of
 // the page asks this module in words.
 import { locateInRelease, ofRelease } from './release.mjs';
-import { ADD_DRAW, ADD_PRIZES, ADD_TICKET, COMPARE_DRAW, REPLACE_DRAW, RESULT_ROW, ticketRefusal, tooLarge } from './outcomes.mjs';
+import { ADD_DRAW, ADD_PRIZES, ADD_TICKET, REPLACE_DRAW, RESULT_ROW, ticketRefusal, tooLarge } from './outcomes.mjs';
 
 let core = null;
 
@@ -73,6 +73,7 @@ export const useListsOfRound = (round) => core._lotto_use_lists_of_round(round) 
 
 // The history.
 export const historyRound = () => core._lotto_history_round();
+export const historyFirstRound = () => core._lotto_history_first_round();
 export const nextDrawLine = () => text(core._lotto_next_draw_line());
 // A draw typed by the player, from the line buffer: an ADD_DRAW outcome and the round.
 export function addDraw() {
@@ -80,15 +81,8 @@ export function addDraw() {
   return { outcome, round: core._lotto_added_round() };
 }
 
-// A draw the results source gives, against the history: a COMPARE_DRAW outcome, and the held
-// draw as shown when they differ or why the line is no draw.
-export function compareDraw(line) {
-  if (!putLine(line)) {
-    return { outcome: COMPARE_DRAW.REFUSED, message: '줄이 너무 깁니다.' };
-  }
-  const outcome = core._lotto_compare_draw();
-  return { outcome, message: outcome >= COMPARE_DRAW.DIFFERS ? coreMessage() : '' };
-}
+// The history's draw of a round as a line of the history, '' where it holds none.
+export const drawLineOfRound = (round) => text(core._lotto_draw_line_of_round(round));
 // The source's draw in place of the one the history holds for its round; true when done.
 export const replaceDraw = (line) => putLine(line) && core._lotto_replace_draw() === REPLACE_DRAW.REPLACED;
 // The newest draw, or null for none.
@@ -121,8 +115,6 @@ export function addPrizes(line) {
 // The moment games are checked at, and what it tells: the newest round drawn by then and
 // the date in Korea.
 export const setClock = (seconds) => core._lotto_set_clock(seconds);
-export const drawnRound = () => core._lotto_drawn_round();
-export const koreanDate = () => core._lotto_korean_date();
 
 // The tickets.
 export const roundOnSale = (seconds) => core._lotto_round_on_sale(seconds);
@@ -220,4 +212,4 @@ export function importTickets(bytes, name) {
   return { added: core._lotto_import_added(), known: core._lotto_import_known() };
 }
 
-export { ADD_DRAW, ADD_PRIZES, ADD_TICKET, COMPARE_DRAW, RESULT_ROW };
+export { ADD_DRAW, ADD_PRIZES, ADD_TICKET, RESULT_ROW };

@@ -1,9 +1,10 @@
-// Asks the results source for every round the page lacks, one at a time, as lotto-stats
-// --update does, and adds each by the core's rules. Every
-// answer is outside input: read by the reader's strict rules, never followed or shown raw.
-import { ADD_DRAW, ADD_PRIZES, ANSWER, COMPARE_DRAW } from './outcomes.mjs';
+// Asks the results source for the rounds the page lacks, one at a time, by the same week's
+// update as lotto-stats --update (compiled into the results reader), and makes its changes
+// in the core. Every answer is outside input: read by the reader's strict rules, never
+// followed or shown raw.
+import { ADD_DRAW, ADD_PRIZES, FETCH, ROUND_STEP } from './outcomes.mjs';
 import { locateInRelease, ofRelease } from './release.mjs';
-import { ANSWER_DEADLINE_SECONDS, drawLineInShape, firstRoundToAsk, roundLink } from './results_words.mjs';
+import { ANSWER_DEADLINE_SECONDS, roundLink } from './results_words.mjs';
 
 const NO_CONNECTION = '연결할 수 없음';
 let reader = null;
@@ -33,18 +34,6 @@ async function boundedBytes(response, capacity) {
   }
   stream.cancel().catch(() => {});
   return bytes;
-}
-
-// Round `round`'s answer read: { outcome: ANSWER, drawLine, prizesLine, problem }.
-function readAnswer(bytes, round, today) {
-  reader.HEAPU8.set(bytes, reader._lotto_answer_buffer());
-  const outcome = reader._lotto_read_answer(bytes.length, round, today);
-  return {
-    outcome,
-    drawLine: reader.UTF8ToString(reader._lotto_answer_draw_line()),
-    prizesLine: reader.UTF8ToString(reader._lotto_answer_prizes_line()),
-    problem: reader.UTF8ToString(reader._lotto_answer_problem()),
-  };
 }
 
 // The next round's answer within `seconds`, from the request to the last byte: bytes,
@@ -77,43 +66,45 @@ async function fetchRound(link, capacity, seconds) {
   }
 }
 
-// Adds what the source has after the page's newest rounds. `core` is the page's core bridge.
-// The report: the rounds whose draws and prizes were added, the first round whose prizes are
-// not out yet, and a failure or a contradicted draw, which stop the try.
-// `seconds` bounds each round's fetch.
-export async function fetchNewRounds(core, template, seconds = ANSWER_DEADLINE_SECONDS) {
+// Asks the source for each round the week's update names, as lotto-stats --update asks it, and
+// makes in the core the changes it decides. `core` is the page's core bridge; `now` the clock
+// in seconds since 1970; `seconds` bounds each round's fetch. The report: the rounds whose
+// draws and prizes were added, the first round whose prizes are not out yet, a round whose
+// record of its prizes is still incomplete, and a failure or a contradicted draw, which stop
+// the try.
+export async function fetchNewRounds(core, template, now, seconds = ANSWER_DEADLINE_SECONDS) {
   const report = { added: [], prizes: [], waiting: 0, incomplete: 0, failure: null, conflict: null };
   const fail = (round, reason) => { report.failure = { round, reason }; return report; };
-  const first = firstRoundToAsk(core.historyRound(), core.prizesRound());
   try {
     await loadReader();
   } catch {
-    return fail(first, '결과를 읽는 부분을 불러오지 못함');
+    return fail(core.historyRound() + 1, '결과를 읽는 부분을 불러오지 못함');
   }
-  const today = core.koreanDate();
-  // The round on sale has no results: the loop ends there if no 404 ends it first.
-  for (let round = first; round <= core.drawnRound(); round += 1) {
+  const text = (pointer) => reader.UTF8ToString(pointer);
+  reader._lotto_start_update(core.historyFirstRound(), core.historyRound(),
+    core.latestDraw()?.bonus !== 0 ? 1 : 0, core.prizesRound(), now);
+  for (let round = reader._lotto_round_to_ask(); round !== 0; round = reader._lotto_round_to_ask()) {
     const fetched = await fetchRound(roundLink(template, round), reader._lotto_answer_capacity(), seconds);
+    let fetch = FETCH.ANSWER;
+    let length = 0;
     if (fetched === 'not published') {
-      break;
+      fetch = FETCH.NOT_PUBLISHED;
+    } else if (fetched instanceof Uint8Array) {
+      reader.HEAPU8.set(fetched, reader._lotto_answer_buffer());
+      length = fetched.length;
+    } else {
+      fetch = FETCH.FAILED;
+      reader.stringToUTF8(fetched.reason, reader._lotto_answer_buffer(), reader._lotto_answer_capacity());
     }
-    if (!(fetched instanceof Uint8Array)) {
-      return fail(round, fetched.reason);
-    }
-    const answer = readAnswer(fetched, round, today);
-    if (answer.outcome === ANSWER.REFUSED) {
-      return fail(round, answer.problem);
-    }
-    const drawLine = drawLineInShape(answer.drawLine, core.latestDraw()?.bonus !== 0);
-    const compared = core.compareDraw(drawLine);
-    if (compared.outcome === COMPARE_DRAW.DIFFERS) {
-      report.conflict = { round, held: compared.message, line: drawLine };
+    reader.stringToUTF8(core.drawLineOfRound(round), reader._lotto_held_line_buffer(),
+      reader._lotto_held_line_capacity());
+    const step = reader._lotto_decide_round(fetch, length, core.roundPrize(round, 1) >= 0 ? 1 : 0);
+    const drawLine = text(reader._lotto_decision_draw_line());
+    if (step === ROUND_STEP.CONTRADICTS) {
+      report.conflict = { round, held: text(reader._lotto_decision_held_draw()), line: drawLine };
       return report;
     }
-    if (compared.outcome === COMPARE_DRAW.REFUSED) {
-      return fail(round, compared.message);
-    }
-    if (compared.outcome === COMPARE_DRAW.NOT_HELD) {
+    if (drawLine !== '') {
       core.putLine(drawLine);
       const { outcome } = core.addDraw();
       if (outcome !== ADD_DRAW.ADDED) {
@@ -121,23 +112,20 @@ export async function fetchNewRounds(core, template, seconds = ANSWER_DEADLINE_S
       }
       report.added.push(round);
     }
-    // Prizes go in order: while a round's are pending, the later rounds' wait.
-    if (answer.outcome === ANSWER.PENDING || answer.outcome === ANSWER.INCOMPLETE) {
-      report.waiting = report.waiting || round;
-      if (answer.outcome === ANSWER.INCOMPLETE && report.incomplete === 0 && round < core.drawnRound()) {
-        report.incomplete = round; // waited for a week, then named
+    if (step === ROUND_STEP.REFUSED) {
+      return fail(round, text(reader._lotto_decision_problem()));
+    }
+    const prizesLine = text(reader._lotto_decision_prizes_line());
+    if (prizesLine !== '') {
+      const prizes = core.addPrizes(prizesLine);
+      if (prizes.outcome === ADD_PRIZES.ADDED) {
+        report.prizes.push(round);
+      } else if (prizes.outcome !== ADD_PRIZES.ALREADY_THERE) {
+        return fail(round, prizes.outcome === ADD_PRIZES.NO_ROOM ? '당첨금 기록이 이 페이지가 다루는 크기를 넘음' : prizes.message);
       }
-      continue;
-    }
-    if (report.waiting > 0 && core.roundPrize(round, 1) < 0) {
-      continue;
-    }
-    const prizes = core.addPrizes(answer.prizesLine);
-    if (prizes.outcome === ADD_PRIZES.ADDED) {
-      report.prizes.push(round);
-    } else if (prizes.outcome !== ADD_PRIZES.ALREADY_THERE) {
-      return fail(round, prizes.outcome === ADD_PRIZES.NO_ROOM ? '당첨금 기록이 이 페이지가 다루는 크기를 넘음' : prizes.message);
     }
   }
+  report.waiting = reader._lotto_update_waiting();
+  report.incomplete = reader._lotto_update_incomplete();
   return report;
 }

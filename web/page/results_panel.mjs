@@ -42,7 +42,7 @@ async function tryResults(hooks) {
     $('results-status').textContent = `기본 당첨금 기록이 없어 결과를 가져오지 못해 기록은 ${core.historyRound()}회까지입니다.`;
     return;
   }
-  const report = await fetchNewRounds(core, template, deadline);
+  const report = await fetchNewRounds(core, template, nowSeconds(), deadline);
   if (report.added.length > 0 || report.prizes.length > 0) {
     await hooks.changed({ history: report.added.length > 0, prizes: report.prizes.length > 0 });
   }
@@ -77,8 +77,7 @@ function askIfDue(hooks) {
     return null;
   }
   if (!shouldTryAutomatically({ enabled: $('auto-results').checked, now,
-    lastTry: Number(remembered(LAST_TRY_KEY) ?? 0), newestDraw: core.historyRound(),
-    newestPrizes: core.prizesRound(), drawnRound: core.drawnRound() })) {
+    lastTry: Number(remembered(LAST_TRY_KEY) ?? 0) })) {
     return null;
   }
   remember(LAST_TRY_KEY, String(now));

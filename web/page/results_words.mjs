@@ -13,18 +13,11 @@ export const roundLink = (template, round) => template.replaceAll('{round}', Str
 // The host the page talks to, as the history panel names it.
 export const sourceHost = (template) => new URL(roundLink(template, 1)).host;
 
-// The first round to ask for, as lotto-stats --update asks: the one after the older of the
-// history's newest round and the prizes' (the history's when there are no prizes).
-export function firstRoundToAsk(newestDraw, newestPrizes) {
-  return Math.min(newestDraw, newestPrizes > 0 ? newestPrizes : newestDraw) + 1;
-}
-
-// Whether the page asks the source by itself now: the switch on, the history or the prizes
-// behind the newest round drawn, and no automatic try in the last ten minutes.
-export function shouldTryAutomatically({ enabled, now, lastTry, newestDraw, newestPrizes, drawnRound }) {
-  const behind = firstRoundToAsk(newestDraw, newestPrizes) <= drawnRound;
+// Whether the page asks the source by itself now: the switch on, and no automatic try in
+// the last ten minutes. Which rounds a try asks for, if any, is the week's update's to say.
+export function shouldTryAutomatically({ enabled, now, lastTry }) {
   const rested = !(lastTry > 0) || now - lastTry >= AUTO_INTERVAL_SECONDS || now < lastTry;
-  return enabled && behind && rested;
+  return enabled && rested;
 }
 
 // A draw line of the programs' format, as the page shows it beside another, the core's way:
@@ -33,9 +26,6 @@ export function shownDrawLine(line) {
   const fields = line.split(',');
   return `${fields.slice(2, 8).join(' ')}${fields.length > 8 ? ` + ${fields[8]}` : ''} (${fields[1]})`;
 }
-
-// The source's draw line in the history's shape: without the bonus where it keeps none.
-export const drawLineInShape = (line, keepsBonus) => (keepsBonus ? line : line.replace(/,\d+$/, ''));
 
 // What the status says after a try: one sentence for a failure, the history's reach with it.
 export function tryMessage(report, newestDraw) {

@@ -2,7 +2,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { conflictText, drawLineInShape, firstRoundToAsk, roundLink, shouldTryAutomatically, sourceHost,
+import { conflictText, roundLink, shouldTryAutomatically, sourceHost,
   tryMessage } from '../../page/results_words.mjs';
 
 const MIRROR = 'https://smok95.github.io/lotto/results/{round}.json';
@@ -14,19 +14,10 @@ test('a round\'s link and the host the panel names', () => {
   assert.equal(sourceHost('http://127.0.0.1:8080/r/{round}.json'), '127.0.0.1:8080');
 });
 
-test('the first round asked is after the older of the history\'s and the prizes\' newest', () => {
-  assert.equal(firstRoundToAsk(1230, 1230), 1231);
-  assert.equal(firstRoundToAsk(1233, 1231), 1232); // numbers in, prizes pending
-  assert.equal(firstRoundToAsk(1100, 1230), 1101); // a history of the player's own, older
-  assert.equal(firstRoundToAsk(1230, 0), 1231); // no prizes: as far as the history
-});
-
-test('automatic tries: switch on, behind the newest round drawn, at most every ten minutes', () => {
-  const due = { enabled: true, now: 1_800_000_000, lastTry: 0, newestDraw: 1230, newestPrizes: 1230, drawnRound: 1253 };
+test('automatic tries: switch on, at most every ten minutes', () => {
+  const due = { enabled: true, now: 1_800_000_000, lastTry: 0 };
   assert.ok(shouldTryAutomatically(due));
   assert.ok(!shouldTryAutomatically({ ...due, enabled: false }));
-  assert.ok(!shouldTryAutomatically({ ...due, newestDraw: 1253, newestPrizes: 1253 }));
-  assert.ok(shouldTryAutomatically({ ...due, newestDraw: 1253, newestPrizes: 1252 }));
   assert.ok(!shouldTryAutomatically({ ...due, lastTry: due.now - 599 }));
   assert.ok(shouldTryAutomatically({ ...due, lastTry: due.now - 600 }));
   // A clock set back since the last try does not silence the page for good.
@@ -54,9 +45,7 @@ test('what a try says: one sentence for a failure, the history\'s reach with it'
   assert.equal(conflictText(conflict), '1231회: 이 기기의 기록은 1 2 3 4 5 6 + 7 (2026-07-05), 결과 출처는 2 13 19 24 33 40 + 7 (2026-07-04)입니다.');
 });
 
-test('a history without bonus numbers: the source\'s draw in its shape, shown without "+ 0"', () => {
-  assert.equal(drawLineInShape('1231,2026-07-04,2,13,19,24,33,40,7', false), '1231,2026-07-04,2,13,19,24,33,40');
-  assert.equal(drawLineInShape('1231,2026-07-04,2,13,19,24,33,40,7', true), '1231,2026-07-04,2,13,19,24,33,40,7');
+test('a history without bonus numbers: a contradicted draw shown without "+ 0"', () => {
   assert.equal(conflictText({ round: 1231, held: '1 2 3 4 5 6 (2026-07-04)', line: '1231,2026-07-04,2,13,19,24,33,40' }),
     '1231회: 이 기기의 기록은 1 2 3 4 5 6 (2026-07-04), 결과 출처는 2 13 19 24 33 40 (2026-07-04)입니다.');
 });
