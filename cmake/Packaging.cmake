@@ -34,13 +34,16 @@ if(WIN32)
     install(TARGETS lotto lotto-stats RUNTIME DESTINATION .)
     install(FILES README.md README.ko.md LICENSE CHANGELOG.md data/draws.csv data/prizes.csv DESTINATION .)
     install(DIRECTORY docs/images DESTINATION docs)
+    install(DIRECTORY docs/ DESTINATION docs FILES_MATCHING PATTERN "*.md" PATTERN "man" EXCLUDE)
 else()
     include(GNUInstallDirs)
     install(TARGETS lotto lotto-stats RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES README.md README.ko.md CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
     install(FILES data/draws.csv data/prizes.csv DESTINATION ${CMAKE_INSTALL_DATADIR}/lotto)
-    # README's pictures beside it, so its links work where it is installed.
+    # README's pictures and pages beside it, so its links work where it is installed.
     install(DIRECTORY docs/images DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+    install(DIRECTORY docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs FILES_MATCHING PATTERN "*.md"
+            PATTERN "man" EXCLUDE)
     if(SCDOC)
         install(FILES ${lotto_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
         install(FILES ${lotto_korean_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/ko/man1)

@@ -1,5 +1,5 @@
 # Runs lotto-stats as a user would: the report and the histogram must be exactly those
-# committed in README.md and docs/images (tools/refresh_stats.sh refreshes both when the
+# committed in docs/command-line.md and docs/images (tools/refresh_stats.sh refreshes both when the
 # scoring changes on purpose), then the CSV and bad arguments.
 # Usage: cmake -DSCENARIO=<name> -DLOTTO_STATS=<path> -DSOURCE_DIR=<top> [-DEMULATOR=<runner>]
 #              [-DTEXT_CHARSET=CP949] -P run_lotto_stats.cmake
@@ -52,16 +52,16 @@ if(SCENARIO STREQUAL "reports")
     endif()
     # Windows writes "\r\n".
     string(REPLACE "\r\n" "\n" report "${report}")
-    file(READ "${SOURCE_DIR}/README.md" readme)
+    file(READ "${SOURCE_DIR}/docs/command-line.md" readme)
     string(REGEX MATCH "<!-- stats-report:begin -->\n```text\n(.*)```\n<!-- stats-report:end -->" block "${readme}")
     if(NOT report STREQUAL CMAKE_MATCH_1)
         file(WRITE "${work}/expected.txt" "${CMAKE_MATCH_1}")
         file(WRITE "${work}/report.txt" "${report}")
-        message(FATAL_ERROR "the report differs from README.md's: diff ${work}/expected.txt ${work}/report.txt")
+        message(FATAL_ERROR "the report differs from docs/command-line.md's: diff ${work}/expected.txt ${work}/report.txt")
     endif()
 
-    # The history part on the real draws, every figure of the back-test included, as README.md
-    # shows it.
+    # The history part on the real draws, every figure of the back-test included, as
+    # docs/command-line.md shows it.
     execute_process(COMMAND ${EMULATOR} "${LOTTO_STATS}" --draws "${SOURCE_DIR}/data/draws.csv"
         OUTPUT_VARIABLE history_report RESULT_VARIABLE status)
     string(REPLACE "\r\n" "\n" history_report "${history_report}")
@@ -72,7 +72,7 @@ if(SCENARIO STREQUAL "reports")
     if(NOT status EQUAL 0 OR NOT history_report STREQUAL CMAKE_MATCH_1)
         file(WRITE "${work}/expected-history.txt" "${CMAKE_MATCH_1}")
         file(WRITE "${work}/history.txt" "${history_report}")
-        message(FATAL_ERROR "the history report differs from README.md's: diff ${work}/expected-history.txt ${work}/history.txt")
+        message(FATAL_ERROR "the history report differs from docs/command-line.md's: diff ${work}/expected-history.txt ${work}/history.txt")
     endif()
     file(READ "${work}/totals.svg" svg)
     string(REPLACE "\r\n" "\n" svg "${svg}")
@@ -360,8 +360,8 @@ if(SCENARIO STREQUAL "korean")
         message(FATAL_ERROR "the Korean report or chart differs from tests/expected/stats-report.ko.txt "
             "or docs/images/score-histogram.ko.svg (status ${status}): ${work}/report.ko.txt")
     endif()
-    # The English report is README.md's, as the reports scenario holds it to be.
-    file(READ "${SOURCE_DIR}/README.md" readme)
+    # The English report is docs/command-line.md's, as the reports scenario holds it to be.
+    file(READ "${SOURCE_DIR}/docs/command-line.md" readme)
     string(REGEX MATCH "<!-- stats-report:begin -->\n```text\n(.*)```\n<!-- stats-report:end -->" block "${readme}")
     string(REGEX MATCHALL "[0-9][0-9.,]*" english_figures "${CMAKE_MATCH_1}")
     string(REGEX MATCHALL "[0-9][0-9.,]*" korean_figures "${korean_report}")

@@ -45,7 +45,7 @@ deb)
     listing=$(dpkg-deb -c "$package")
     expect_files "$listing" usr/bin/lotto usr/bin/lotto-stats usr/share/lotto/draws.csv usr/share/lotto/prizes.csv usr/share/doc/lotto/README.md \
         usr/share/doc/lotto/copyright usr/share/doc/lotto/changelog.gz \
-        usr/share/doc/lotto/docs/images/prediction-screen.svg \
+        usr/share/doc/lotto/docs/images/prediction-screen.svg usr/share/doc/lotto/docs/week.md \
         usr/share/man/man1/lotto.1.gz usr/share/man/man1/lotto-stats.1.gz \
         usr/share/man/ko/man1/lotto.1.gz usr/share/man/ko/man1/lotto-stats.1.gz \
         usr/share/doc/lotto/README.ko.md
@@ -72,7 +72,7 @@ zip)
     package=$(ls "$build"/lotto-*-win64.zip)
     listing=$(cmake -E tar tf "$package")
     expect_files "$listing" lotto.exe lotto-stats.exe draws.csv prizes.csv README.md LICENSE CHANGELOG.md \
-        docs/images/prediction-screen.svg
+        docs/images/prediction-screen.svg docs/windows.md
     (cd "$scratch" && cmake -E tar xf "$package")
     exe=$(find "$scratch" -name lotto.exe)
     # Static: only DLLs that every Windows has.

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes a made-up draw history: random numbers from a fixed seed, not real draws.
-For README's example and for trying lotto --draws without real data.
+For the docs' example and for trying lotto --draws without real data.
 
 Usage: tools/made_up_history.py [DRAWS] > made-up-draws.csv
 """
