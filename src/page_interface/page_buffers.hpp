@@ -18,27 +18,14 @@ const char* page_error(const char* name, const RecordError& error);
 // The calls through which the page hands the core a file's bytes and name, the same for
 // each file the page keeps: where its bytes go and their room, where its name goes and its
 // room, and how many bytes the core holds.
-#define LOTTO_PAGE_FILE(file, text, capacity, name, length)                                        \
-    LOTTO_PAGE_EXPORT char* lotto_##file##_buffer()                                                \
-    {                                                                                              \
-        return text;                                                                               \
-    }                                                                                              \
-    LOTTO_PAGE_EXPORT int lotto_##file##_capacity()                                                \
-    {                                                                                              \
-        return static_cast<int>(capacity);                                                         \
-    }                                                                                              \
-    LOTTO_PAGE_EXPORT char* lotto_##file##_name_buffer()                                           \
-    {                                                                                              \
-        return name;                                                                               \
-    }                                                                                              \
-    LOTTO_PAGE_EXPORT int lotto_##file##_name_capacity()                                           \
-    {                                                                                              \
-        return static_cast<int>(sizeof(name));                                                     \
-    }                                                                                              \
-    LOTTO_PAGE_EXPORT int lotto_##file##_length()                                                  \
-    {                                                                                              \
-        return static_cast<int>(length);                                                           \
-    }
+// clang-format off
+#define LOTTO_PAGE_FILE(file, text, capacity, name, length) \
+    LOTTO_PAGE_EXPORT char* lotto_##file##_buffer() { return (text); } \
+    LOTTO_PAGE_EXPORT int lotto_##file##_capacity() { return static_cast<int>(capacity); } \
+    LOTTO_PAGE_EXPORT char* lotto_##file##_name_buffer() { return (name); } \
+    LOTTO_PAGE_EXPORT int lotto_##file##_name_capacity() { return static_cast<int>(sizeof(name)); } \
+    LOTTO_PAGE_EXPORT int lotto_##file##_length() { return static_cast<int>(length); }
+// clang-format on
 
 // Clamps a length from the page to the room it was written in.
 std::size_t page_length(int length, std::size_t capacity);
