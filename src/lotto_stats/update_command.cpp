@@ -82,8 +82,9 @@ int add_draw(const RoundDecision& decision, const UpdatePaths& paths, const char
 {
     Draw draw{};
     RecordError error{};
-    switch (add_draw_to_file(paths.draws, decision.draw_line, LOCK_WAIT_MILLISECONDS, history, draw,
-                             error)) {
+    const auto outcome = add_draw_to_file(paths.draws, decision.draw_line, LOCK_WAIT_MILLISECONDS,
+                                          history, draw, error);
+    switch (outcome) {
     case AddDrawOutcome::Added:
         std::fprintf(out, translate("Round %d added to %s.\n"), draw.round,
                      quoted_name(paths.draws).text);
@@ -96,12 +97,9 @@ int add_draw(const RoundDecision& decision, const UpdatePaths& paths, const char
     case AddDrawOutcome::LineRefused:
         return stop_at(decision.round, link, error.message);
     case AddDrawOutcome::FileRefused:
-        report_history_error(PROGRAM, paths.draws, error);
-        return STATUS_FAILED;
     case AddDrawOutcome::Busy:
-        return busy(paths.draws);
     case AddDrawOutcome::Failed:
-        return cannot_update(paths.draws);
+        return file_not_changed(outcome, paths.draws, error);
     }
     return STATUS_FAILED;
 }
@@ -111,7 +109,9 @@ int add_draw(const RoundDecision& decision, const UpdatePaths& paths, const char
 int add_prizes(const RoundPrizes& round_prizes, const UpdatePaths& paths, std::FILE* out)
 {
     RecordError error{};
-    switch (add_prizes_to_file(paths.prizes, round_prizes, LOCK_WAIT_MILLISECONDS, prizes, error)) {
+    const auto outcome =
+        add_prizes_to_file(paths.prizes, round_prizes, LOCK_WAIT_MILLISECONDS, prizes, error);
+    switch (outcome) {
     case AddPrizesOutcome::Added:
         std::fprintf(out, translate("Round %d's prizes added to %s.\n"), round_prizes.round,
                      quoted_name(paths.prizes).text);
@@ -126,12 +126,9 @@ int add_prizes(const RoundPrizes& round_prizes, const UpdatePaths& paths, std::F
         return STATUS_FAILED;
     case AddPrizesOutcome::NotNext:
     case AddPrizesOutcome::FileRefused:
-        report_history_error(PROGRAM, paths.prizes, error);
-        return STATUS_FAILED;
     case AddPrizesOutcome::Busy:
-        return busy(paths.prizes);
     case AddPrizesOutcome::Failed:
-        return cannot_update(paths.prizes);
+        return file_not_changed(outcome, paths.prizes, error);
     }
     return STATUS_FAILED;
 }

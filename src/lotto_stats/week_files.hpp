@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "command_line/program_output.hpp"
 #include "files/replaced_file.hpp"
 #include "history/draw_history.hpp"
+#include "lotto_stats/stats_options.hpp"
 #include "prizes/prize_table.hpp"
 #include "tickets/tickets.hpp"
 
@@ -42,6 +44,22 @@ int busy(const char* path);
 // What they say when a change of a player's file failed: a file too large to update said as
 // such, anything else as cannot_write.
 int cannot_update(const char* path);
+
+// What they say of a change of a player's file that was not made for the file's own sake:
+// it does not read (`error` says why), another program held it, or it could not be written.
+// The exit status.
+template <typename Outcome>
+int file_not_changed(Outcome outcome, const char* path, const RecordError& error)
+{
+    if (outcome == Outcome::Busy) {
+        return busy(path);
+    }
+    if (outcome == Outcome::Failed) {
+        return cannot_update(path);
+    }
+    report_history_error(PROGRAM, path, error);
+    return STATUS_FAILED;
+}
 
 // The clock: LOTTO_NOW (seconds since 1970, for tests and for reports as of a moment), else
 // the system's.

@@ -27,7 +27,8 @@ int run_add_draw(const WeekOptions& options, const char* line)
     }
     Draw draw{};
     RecordError error{};
-    switch (add_draw_to_file(path, line, LOCK_WAIT_MILLISECONDS, history, draw, error)) {
+    const auto outcome = add_draw_to_file(path, line, LOCK_WAIT_MILLISECONDS, history, draw, error);
+    switch (outcome) {
     case AddDrawOutcome::Added:
         std::printf(translate("Round %d added to %s.\n"), draw.round, quoted_name(path).text);
         break;
@@ -42,12 +43,9 @@ int run_add_draw(const WeekOptions& options, const char* line)
         return STATUS_FAILED;
     }
     case AddDrawOutcome::FileRefused:
-        report_history_error(PROGRAM, path, error);
-        return STATUS_FAILED;
     case AddDrawOutcome::Busy:
-        return busy(path);
     case AddDrawOutcome::Failed:
-        return cannot_update(path);
+        return file_not_changed(outcome, path, error);
     }
     if (options.tickets_path != nullptr) {
         char prizes_path[PATH_CAPACITY];
@@ -78,8 +76,9 @@ int run_add_ticket(const WeekOptions& options, const char* text)
         return STATUS_FAILED;
     }
     int known_line = 0;
-    switch (add_tickets_to_file(path, games.games, games.count, LOCK_WAIT_MILLISECONDS, tickets,
-                                error, known_line)) {
+    const auto outcome = add_tickets_to_file(path, games.games, games.count, LOCK_WAIT_MILLISECONDS,
+                                             tickets, error, known_line);
+    switch (outcome) {
     case AddTicketsOutcome::Added:
         std::printf(translate("Games of round %d added to %s: %d.\n"), games.games[0].round,
                     quoted_name(path).text, games.count);
@@ -89,12 +88,9 @@ int run_add_ticket(const WeekOptions& options, const char* text)
                     quoted_name(path).text, known_line);
         break;
     case AddTicketsOutcome::FileRefused:
-        report_history_error(PROGRAM, path, error);
-        return STATUS_FAILED;
     case AddTicketsOutcome::Busy:
-        return busy(path);
     case AddTicketsOutcome::Failed:
-        return cannot_update(path);
+        return file_not_changed(outcome, path, error);
     }
     return finish_standard_output(PROGRAM);
 }
