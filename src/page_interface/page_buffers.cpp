@@ -17,3 +17,14 @@ std::size_t page_length(int length, std::size_t capacity)
                ? 0
                : static_cast<std::size_t>(length);
 }
+
+void take_page_line()
+{
+    use_language(Language::Korean);
+    page_line[PAGE_LINE_CAPACITY - 1] = '\0';
+}
+
+void page_says(const char* text)
+{
+    format_text(page_message, sizeof page_message, "%s", text);
+}

@@ -12,6 +12,13 @@ inline constexpr std::size_t PAGE_LINE_CAPACITY = 4096;
 extern char page_line[PAGE_LINE_CAPACITY];
 extern char page_message[QUOTE_CAPACITY + sizeof(RecordError::message) + 16];
 
+// Readies a call that reads the line the page handed in: the page's language (Korean, its
+// messages too) in force, the line ended within its buffer.
+void take_page_line();
+
+// `text` in page_message: why a call refused what the page handed in.
+void page_says(const char* text);
+
 // "NAME:LINE: what is wrong" (or "NAME: what is wrong") in page_message.
 const char* page_error(const char* name, const RecordError& error);
 

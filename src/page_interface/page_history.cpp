@@ -167,13 +167,12 @@ LOTTO_PAGE_EXPORT const char* lotto_next_draw_line()
 // the history not reading say why in lotto_message.
 LOTTO_PAGE_EXPORT int lotto_add_draw()
 {
-    use_language(Language::Korean);
-    page_line[PAGE_LINE_CAPACITY - 1] = '\0';
+    take_page_line();
     Draw draw{};
     RecordError error{};
     static TextInsertion insertion;
     if (!parse_draw_to_add(page_line, draw, error)) {
-        format_text(page_message, sizeof page_message, "%s", error.message);
+        page_says(error.message);
         return page_code(AddDrawCode::Refused);
     }
     added_round = draw.round;
@@ -186,7 +185,7 @@ LOTTO_PAGE_EXPORT int lotto_add_draw()
     case AddDrawOutcome::AlreadyThere:
         return page_code(AddDrawCode::AlreadyThere);
     case AddDrawOutcome::LineRefused:
-        format_text(page_message, sizeof page_message, "%s", error.message);
+        page_says(error.message);
         return page_code(AddDrawCode::Refused);
     case AddDrawOutcome::FileRefused:
         page_error(history_name, error);
@@ -220,8 +219,7 @@ LOTTO_PAGE_EXPORT const char* lotto_draw_line_of_round(int round)
 // ReplaceDrawCode.
 LOTTO_PAGE_EXPORT int lotto_replace_draw()
 {
-    use_language(Language::Korean);
-    page_line[PAGE_LINE_CAPACITY - 1] = '\0';
+    take_page_line();
     Draw draw{};
     RecordError error{};
     const Draw* held = nullptr;

@@ -21,8 +21,7 @@ extern "C" {
 // lotto_message telling why, the numbers in use unchanged.
 LOTTO_PAGE_EXPORT int lotto_choose_numbers()
 {
-    use_language(Language::Korean);
-    page_line[PAGE_LINE_CAPACITY - 1] = '\0';
+    take_page_line();
     char* left_out = std::strchr(page_line, '\n');
     if (left_out != nullptr) {
         *left_out++ = '\0';

@@ -83,8 +83,7 @@ LOTTO_PAGE_EXPORT double lotto_round_winners(int round, int rank)
 // why in lotto_message.
 LOTTO_PAGE_EXPORT int lotto_add_prizes()
 {
-    use_language(Language::Korean);
-    page_line[PAGE_LINE_CAPACITY - 1] = '\0';
+    take_page_line();
     RoundPrizes prizes{};
     RecordError error{};
     // A row is read by the file's own rules, which include holding together.

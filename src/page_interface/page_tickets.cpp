@@ -218,8 +218,7 @@ LOTTO_PAGE_EXPORT int lotto_import_capacity()
 // explains, or no room left.
 LOTTO_PAGE_EXPORT int lotto_import_tickets(int length)
 {
-    use_language(Language::Korean);
-    page_line[PAGE_LINE_CAPACITY - 1] = '\0';
+    take_page_line();
     import_added = 0;
     import_known = 0;
     TextSource source = memory_source(import_text, page_length(length, TICKETS_CAPACITY));
@@ -268,12 +267,11 @@ LOTTO_PAGE_EXPORT const char* lotto_message()
 // The line buffer's game: a line of the tickets format, or a slip's QR code.
 LOTTO_PAGE_EXPORT int lotto_add_ticket()
 {
-    use_language(Language::Korean);
-    page_line[PAGE_LINE_CAPACITY - 1] = '\0';
+    take_page_line();
     SlipGames games{};
     RecordError error{};
     if (!read_games_to_add(page_line, games, error)) {
-        format_text(page_message, sizeof page_message, "%s", error.message);
+        page_says(error.message);
         return page_code(AddTicketCode::Refused);
     }
     added_ticket_round = games.games[0].round;
