@@ -27,20 +27,27 @@ function(run_session result input)
     set(${result}_output "${output}" PARENT_SCOPE)
 endfunction()
 
+# The longer session did what it was asked (`count` of what it should show `wanted`), and
+# allocated as often as the shorter one.
+function(expect_same_allocations count wanted what short_allocs long_allocs short long)
+    if(NOT count EQUAL wanted)
+        message(FATAL_ERROR "${count} ${what}, not ${wanted}")
+    endif()
+    if(NOT short_allocs STREQUAL long_allocs)
+        message(FATAL_ERROR "heap allocations grow with use: ${short_allocs} for ${short}, "
+            "${long_allocs} for ${long}")
+    endif()
+    message(STATUS "heap allocations: ${short_allocs} for ${short} and for ${long}")
+endfunction()
+
 run_session(short "2\n1\n")
 string(REPEAT "2\n3\n2\n" 200 many_screens)
 run_session(long "${many_screens}1\n")
 
 string(REGEX MATCHALL "2번 돌아가기" detail_screens "${long_output}")
 list(LENGTH detail_screens detail_count)
-if(NOT detail_count EQUAL 200)
-    message(FATAL_ERROR "the long session showed ${detail_count} detail screens, not 200")
-endif()
-if(NOT short_allocs STREQUAL long_allocs)
-    message(FATAL_ERROR "heap allocations grow with use: ${short_allocs} for one generation, "
-        "${long_allocs} for 200 generations and 200 detail screens")
-endif()
-message(STATUS "heap allocations per session: ${short_allocs}, however long it runs")
+expect_same_allocations("${detail_count}" 200 "detail screens in the long session"
+    "${short_allocs}" "${long_allocs}" "one generation" "200 generations and 200 detail screens")
 
 # With --tickets, saving sets to the tickets file allocates nothing either: one save costs
 # what twenty do, the file growing each time.
@@ -50,11 +57,5 @@ string(REPEAT "2\n4\n" 20 many_saves)
 run_session(many_saves "${many_saves}1\n" --tickets "${work}/many.csv")
 file(STRINGS "${work}/many.csv" saved)
 list(LENGTH saved saved_lines)
-if(NOT saved_lines EQUAL 101)
-    message(FATAL_ERROR "twenty saves left ${saved_lines} lines, not a header and 100 games")
-endif()
-if(NOT one_save_allocs STREQUAL many_saves_allocs)
-    message(FATAL_ERROR "heap allocations grow with saves: ${one_save_allocs} for one save, "
-        "${many_saves_allocs} for twenty")
-endif()
-message(STATUS "heap allocations per session with --tickets: ${one_save_allocs}, however many saves")
+expect_same_allocations("${saved_lines}" 101 "lines after twenty saves (a header and 100 games)"
+    "${one_save_allocs}" "${many_saves_allocs}" "one save" "twenty saves")
