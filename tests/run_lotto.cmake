@@ -6,13 +6,9 @@
 # is checked after turning it back into UTF-8 with iconv.
 cmake_minimum_required(VERSION 3.20)
 
-set(work "${CMAKE_CURRENT_BINARY_DIR}/run_lotto/${SCENARIO}")
-file(REMOVE_RECURSE "${work}")
-file(MAKE_DIRECTORY "${work}")
-# The texts around the screens follow the locale: English here, whatever the machine's, and
-# Korean where a test asks for it.
-set(ENV{LC_ALL} C)
-set(korean ${CMAKE_COMMAND} -E env LC_ALL=ko_KR.UTF-8)
+# The texts around the screens follow the locale: English unless a test asks for Korean.
+set(runner run_lotto)
+include(${CMAKE_CURRENT_LIST_DIR}/scenario_setup.cmake)
 
 # Text as the program wrote it, in UTF-8 with LF line ends: Windows builds write code
 # page 949 and CRLF.

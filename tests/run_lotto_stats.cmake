@@ -5,14 +5,8 @@
 #              [-DTEXT_CHARSET=CP949] -P run_lotto_stats.cmake
 cmake_minimum_required(VERSION 3.20)
 
-set(work "${CMAKE_CURRENT_BINARY_DIR}/run_lotto_stats/${SCENARIO}")
-file(REMOVE_RECURSE "${work}")
-file(MAKE_DIRECTORY "${work}")
-# English here, whatever the machine's locale; Korean where a test asks for it.
-set(ENV{LC_ALL} C)
-set(korean ${CMAKE_COMMAND} -E env LC_ALL=ko_KR.UTF-8)
-# The data folder is the test's own: nothing reaches the user's.
-set(ENV{XDG_DATA_HOME} "${work}/data home")
+set(runner run_lotto_stats)
+include(${CMAKE_CURRENT_LIST_DIR}/scenario_setup.cmake)
 
 # Each scenario is a test of its own, in a folder of its own, so one failure hides no other.
 # They share a made-up history of 20 draws, and a copy of it with a bad number.

@@ -77,9 +77,8 @@ LineKind parse_draw_line(const char* text, bool first_content, Draw& draw, Recor
     if (fields.empty_place != 0) {
         return empty_field(error, fields.empty_place);
     }
-    if (!whole_number(round, draw.round) || draw.round < 1) {
-        return invalid_line(error, translate("the round '%s' is not a positive whole number"),
-                            quoted(round).text);
+    if (!read_round(round, draw.round, error)) {
+        return LineKind::Invalid;
     }
     const DateForm date = dated ? read_date(fields.field[1], draw.date) : DateForm::Valid;
     if (date == DateForm::NotDate) {

@@ -76,16 +76,10 @@ LineKind parse_prizes_line(const char* text, bool first_content, RoundPrizes& pr
                            RecordError& error)
 {
     Fields fields{};
-    if (!record_fields(text, fields)) {
-        return LineKind::Skipped;
-    }
     prizes = RoundPrizes{};
-    if (first_content && !holds_digit(fields.field[0])) {
-        return LineKind::Header;
-    }
-    if (fields.empty_place != 0 || fields.trailing_empty != 0) {
-        return invalid_line(error, translate("field %d is empty"),
-                            fields.empty_place != 0 ? fields.empty_place : fields.count + 1);
+    if (const LineKind kind = record_line_fields(text, first_content, fields, error);
+        kind != LineKind::Draw) {
+        return kind;
     }
     constexpr int FIELDS = 2 + 2 * RANKS;
     if (fields.count != FIELDS) {
@@ -94,9 +88,8 @@ LineKind parse_prizes_line(const char* text, bool first_content, RoundPrizes& pr
                                       "five ranks, and the sales, not %d fields"),
                             fields.count);
     }
-    if (!whole_number(fields.field[0], prizes.round) || prizes.round < 1) {
-        return invalid_line(error, translate("the round '%s' is not a positive whole number"),
-                            quoted(fields.field[0]).text);
+    if (!read_round(fields.field[0], prizes.round, error)) {
+        return LineKind::Invalid;
     }
     // The fields after the round, in the file's order: each division's prize and winners,
     // then the sales.
@@ -128,22 +121,10 @@ void format_prizes_line(char (&out)[MAX_LINE_BYTES + 1], const RoundPrizes& priz
 
 namespace {
 
-struct PrizesReading {
-    PrizeTable& table;
-    bool first_content;
-};
-
-bool take_prizes_line(void* records, const char* text, std::int32_t line, const LineReader&,
-                      RecordError& error)
+// The rounds ascend without a gap.
+bool keep_prizes(const PrizeTable& table, const RoundPrizes& prizes, std::int32_t line,
+                 RecordError& error)
 {
-    PrizesReading& reading = *static_cast<PrizesReading*>(records);
-    RoundPrizes prizes{};
-    const LineStep step = step_of(parse_prizes_line(text, reading.first_content, prizes, error),
-                                  reading.first_content, line, error);
-    if (step != LineStep::Keep) {
-        return step == LineStep::Next;
-    }
-    PrizeTable& table = reading.table;
     const std::int32_t expected = newest_prize_round(table) + 1;
     if (table.count > 0 && prizes.round != expected) {
         return refuse_at(
@@ -153,25 +134,24 @@ bool take_prizes_line(void* records, const char* text, std::int32_t line, const 
                 : translate("round %d follows round %d; the rounds between are missing"),
             prizes.round, expected - 1);
     }
-    if (table.count == MAX_PRIZE_ROUNDS) {
-        return refuse_at(error, line,
-                         translate("more than %d rounds; this program keeps at most %d"),
-                         MAX_PRIZE_ROUNDS, MAX_PRIZE_ROUNDS);
-    }
-    prizes.line = line;
-    table.rounds[table.count++] = prizes;
     return true;
+}
+
+bool no_room_for_rounds(RecordError& error, std::int32_t line)
+{
+    return refuse_at(error, line, translate("more than %d rounds; this program keeps at most %d"),
+                     MAX_PRIZE_ROUNDS, MAX_PRIZE_ROUNDS);
 }
 
 } // namespace
 
 bool read_prizes_source(TextSource& source, PrizeTable& table, RecordError& error)
 {
-    table.count = 0;
-    PrizesReading reading{table, true};
-    return read_record_lines(source,
-                             translate("more than 1,000,000 lines; no prizes file is that long"),
-                             take_prizes_line, &reading, error);
+    return read_rows(source, translate("more than 1,000,000 lines; no prizes file is that long"),
+                     RowReading<RoundPrizes, PrizeTable>{table, table.rounds, MAX_PRIZE_ROUNDS,
+                                                         parse_prizes_line, keep_prizes,
+                                                         no_room_for_rounds, true},
+                     error);
 }
 
 bool read_prizes_file(const char* path, PrizeTable& table, RecordError& error)

@@ -107,3 +107,29 @@ LineStep step_of(LineKind kind, bool& first_content, std::int32_t line, RecordEr
     first_content = false;
     return LineStep::Keep;
 }
+
+LineKind record_line_fields(const char* text, bool first_content, Fields& fields,
+                            RecordError& error)
+{
+    if (!record_fields(text, fields)) {
+        return LineKind::Skipped;
+    }
+    if (first_content && !holds_digit(fields.field[0])) {
+        return LineKind::Header;
+    }
+    if (fields.empty_place != 0 || fields.trailing_empty != 0) {
+        return invalid_line(error, translate("field %d is empty"),
+                            fields.empty_place != 0 ? fields.empty_place : fields.count + 1);
+    }
+    return LineKind::Draw;
+}
+
+bool read_round(const Field& field, std::int32_t& round, RecordError& error)
+{
+    if (whole_number(field, round) && round >= 1) {
+        return true;
+    }
+    invalid_line(error, translate("the round '%s' is not a positive whole number"),
+                 quoted(field).text);
+    return false;
+}

@@ -44,6 +44,63 @@ using TakeRecordLine = bool (*)(void* records, const char* text, std::int32_t li
 bool read_record_lines(TextSource& source, const char* too_many_lines, TakeRecordLine take,
                        void* records, RecordError& error);
 
+// The fields of a line of records (tickets, prizes) by the rules those readers share: a
+// comment or a blank line is skipped, a first line without a digit in its first field is
+// the header, an empty field is refused. LineKind::Draw when the fields are to be read.
+LineKind record_line_fields(const char* text, bool first_content, Fields& fields,
+                            RecordError& error);
+
+// What a reader of one kind of row gives read_rows: `parse` reads a line into a row (a
+// header only before any row); `keep` checks the row of line `line` against the rows kept
+// (false, `error` filled, to refuse it); the table, its `rows` and the `most` it holds, and
+// `full` to say so of line `line`.
+template <typename Row, typename Table> struct RowReading {
+    Table& table;
+    Row* rows;
+    int most;
+    LineKind (*parse)(const char* text, bool first_content, Row& row, RecordError& error);
+    bool (*keep)(const Table& table, const Row& row, std::int32_t line, RecordError& error);
+    bool (*full)(RecordError& error, std::int32_t line);
+    bool first_content;
+};
+
+template <typename Row, typename Table>
+bool take_row_line(void* records, const char* text, std::int32_t line, const LineReader&,
+                   RecordError& error)
+{
+    auto& reading = *static_cast<RowReading<Row, Table>*>(records);
+    Row row{};
+    const LineStep step = step_of(reading.parse(text, reading.first_content, row, error),
+                                  reading.first_content, line, error);
+    if (step != LineStep::Keep) {
+        return step == LineStep::Next;
+    }
+    Table& table = reading.table;
+    if (!reading.keep(table, row, line, error)) {
+        return false;
+    }
+    if (table.count == reading.most) {
+        return reading.full(error, line);
+    }
+    row.line = line;
+    reading.rows[table.count++] = row;
+    return true;
+}
+
+// A line's round: a whole number from 1. False, the line refused in `error`, when it is none.
+bool read_round(const Field& field, std::int32_t& round, RecordError& error);
+
+// Reads a file of one kind of row into a fixed table by read_record_lines, by `reading`;
+// `too_many_lines` says the file is too long.
+template <typename Row, typename Table>
+bool read_rows(TextSource& source, const char* too_many_lines, RowReading<Row, Table> reading,
+               RecordError& error)
+{
+    reading.table.count = 0;
+    reading.first_content = true;
+    return read_record_lines(source, too_many_lines, take_row_line<Row, Table>, &reading, error);
+}
+
 // Fills `error` with a reason for the file as a whole (line 0) and returns false.
 bool refuse_with(RecordError& error, const char* format, ...) LOTTO_PRINTF_FORMAT(2, 3);
 

@@ -11,16 +11,10 @@
 LineKind parse_ticket_line(const char* text, bool first_content, Ticket& ticket, RecordError& error)
 {
     Fields fields{};
-    if (!record_fields(text, fields)) {
-        return LineKind::Skipped;
-    }
     ticket = Ticket{};
-    if (first_content && !holds_digit(fields.field[0])) {
-        return LineKind::Header;
-    }
-    if (fields.empty_place != 0 || fields.trailing_empty != 0) {
-        return invalid_line(error, translate("field %d is empty"),
-                            fields.empty_place != 0 ? fields.empty_place : fields.count + 1);
+    if (const LineKind kind = record_line_fields(text, first_content, fields, error);
+        kind != LineKind::Draw) {
+        return kind;
     }
     if (fields.count != NUMBERS_PER_SET + 1 && fields.count != NUMBERS_PER_SET + 2) {
         return invalid_line(error,
@@ -28,9 +22,8 @@ LineKind parse_ticket_line(const char* text, bool first_content, Ticket& ticket,
                                       "not %d fields"),
                             fields.count);
     }
-    if (!whole_number(fields.field[0], ticket.round) || ticket.round < 1) {
-        return invalid_line(error, translate("the round '%s' is not a positive whole number"),
-                            quoted(fields.field[0]).text);
+    if (!read_round(fields.field[0], ticket.round, error)) {
+        return LineKind::Invalid;
     }
     for (int i = 0; i < NUMBERS_PER_SET; ++i) {
         const Field& field = fields.field[1 + i];
@@ -85,30 +78,16 @@ bool read_ticket_file(const char* path, bool missing_is_empty, TicketFile& ticke
 
 namespace {
 
-struct TicketReading {
-    TicketFile& tickets;
-    bool first_content;
-};
-
-bool take_ticket_line(void* records, const char* text, std::int32_t line, const LineReader&,
-                      RecordError& error)
+// Any game is kept, as many times as the file holds it.
+bool keep_ticket(const TicketFile&, const Ticket&, std::int32_t, RecordError&)
 {
-    TicketReading& reading = *static_cast<TicketReading*>(records);
-    Ticket ticket{};
-    const LineStep step = step_of(parse_ticket_line(text, reading.first_content, ticket, error),
-                                  reading.first_content, line, error);
-    if (step != LineStep::Keep) {
-        return step == LineStep::Next;
-    }
-    TicketFile& tickets = reading.tickets;
-    if (tickets.count == MAX_TICKETS) {
-        return refuse_at(error, line,
-                         translate("more than %d games; this program keeps at most %d"),
-                         MAX_TICKETS, MAX_TICKETS);
-    }
-    ticket.line = line;
-    tickets.tickets[tickets.count++] = ticket;
     return true;
+}
+
+bool no_room_for_games(RecordError& error, std::int32_t line)
+{
+    return refuse_at(error, line, translate("more than %d games; this program keeps at most %d"),
+                     MAX_TICKETS, MAX_TICKETS);
 }
 
 } // namespace
@@ -121,9 +100,9 @@ bool read_ticket_stream(std::FILE* file, TicketFile& tickets, RecordError& error
 
 bool read_ticket_source(TextSource& source, TicketFile& tickets, RecordError& error)
 {
-    tickets.count = 0;
-    TicketReading reading{tickets, true};
-    return read_record_lines(source,
-                             translate("more than 1,000,000 lines; no tickets file is that long"),
-                             take_ticket_line, &reading, error);
+    return read_rows(source, translate("more than 1,000,000 lines; no tickets file is that long"),
+                     RowReading<Ticket, TicketFile>{tickets, tickets.tickets, MAX_TICKETS,
+                                                    parse_ticket_line, keep_ticket,
+                                                    no_room_for_games, true},
+                     error);
 }
