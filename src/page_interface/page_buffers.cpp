@@ -28,3 +28,18 @@ void page_says(const char* text)
 {
     format_text(page_message, sizeof page_message, "%s", text);
 }
+
+int use_page_file(int length, std::size_t capacity, char* name, std::size_t name_size,
+                  std::size_t& file_length, bool (*read)(std::size_t length, RecordError& error))
+{
+    use_language(Language::Korean);
+    const std::size_t given = page_length(length, capacity);
+    RecordError error{};
+    if (!read(given, error)) {
+        name[name_size - 1] = '\0';
+        page_error(name, error);
+        return 0;
+    }
+    file_length = given;
+    return 1;
+}

@@ -34,5 +34,10 @@ const char* page_error(const char* name, const RecordError& error);
     LOTTO_PAGE_EXPORT int lotto_##file##_length() { return static_cast<int>(length); }
 // clang-format on
 
+// Reads a file the page handed in (`length` bytes, clamped to `capacity`) with `read`: 1 with
+// `file_length` set, or 0 with page_message saying why, the file's `name` first.
+int use_page_file(int length, std::size_t capacity, char* name, std::size_t name_size,
+                  std::size_t& file_length, bool (*read)(std::size_t length, RecordError& error));
+
 // Clamps a length from the page to the room it was written in.
 std::size_t page_length(int length, std::size_t capacity);

@@ -42,16 +42,8 @@ LOTTO_PAGE_FILE(prizes, prizes_text, PRIZES_CAPACITY, prizes_name, prizes_length
 // then hands back the bytes it had before.
 LOTTO_PAGE_EXPORT int lotto_use_prizes(int length)
 {
-    use_language(Language::Korean);
-    const std::size_t given = page_length(length, PRIZES_CAPACITY);
-    RecordError error{};
-    if (!read_prizes(given, error)) {
-        prizes_name[sizeof prizes_name - 1] = '\0';
-        page_error(prizes_name, error);
-        return 0;
-    }
-    prizes_length = given;
-    return 1;
+    return use_page_file(length, PRIZES_CAPACITY, prizes_name, sizeof prizes_name, prizes_length,
+                         read_prizes);
 }
 
 // The newest round the prizes hold, 0 for none.

@@ -26,7 +26,6 @@ std::size_t tickets_length;
 char tickets_name[256] = "tickets.csv";
 TicketFile tickets;
 TicketSummary summary;
-RecordError tickets_error;
 std::int32_t added_ticket_round;
 
 // The moment the page last gave, which tells a game whose round is still on sale from one
@@ -247,15 +246,8 @@ LOTTO_PAGE_FILE(tickets, tickets_text, TICKETS_CAPACITY, tickets_name, tickets_l
 // then hands back the bytes it had before.
 LOTTO_PAGE_EXPORT int lotto_use_tickets(int length)
 {
-    use_language(Language::Korean);
-    const std::size_t given = page_length(length, TICKETS_CAPACITY);
-    if (!read_tickets(given, tickets_error)) {
-        tickets_name[sizeof tickets_name - 1] = '\0';
-        page_error(tickets_name, tickets_error);
-        return 0;
-    }
-    tickets_length = given;
-    return 1;
+    return use_page_file(length, TICKETS_CAPACITY, tickets_name, sizeof tickets_name,
+                         tickets_length, read_tickets);
 }
 
 // Why the last thing asked was refused.
