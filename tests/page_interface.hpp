@@ -63,6 +63,7 @@ const char* lotto_draw_line_of_round(int round);
 int lotto_replace_draw();
 int lotto_latest_number(int position);
 int lotto_latest_date();
+const char* lotto_latest_day();
 char* lotto_prizes_buffer();
 int lotto_prizes_length();
 int lotto_use_prizes(int length);

@@ -202,6 +202,7 @@ TEST_F(PageWeek, ADrawTheSourceContradictsIsKeptUntilReplacedInItsOwnStyle)
     EXPECT_EQ(lotto_latest_number(6), 7);
     EXPECT_EQ(lotto_latest_number(7), 0);
     EXPECT_EQ(lotto_latest_date(), 0);
+    EXPECT_STREQ(lotto_latest_day(), "");
     EXPECT_EQ(decide(answer_1231, 1231, 1230), STEP_NEXT);
     EXPECT_EQ(with_line(lotto_replace_draw, "1240,2026-09-05,1,2,3,4,5,6,7"), 2);
 }
@@ -243,6 +244,7 @@ TEST_F(PageWeek, AReplacementTheHistoryWouldRefuseChangesNothing)
     EXPECT_EQ(history_text(), shipped_draws);
     EXPECT_EQ(lotto_history_round(), 1230);
     EXPECT_EQ(lotto_latest_date(), 20260627);
+    EXPECT_STREQ(lotto_latest_day(), "2026-06-27");
     ASSERT_EQ(with_line(lotto_replace_draw, "1230,2026-06-27,1,8,9,22,28,42,45"), 0);
     const std::string last = "1230,2026-06-27,1,8,9,22,28,42,45\n";
     EXPECT_EQ(history_text(), shipped_draws.substr(0, shipped_draws.size() - last.size()) + last);

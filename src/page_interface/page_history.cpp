@@ -271,6 +271,15 @@ LOTTO_PAGE_EXPORT int lotto_latest_date()
     return page_history.count > 0 ? page_history.draws[page_history.count - 1].date : 0;
 }
 
+// The same date as the page shows it, YYYY-MM-DD; empty for none.
+LOTTO_PAGE_EXPORT const char* lotto_latest_day()
+{
+    static DayText day;
+    const std::int32_t date = lotto_latest_date();
+    day = date != 0 ? day_text(date) : DayText{};
+    return day.text;
+}
+
 // The round of the draw lotto_add_draw looked at last.
 LOTTO_PAGE_EXPORT int lotto_added_round()
 {

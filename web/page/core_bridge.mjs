@@ -96,6 +96,7 @@ export function latestDraw() {
     numbers: Array.from({ length: NUMBERS_PER_SET }, (_, position) => core._lotto_latest_number(position)),
     bonus: core._lotto_latest_number(NUMBERS_PER_SET),
     date: core._lotto_latest_date(),
+    day: text(core._lotto_latest_day()),
   };
 }
 

@@ -6,7 +6,6 @@ import { ball } from './sets_view.mjs';
 
 const RANKS = 5;
 
-const shownDate = (date) => `${Math.floor(date / 10000)}-${String(Math.floor(date / 100) % 100).padStart(2, '0')}-${String(date % 100).padStart(2, '0')}`;
 
 export function showLatestDraw() {
   const panel = $('latest-draw');
@@ -19,7 +18,7 @@ export function showLatestDraw() {
   panel.dataset.numbers = draw.numbers.join(' ');
   panel.dataset.bonus = draw.bonus > 0 ? draw.bonus : '';
   $('latest-title').textContent = draw.date > 0
-    ? `${draw.round}회 당첨 번호 (${shownDate(draw.date)} 추첨)` : `${draw.round}회 당첨 번호`;
+    ? `${draw.round}회 당첨 번호 (${draw.day} 추첨)` : `${draw.round}회 당첨 번호`;
   const balls = draw.numbers.map(ball);
   if (draw.bonus > 0) {
     const bonus = ball(draw.bonus);

@@ -486,6 +486,7 @@ for (const engine of installedEngines()) {
       await page.waitFor(() => !['', '새 회차를 확인하는 중…'].includes(document.querySelector('#results-status').textContent));
       assert.deepEqual(await latestDraw(page), { round: '1230', numbers: '3 8 9 22 28 42', bonus: '45', prizesShown: true,
         status: '1231회 결과를 가져오지 못해(연결할 수 없음) 기록은 1230회까지입니다.' });
+      assert.equal(await statusOf('latest-title'), '1230회 당첨 번호 (2026-06-27 추첨)');
       const firstWidths = await page.evaluate(() => [document.documentElement.scrollWidth, document.documentElement.clientWidth]);
       assert.ok(firstWidths[0] <= firstWidths[1], `scrolls sideways at 320 px: ${firstWidths}`);
 
