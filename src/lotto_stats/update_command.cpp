@@ -1,13 +1,10 @@
 #include "lotto_stats/update_command.hpp"
 
-#include <algorithm>
 #include <cstdlib>
-#include <cstring>
 
 #include "command_line/program_output.hpp"
 #include "files/file_lock.hpp"
 #include "history/shown_draw.hpp"
-#include "lottery/lottery_calendar.hpp"
 #include "lotto_stats/stats_options.hpp"
 #include "lotto_stats/weekly_commands.hpp"
 #include "lotto_version.hpp"

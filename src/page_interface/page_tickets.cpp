@@ -2,7 +2,6 @@
 // programs, the games added to it as lotto-stats --add-ticket adds them to a file, and each
 // game's result against the page's history.
 #include <cstdint>
-#include <cstring>
 
 #include "generation/prediction_table.hpp"
 #include "lottery/lottery_calendar.hpp"
