@@ -1,12 +1,14 @@
 // Draw histories: the reader, the lists they give, prizes and the back-test.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "counting/back_test.hpp"
 #include "counting/score_distribution.hpp"
 #include "history/draw_history.hpp"
+#include "history/number_record.hpp"
 #include "history/overdue_numbers.hpp"
 #include "history/prize_matches.hpp"
 #include "known_screens.hpp"
@@ -334,6 +336,65 @@ TEST(OverdueNumbers, TheListsByDrawsSinceLastDrawn)
     points_after_absence(7, 12);
     history.draws[19].bonus = 7;
     EXPECT_EQ(draws_since_drawn(history, 20)[7], 12);
+}
+
+// The record counts the six numbers of every draw, of the latest 52 alone, and the draws
+// since each; the bonus never counts.
+TEST(NumberRecord, CountsEveryDrawTheLatestYearAndTheDrawsSince)
+{
+    // 60 draws: 1 in every draw, 2 in the oldest 8 alone, 3 in the newest alone, 45 as the
+    // bonus alone; the rest from 4 to 44 in turn.
+    history.count = 60;
+    for (int i = 0; i < history.count; ++i) {
+        const std::int32_t second = i < 8 ? 2 : 4 + i % 10;
+        const std::int32_t third = i == 59 ? 3 : 20 + i % 10;
+        NumberSet numbers{1, second, third, 31 + i % 3, 35 + i % 3, 40 + i % 4};
+        std::sort(numbers.begin(), numbers.end());
+        history.draws[i] = Draw{i + 1, numbers, 45, i + 1, 0};
+    }
+    const NumberRecord record = number_record(history);
+    EXPECT_EQ(record.draws, 60);
+    EXPECT_EQ(record.recent_draws, 52);
+    const struct {
+        int number, all, recent, since;
+    } expected[] = {{1, 60, 52, 0}, {2, 8, 0, 52}, {3, 1, 1, 0},
+                    {45, 0, 0, 60}, {20, 6, 5, 9}, {4, 5, 5, 9}};
+    for (const auto& number : expected) {
+        EXPECT_EQ(record.all[number.number], number.all) << number.number;
+        EXPECT_EQ(record.recent[number.number], number.recent) << number.number;
+        EXPECT_EQ(record.since[static_cast<std::size_t>(number.number)], number.since)
+            << number.number;
+    }
+    int drawn = 0;
+    for (int number = 1; number <= MAX_NUMBER; ++number) {
+        drawn += record.all[number];
+    }
+    EXPECT_EQ(drawn, 6 * 60);
+    history.count = 30; // a history shorter than a year is all recent
+    EXPECT_EQ(number_record(history).recent_draws, 30);
+    EXPECT_EQ(number_record(history).recent[1], 30);
+}
+
+// The binomial count of one number: n draws, p = 6/45.
+TEST(NumberRecord, TheBandChanceAloneSpreadsOver)
+{
+    const struct {
+        int draws;
+        double expected, spread;
+        std::int32_t wide_low, low, high, wide_high;
+    } bands[] = {{1238, 165.07, 11.96, 141, 153, 177, 189},
+                 {52, 6.93, 2.45, 2, 4, 9, 12},
+                 {1, 0.13, 0.34, 0, 0, 0, 1},
+                 {0, 0, 0, 0, 0, 0, 0}};
+    for (const auto& expected : bands) {
+        const ChanceBand band = chance_band(expected.draws);
+        EXPECT_NEAR(band.expected, expected.expected, 0.005) << expected.draws;
+        EXPECT_NEAR(band.spread, expected.spread, 0.005) << expected.draws;
+        EXPECT_EQ(band.wide_low, expected.wide_low) << expected.draws;
+        EXPECT_EQ(band.low, expected.low) << expected.draws;
+        EXPECT_EQ(band.high, expected.high) << expected.draws;
+        EXPECT_EQ(band.wide_high, expected.wide_high) << expected.draws;
+    }
 }
 
 TEST(OverdueNumbers, AHistoryWithTheBuiltInListsGivesTheBuiltInScreens)

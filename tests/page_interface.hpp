@@ -88,6 +88,13 @@ const char* lotto_decision_prizes_line();
 const char* lotto_decision_problem();
 const char* lotto_decision_held_draw();
 int lotto_update_waiting();
+int lotto_history_first_round();
+int lotto_draw_count();
+int lotto_draw_round(int index);
+int lotto_draw_number(int index, int position);
+const char* lotto_draw_day(int index);
+double lotto_round_sales(int round);
+int lotto_round_standing(int round);
 }
 
 inline std::string history_text()

@@ -267,3 +267,44 @@ TEST_F(PageWeek, TheClockTellsAGameOnSaleFromOneWhoseDrawIsNotInYet)
     lotto_set_clock(korean_moment(2026, 7, 4, 23, 59, 59));
     EXPECT_EQ(lotto_korean_date(), 20260704);
 }
+
+// The past draws as the page lists them, newest first, and where a searched round stands.
+TEST_F(PageWeek, ThePastDrawsNewestFirstAndWhereARoundStands)
+{
+    const int newest = lotto_history_round();
+    const int first = lotto_history_first_round();
+    EXPECT_EQ(lotto_draw_count(), newest - first + 1);
+    EXPECT_EQ(lotto_draw_round(0), newest);
+    EXPECT_EQ(lotto_draw_round(lotto_draw_count() - 1), first);
+    EXPECT_EQ(lotto_draw_round(lotto_draw_count()), 0);
+    EXPECT_EQ(lotto_draw_round(-1), 0);
+    // Round 1 of the shipped draws: 10 23 29 33 37 40 + 16, drawn on 2002-12-07.
+    const int oldest = lotto_draw_count() - 1;
+    const int round_one[] = {10, 23, 29, 33, 37, 40, 16};
+    for (int position = 0; position < 7; ++position) {
+        EXPECT_EQ(lotto_draw_number(oldest, position), round_one[position]) << position;
+    }
+    EXPECT_STREQ(lotto_draw_day(oldest), "2002-12-07");
+    EXPECT_EQ(lotto_draw_number(oldest, 7), 0);
+    EXPECT_EQ(lotto_round_sales(1), 3'681'782'000.0);
+    EXPECT_EQ(lotto_round_sales(newest + 1), -1);
+
+    // Round 1231 is drawn at 20:00 on 2026-07-04 in Korea.
+    lotto_set_clock(korean_moment(2026, 7, 4, 20, 0, 0));
+    constexpr int HELD = 0, BEFORE_FIRST = 1, UNDRAWN = 2, NOT_FETCHED = 3;
+    const struct {
+        std::string text;
+        int round, standing;
+    } searches[] = {{"the first", first, HELD},
+                    {"the newest", newest, HELD},
+                    {"round 0", 0, BEFORE_FIRST},
+                    {"drawn, not fetched", 1231, NOT_FETCHED},
+                    {"not drawn", 1232, UNDRAWN}};
+    for (const auto& search : searches) {
+        EXPECT_EQ(lotto_round_standing(search.round), search.standing) << search.text;
+    }
+    use_history(shipped_draws.substr(shipped_draws.find("\n1000,") + 1));
+    EXPECT_EQ(lotto_round_standing(999), BEFORE_FIRST);
+    EXPECT_EQ(lotto_round_standing(1000), HELD);
+    EXPECT_EQ(lotto_draw_round(lotto_draw_count() - 1), 1000);
+}

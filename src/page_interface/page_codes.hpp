@@ -29,6 +29,10 @@ enum class FetchCode : int { Answer = 0, NotPublished = 1, Failed = 2 };
 // source gives otherwise.
 enum class RoundStepCode : int { Next = 0, Done = 1, Refused = 2, Contradicts = 3 };
 
+// lotto_round_standing: a round the history holds, or why it holds none: before its first
+// round, not drawn yet by the page's clock, or drawn and not fetched or typed yet.
+enum class RoundStandingCode : int { Held = 0, BeforeHistory = 1, NotDrawn = 2, NotFetched = 3 };
+
 // A game's result row: ranks 1 to 5, 0 for no prize, then the rows of games without a result.
 enum class ResultRow : int { NoPrize = 0, NotDrawn = 6, BeforeHistory = 7, NotInHistoryYet = 8 };
 // clang-format on

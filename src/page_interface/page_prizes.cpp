@@ -70,6 +70,13 @@ LOTTO_PAGE_EXPORT double lotto_round_winners(int round, int rank)
                : -1;
 }
 
+// What a round's tickets sold in all, in won: -1 where the prizes do not hold the round.
+LOTTO_PAGE_EXPORT double lotto_round_sales(int round)
+{
+    const RoundPrizes* paid = prizes_of_round(page_prizes, round);
+    return paid != nullptr ? static_cast<double>(paid->sales) : -1;
+}
+
 // Adds the prizes row in the line buffer (a row of the prizes file) as lotto-stats --update
 // adds a round's prizes. An AddPrizesCode; all but added, there as given and no room say
 // why in lotto_message.

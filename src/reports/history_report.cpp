@@ -1,3 +1,4 @@
+#include "history/number_record.hpp"
 #include "history/overdue_numbers.hpp"
 #include "reports/back_test_summary.hpp"
 #include "reports/history_reports.hpp"
@@ -5,9 +6,6 @@
 #include "text/translation.hpp"
 
 namespace {
-
-// The recent window of the frequency table: a year of weekly draws.
-constexpr int RECENT_DRAWS = 52;
 
 void write_lists(std::FILE* out, const DrawHistory& history)
 {
@@ -34,31 +32,29 @@ void write_lists(std::FILE* out, const DrawHistory& history)
 
 void write_frequencies(std::FILE* out, const DrawHistory& history)
 {
-    const int recent = history.count < RECENT_DRAWS ? history.count : RECENT_DRAWS;
-    int all_times[MAX_NUMBER + 1] = {};
-    int recent_times[MAX_NUMBER + 1] = {};
-    for (int index = 0; index < history.count; ++index) {
-        for (std::int32_t number : history.draws[index].numbers) {
-            ++all_times[number];
-            recent_times[number] += index >= history.count - recent ? 1 : 0;
-        }
-    }
-    // Six of 45 numbers are drawn each time.
-    const double chance_all = history.count * 6.0 / MAX_NUMBER;
-    const double chance_recent = recent * 6.0 / MAX_NUMBER;
+    const NumberRecord record = number_record(history);
+    const ChanceBand band_all = chance_band(record.draws);
+    const ChanceBand band_recent = chance_band(record.recent_draws);
     std::fprintf(out, "%s",
                  translate("\nHow often each number was drawn, and (in brackets) what "
                            "chance alone gives\n"));
     char all_title[48];
     char recent_title[48];
-    std::snprintf(all_title, sizeof all_title, translate("all %d draws"), history.count);
-    std::snprintf(recent_title, sizeof recent_title, translate("latest %d"), recent);
+    std::snprintf(all_title, sizeof all_title, translate("all %d draws"), record.draws);
+    std::snprintf(recent_title, sizeof recent_title, translate("latest %d"), record.recent_draws);
     std::fprintf(out, "  %s  %s  %s\n", align_right(translate("number"), 6).text,
                  align_right(all_title, 16).text, align_right(recent_title, 16).text);
     for (int number = 1; number <= MAX_NUMBER; ++number) {
-        std::fprintf(out, "  %6d  %6d (%7.2f)  %6d (%7.2f)\n", number, all_times[number],
-                     chance_all, recent_times[number], chance_recent);
+        std::fprintf(out, "  %6d  %6d (%7.2f)  %6d (%7.2f)\n", number, record.all[number],
+                     band_all.expected, record.recent[number], band_recent.expected);
     }
+    std::fprintf(out,
+                 translate("  Every number has the same chance in every draw. Over %d draws "
+                           "chance alone gives each\n  %.2f on average, give or take %.2f: "
+                           "about two numbers in three land from %d to %d\n  times, about 19 "
+                           "in 20 from %d to %d.\n"),
+                 record.draws, band_all.expected, band_all.spread, band_all.low, band_all.high,
+                 band_all.wide_low, band_all.wide_high);
 }
 
 void write_back_test(std::FILE* out, const BackTest& test)
