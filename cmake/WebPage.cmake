@@ -127,7 +127,7 @@ endforeach()
 # The page's own files, copied beside the module; the service worker's cache is named
 # after the content of the site's files, so any change replaces the old files on every
 # device. Stamped on every build, after the core: it is quick and writes only a change.
-set(lotto_page_files style.css early.js manifest.webmanifest icon.svg icon-192.png icon-512.png)
+set(lotto_page_files manifest.webmanifest icon.svg icon-192.png icon-512.png)
 foreach(file ${lotto_page_files})
     configure_file(${PROJECT_SOURCE_DIR}/web/${file} ${lotto_site}/${file} COPYONLY)
 endforeach()
@@ -152,16 +152,22 @@ add_custom_command(OUTPUT ${lotto_site}/qr-decoder.mjs
     DEPENDS ${PROJECT_SOURCE_DIR}/web/qr-decoder.mjs ${PROJECT_SOURCE_DIR}/web/package-lock.json
     COMMENT "Bundling the QR decoder"
     VERBATIM)
-# The page's modules, bundled into one script; the core and the QR decoder stay files of
-# their own, loaded when needed.
+# The page's modules, bundled: app.mjs and what the first section needs, and a part for each
+# other section, loaded when first opened. The parts are named after their content, so a
+# page open over a release never runs another release's part; the build's metafile says
+# which parts app.mjs loads at once (the first view).
 file(GLOB lotto_page_modules CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/page/*.mjs)
-add_custom_command(OUTPUT ${lotto_site}/app.mjs
-    COMMAND ${ESBUILD} ${PROJECT_SOURCE_DIR}/web/app.mjs --bundle --minify --format=esm
+set(lotto_app_metafile ${PROJECT_BINARY_DIR}/app-metafile.json)
+add_custom_command(OUTPUT ${lotto_site}/app.mjs ${lotto_app_metafile}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${lotto_site}/parts
+    COMMAND ${ESBUILD} ${PROJECT_SOURCE_DIR}/web/app.mjs --bundle --splitting --minify --format=esm
             --target=es2022 --external:./core.mjs --external:./qr-decoder.mjs --external:./results.mjs
             --alias:lotto-page-codes=${LOTTO_PAGE_CODES} --log-level=warning
-            --outfile=${lotto_site}/app.mjs
+            --outdir=. --out-extension:.js=.mjs --chunk-names=parts/[name]-[hash]
+            --metafile=${lotto_app_metafile}
+    WORKING_DIRECTORY ${lotto_site}
     DEPENDS ${PROJECT_SOURCE_DIR}/web/app.mjs ${lotto_page_modules} ${LOTTO_PAGE_CODES}
-    COMMENT "Bundling the page's modules into one small script"
+    COMMENT "Bundling the page's modules: the first view, and a part for each later section"
     VERBATIM)
 add_custom_command(OUTPUT ${lotto_site}/back-test-worker.mjs
     COMMAND ${ESBUILD} ${PROJECT_SOURCE_DIR}/web/back-test-worker.mjs --minify --format=esm
@@ -178,7 +184,16 @@ add_custom_command(OUTPUT ${lotto_site}/results.mjs
     DEPENDS ${PROJECT_SOURCE_DIR}/web/results.mjs ${lotto_page_modules} ${LOTTO_PAGE_CODES}
     COMMENT "Bundling the fetching of the week's results"
     VERBATIM)
+# The style sheet and the early script, made small as the modules are.
+foreach(file style.css early.js)
+    add_custom_command(OUTPUT ${lotto_site}/${file}
+        COMMAND ${ESBUILD} ${PROJECT_SOURCE_DIR}/web/${file} --minify --log-level=warning
+                --outfile=${lotto_site}/${file}
+        DEPENDS ${PROJECT_SOURCE_DIR}/web/${file}
+        VERBATIM)
+endforeach()
 add_custom_target(web_scripts DEPENDS ${lotto_site}/qr-decoder.mjs ${lotto_site}/app.mjs
+                  ${lotto_site}/style.css ${lotto_site}/early.js
                   ${lotto_site}/back-test-worker.mjs ${lotto_site}/results.mjs)
 # The first view: what a phone loads to show the page and make sets. Everything else (the
 # draws, fetched once the page works; the QR decoder and the back-test, loaded when asked
@@ -189,7 +204,8 @@ set(lotto_first_view index.html style.css early.js app.mjs core.mjs core.wasm ic
 list(JOIN lotto_first_view "," lotto_first_view_argument)
 add_custom_target(web_site ALL
     COMMAND ${CMAKE_COMMAND} -DSITE=${lotto_site} -DLIST=${PROJECT_BINARY_DIR}/site-files.txt
-            -DFIRST_VIEW=${lotto_first_view_argument} -DTEMPLATE=${PROJECT_SOURCE_DIR}/web/sw.js
+            -DFIRST_VIEW=${lotto_first_view_argument} -DMETAFILE=${lotto_app_metafile}
+            -DTEMPLATE=${PROJECT_SOURCE_DIR}/web/sw.js
             -P ${PROJECT_SOURCE_DIR}/cmake/stamp_service_worker.cmake
     DEPENDS lotto_web lotto_results_web lotto_back_test_plain lotto_back_test_simd web_scripts
     COMMENT "Naming the service worker's cache after the site's content"

@@ -3,12 +3,39 @@
 # sets) or later (fetched after it, or when asked for); the service worker keeps every file
 # of it, in a cache named after their content, so that a changed file is a new cache, new
 # version or not.
-# Usage: cmake -DSITE=<site folder> [-DLIST=<list file> -DFIRST_VIEW=<a,b,...>]
+# Usage: cmake -DSITE=<site folder> [-DLIST=<list file> -DFIRST_VIEW=<a,b,...>
+#              -DMETAFILE=<esbuild's metafile of the page's modules>]
 #              -DTEMPLATE=<web/sw.js> -P stamp_service_worker.cmake
 cmake_minimum_required(VERSION 3.20)
 
 string(REPLACE "," ";" FIRST_VIEW "${FIRST_VIEW}")
-file(GLOB files RELATIVE "${SITE}" "${SITE}/*")
+# The first view also holds every part a first-view module imports at once, as the bundler
+# wrote them (paths from the site's folder); the parts imported later are not in it.
+if(METAFILE)
+    file(READ "${METAFILE}" meta)
+    set(pending ${FIRST_VIEW})
+    while(pending)
+        list(POP_FRONT pending module)
+        string(JSON imports ERROR_VARIABLE no_output GET "${meta}" outputs "${module}" imports)
+        if(no_output)
+            continue()
+        endif()
+        string(JSON count LENGTH "${imports}")
+        if(count EQUAL 0)
+            continue()
+        endif()
+        math(EXPR last "${count} - 1")
+        foreach(index RANGE ${last})
+            string(JSON kind GET "${imports}" ${index} kind)
+            string(JSON path GET "${imports}" ${index} path)
+            if(kind STREQUAL "import-statement" AND NOT path IN_LIST FIRST_VIEW AND EXISTS "${SITE}/${path}")
+                list(APPEND FIRST_VIEW ${path})
+                list(APPEND pending ${path})
+            endif()
+        endforeach()
+    endwhile()
+endif()
+file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${SITE}" "${SITE}/*")
 list(REMOVE_ITEM files sw.js sw.js.new)
 list(SORT files)
 set(digests "")

@@ -1,23 +1,20 @@
 // The page: the five sets of a prediction made by the program's own core, compiled to
 // WebAssembly, with their totals and the four criteria behind each total, and the player's
-// week kept on the device. This module starts the page and wires its panels together.
-import { forgetBackTest, startBackTestPanel } from './page/back_test_panel.mjs';
+// week kept on the device. This module starts the page and its first section; the other
+// sections bring their code when first opened.
 import * as core from './page/core_bridge.mjs';
 import { askToPersist, loadFile } from './page/device_files.mjs';
 import { $, offerDownload } from './page/dom.mjs';
-import { onHistoryChanged, prizesInPlace, resultsChanged, startHistory, startHistoryPanel } from './page/history_panel.mjs';
-import { showLatestDraw } from './page/latest_draw.mjs';
+import { prizesInPlace, resultsChanged, startHistory } from './page/history_panel.mjs';
 import { boardChoice, boardPainted, paintBoard, setBoard, startNumberBoard } from './page/number_board.mjs';
 import { ofRelease } from './page/release.mjs';
 import { reminderCalendar } from './page/reminder.mjs';
 import { readReplay } from './page/replay_link.mjs';
+import { loadSection, noteNewResults, startSections } from './page/sections.mjs';
 import { offerGenerating, show, startSetsView } from './page/sets_view.mjs';
-import { startSlipScanner } from './page/slip_scanner.mjs';
-import { showTickets, startTicketsPanel, ticketsStatus, useKeptTickets } from './page/tickets_panel.mjs';
 
 const generateButton = $('generate');
 const status = $('status');
-document.documentElement.classList.add('scripted');
 
 // Any other failure at start is said too, not left as a button that waits for ever.
 function failedToStart() {
@@ -45,28 +42,25 @@ try {
 startSetsView();
 startNumberBoard();
 offerGenerating(boardChoice);
-startHistoryPanel(ticketsStatus);
-startBackTestPanel();
-startTicketsPanel();
-startSlipScanner();
-onHistoryChanged(showTickets);
-onHistoryChanged(showLatestDraw);
-onHistoryChanged(forgetBackTest);
+// The sets shown are kept with the 내 번호 section's code, said under the button.
+$('save-sets').addEventListener('click', async () => (await loadSection('tickets')).savePrediction($('save-status')));
 
 const now = Math.floor(Date.now() / 1000);
 offerDownload('reminder', reminderCalendar(now, core.drawDateOfRound(core.roundOnSale(now))), 'text/calendar');
 
 // The tickets kept on the device, then the history they are checked against.
-useKeptTickets(await loadFile(core.TICKETS_FILE));
+const keptTickets = await loadFile(core.TICKETS_FILE);
+if (keptTickets instanceof Uint8Array) {
+  const reason = core.useFile(keptTickets, core.TICKETS_FILE, core.TICKETS_FILE);
+  if (reason !== null) {
+    $('tickets-status').textContent = reason;
+  }
+}
 await startHistory();
 askToPersist();
 
 generateButton.textContent = '로또 번호 생성';
 generateButton.disabled = false;
-for (const id of ['history-file', 'draw-line', 'add-draw', 'ticket-text', 'add-ticket', 'scan-ticket',
-  'ticket-photo', 'tickets-file']) {
-  $(id).disabled = false;
-}
 // A replay link: its sets, and on the board the numbers the core accepted of it.
 const replay = readReplay(window.location.search);
 if (replay !== null) {
@@ -82,10 +76,15 @@ if (!boardPainted()) {
   paintBoard();
 }
 document.documentElement.classList.remove('replaying');
+startSections();
 document.body.dataset.ready = 'true';
 // The week's results, once the page works: nothing waits for them.
 import(ofRelease('./results.mjs'))
-  .then(({ startResultsPanel }) => startResultsPanel(core, { changed: (what) => resultsChanged(what, ticketsStatus),
+  .then(({ startResultsPanel }) => startResultsPanel(core, {
+    changed: async (what) => {
+      await resultsChanged(what, $('history-status'));
+      noteNewResults();
+    },
     prizesInPlace }))
   .catch(() => {
     $('results-status').textContent = `새 회차를 확인하는 부분을 불러오지 못해 기록은 ${core.historyRound()}회까지입니다.`;

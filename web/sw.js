@@ -35,10 +35,15 @@ async function cached(request, release) {
   const named = `${PREFIX}${release}`;
   const own = release !== RELEASE && (await caches.has(named))
     ? await (await caches.open(named)).match(request, { ignoreSearch: true }) : undefined;
-  const hit = own ?? (await (await caches.open(CACHE)).match(request, { ignoreSearch: true }));
+  const hit = own ?? (await (await caches.open(CACHE)).match(request, { ignoreSearch: true }))
+    // A part of the page's code is named after its content: one this release lacks is a
+    // page's of the release before, which its cache still holds.
+    ?? (url(request).pathname.includes('/parts/') ? await caches.match(request, { ignoreSearch: true }) : undefined);
   return hit === undefined ? fetch(request)
     : new Response(hit.body, { status: hit.status, statusText: hit.statusText, headers: hit.headers });
 }
+
+const url = (request) => new URL(request.url);
 
 // The page with its release named in it, so that what it loads later comes from the same.
 async function page(request) {

@@ -100,11 +100,40 @@ export function latestDraw() {
   };
 }
 
+// Every draw of the history, `index` places from the newest (0), as latestDraw gives it;
+// where a searched round stands (a ROUND_STANDING code of outcomes.mjs, by the clock
+// setClock gave).
+export const drawCount = () => core._lotto_draw_count();
+export function drawAt(index) {
+  return {
+    round: core._lotto_draw_round(index),
+    numbers: Array.from({ length: NUMBERS_PER_SET }, (_, position) => core._lotto_draw_number(index, position)),
+    bonus: core._lotto_draw_number(index, NUMBERS_PER_SET),
+    day: text(core._lotto_draw_day(index)),
+  };
+}
+export const roundStanding = (round) => core._lotto_round_standing(round);
+
+// Each number's record over the history, and the band chance alone spreads a count over.
+export function numberRecord() {
+  core._lotto_count_numbers();
+  return {
+    draws: drawCount(),
+    recentDraws: core._lotto_recent_draws(),
+    numbers: Array.from({ length: 45 }, (_, index) => ({ number: index + 1, all: core._lotto_number_all(index + 1),
+      recent: core._lotto_number_recent(index + 1), since: core._lotto_number_since(index + 1) })),
+    expected: core._lotto_chance_expected(),
+    spread: core._lotto_chance_spread(),
+    band: Array.from({ length: 4 }, (_, end) => core._lotto_chance_band(end)),
+  };
+}
+
 // The prizes: the newest round they hold, what one game of a rank won in a round and how
 // many games won it (-1 where not known), a round's row added as the source gives it.
 export const prizesRound = () => core._lotto_prizes_round();
 export const roundPrize = (round, rank) => core._lotto_round_prize(round, rank);
 export const roundWinners = (round, rank) => core._lotto_round_winners(round, rank);
+export const roundSales = (round) => core._lotto_round_sales(round);
 export function addPrizes(line) {
   if (!putLine(line)) {
     return { outcome: ADD_PRIZES.REFUSED, message: '줄이 너무 깁니다.' };

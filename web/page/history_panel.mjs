@@ -91,7 +91,7 @@ export async function startHistory() {
   }
 }
 
-export function startHistoryPanel(ticketsStatus) {
+export function startHistoryPanel() {
   $('history-file').addEventListener('change', async (event) => {
     const file = await pickedFile(event.target, HISTORY_FILE);
     if (file === null) {
@@ -102,9 +102,10 @@ export function startHistoryPanel(ticketsStatus) {
       return;
     }
     historyChanged();
-    await keep(HISTORY_FILE, ticketsStatus);
     $('built-in').hidden = false;
     historyStatus.textContent = `${file.name}의 ${core.historyRound()}회까지의 기록을 이 기기에 저장했습니다. 이제부터 이 기록을 씁니다.`;
+    // A device that would not keep it says so in place of the sentence above.
+    await keep(HISTORY_FILE, historyStatus);
   });
 
   $('built-in').addEventListener('click', async () => {
@@ -127,9 +128,11 @@ export function startHistoryPanel(ticketsStatus) {
     const { outcome, round } = core.addDraw();
     if (outcome === ADD_DRAW.ADDED) {
       historyChanged();
-      await keep(HISTORY_FILE, ticketsStatus);
       $('built-in').hidden = false;
     }
     historyStatus.textContent = drawAddedMessage(outcome, round, core.coreMessage);
+    if (outcome === ADD_DRAW.ADDED) {
+      await keep(HISTORY_FILE, historyStatus);
+    }
   });
 }

@@ -4,7 +4,7 @@
 // The codes of the core's answers, as the build writes them from the core's declarations.
 import { ADD_DRAW, ADD_TICKET, RESULT_ROW } from 'lotto-page-codes';
 
-export { ADD_DRAW, ADD_PRIZES, ADD_TICKET, FETCH, REPLACE_DRAW, RESULT_ROW, ROUND_STEP } from 'lotto-page-codes';
+export { ADD_DRAW, ADD_PRIZES, ADD_TICKET, FETCH, REPLACE_DRAW, RESULT_ROW, ROUND_STANDING, ROUND_STEP } from 'lotto-page-codes';
 
 // The rows of the tickets' summary, in the order shown, as lotto-stats --check shows them.
 export const SUMMARY_ROWS = Object.freeze([1, 2, 3, 4, 5, RESULT_ROW.NO_PRIZE, RESULT_ROW.NOT_DRAWN,

@@ -4,8 +4,14 @@
 // the network gave (a first visit) names none and asks for the files as they are.
 const release = document.querySelector('meta[name="lotto-release"]')?.content ?? '';
 
-export const ofRelease = (url) => (release === '' ? url
-  : `${url}${url.includes('?') ? '&' : '?'}release=${encodeURIComponent(release)}`);
+// Addresses are the site's (from the page, not from the bundled part that asks).
+export function ofRelease(path) {
+  const url = new URL(path, document.baseURI);
+  if (release !== '') {
+    url.searchParams.set('release', release);
+  }
+  return url.href;
+}
 
 // Where an emscripten module finds its WebAssembly: beside it, in the same release.
 export const locateInRelease = (path, prefix) => ofRelease(prefix + path);

@@ -22,6 +22,8 @@ export function startSetsView() {
   detailsButton.addEventListener('click', toggleDetails);
 }
 
+export const ballColorKey = (number) => BALL_COLORS[core.colorGroup(number)].key;
+
 export function ball(number) {
   const color = BALL_COLORS[core.colorGroup(number)];
   return element('li', { class: `ball ball-${color.key}`,

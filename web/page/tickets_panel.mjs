@@ -23,7 +23,9 @@ function ticketResult(game) {
   return hasResult(game.row) && game.prize > 0 ? `${name} ${won(game.prize)}` : name;
 }
 
-function ticketItem(index) {
+// A game with its balls, the drawn ones marked, and its result; with a button that removes
+// it where the tickets are listed.
+export function gameItem(index, removable = true) {
   const game = core.ticket(index);
   const item = element('li', { class: 'ticket', 'data-round': game.round, 'data-game': game.numbers.join(' '),
     'data-rank': hasResult(game.row) ? game.row : '', 'data-prize': game.prize >= 0 ? game.prize : '' });
@@ -36,11 +38,13 @@ function ticketItem(index) {
     }
     return node;
   }));
-  const remove = element('button', { type: 'button', class: 'remove',
-    'aria-label': `${game.round}회 ${game.numbers.join(', ')} 삭제` }, '삭제');
-  remove.addEventListener('click', () => removeTicket(index, `${game.round}회 ${game.numbers.join(' ')}`));
-  item.append(balls, element('span', { class: `result${isWinning(game.row) ? ' winning' : ''}` }, ticketResult(game)),
-    remove);
+  item.append(balls, element('span', { class: `result${isWinning(game.row) ? ' winning' : ''}` }, ticketResult(game)));
+  if (removable) {
+    const remove = element('button', { type: 'button', class: 'remove',
+      'aria-label': `${game.round}회 ${game.numbers.join(', ')} 삭제` }, '삭제');
+    remove.addEventListener('click', () => removeTicket(index, `${game.round}회 ${game.numbers.join(' ')}`));
+    item.append(remove);
+  }
   if (game.claim !== '') {
     item.append(element('span', { class: 'claim' }, game.claim));
   }
@@ -72,7 +76,7 @@ export function showTickets() {
   const sections = shownRounds.map((round) => {
     const section = element('section', { class: 'ticket-round', 'aria-label': `${round}회` });
     const games = element('ol', { class: 'ticket-games' });
-    games.append(...rounds.get(round).map(ticketItem));
+    games.append(...rounds.get(round).map((index) => gameItem(index)));
     section.append(element('h3', {}, `${round}회`), games);
     return section;
   });
@@ -131,14 +135,28 @@ export async function addTicket(input, fromCode) {
   return outcome === ADD_TICKET.SLIP_KNOWN;
 }
 
-// The tickets kept on the device, before the history they are checked against.
-export function useKeptTickets(bytes) {
-  if (bytes instanceof Uint8Array) {
-    const reason = core.useFile(bytes, TICKETS_FILE, TICKETS_FILE);
-    if (reason !== null) {
-      ticketsStatus.textContent = reason;
+// The sets shown, kept as the games of the round on sale; said here and where they were kept.
+let savedPrediction = null;
+export async function savePrediction(where) {
+  const prediction = replaySearch(shown.seed, shown.round, shown.choice);
+  let message;
+  if (savedPrediction === prediction) {
+    message = '이미 저장한 번호입니다';
+  } else {
+    const now = Date.now() / 1000;
+    const outcome = core.saveSets(now);
+    if (outcome === ADD_TICKET.ADDED) {
+      savedPrediction = prediction;
+      message = `${core.roundOnSale(now)}회 ${core.SET_COUNT}게임을 저장하였습니다`;
+      showTickets();
+      await keep(TICKETS_FILE, where);
+    } else {
+      // This call's own reason: with no room, no message of an earlier call.
+      message = ticketRefusal(outcome, core.coreMessage);
     }
   }
+  ticketsStatus.textContent = message;
+  where.textContent = message;
 }
 
 export function startTicketsPanel() {
@@ -166,24 +184,6 @@ export function startTicketsPanel() {
   $('ticket-text').addEventListener('keydown', (event) => {
     if (event.key === 'Enter') {
       $('add-ticket').click();
-    }
-  });
-
-  let savedPrediction = null;
-  $('save-sets').addEventListener('click', async () => {
-    const prediction = replaySearch(shown.seed, shown.round, shown.choice);
-    if (savedPrediction === prediction) {
-      ticketsStatus.textContent = '이미 저장한 번호입니다';
-      return;
-    }
-    const now = Date.now() / 1000;
-    const outcome = core.saveSets(now);
-    if (outcome === ADD_TICKET.ADDED) {
-      savedPrediction = prediction;
-      await ticketsChanged(`${core.roundOnSale(now)}회 ${core.SET_COUNT}게임을 저장하였습니다`);
-    } else {
-      // This call's own reason: with no room, no message of an earlier call.
-      ticketsStatus.textContent = ticketRefusal(outcome, core.coreMessage);
     }
   });
 

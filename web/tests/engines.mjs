@@ -42,6 +42,27 @@ export function installedEngines() {
 const CHROMIUM_ARGS = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync'];
 
+// As a player would, opens the section that holds the element a test is about to use, waits
+// for its code, and brings the element to the middle of the screen, clear of the tab bar a
+// phone holds at its bottom.
+export async function showSectionOf(page, selector) {
+  const section = await page.evaluate((wanted) => {
+    const found = document.querySelector(wanted)?.closest('.app-section');
+    if (found && found.hidden) {
+      window.location.hash = found.id.replace('section-', '');
+    }
+    return found?.id ?? null;
+  }, selector);
+  if (section !== null) {
+    await page.waitFor((id) => !document.getElementById(id).hidden && document.getElementById(id).dataset.ready === 'true',
+      section);
+  }
+  await page.evaluate((wanted) => {
+    document.querySelector(wanted)?.scrollIntoView({ block: 'center' });
+    return true;
+  }, selector);
+}
+
 // A page of puppeteer, Chromium's or Firefox's.
 class PuppeteerPage {
   constructor(page, engine) {
@@ -62,21 +83,25 @@ class PuppeteerPage {
   }
 
   async click(selector) {
+    await showSectionOf(this, selector);
     await this.page.click(selector);
   }
 
   async pressEnter(selector) {
+    await showSectionOf(this, selector);
     await this.page.focus(selector);
     await this.page.keyboard.press('Enter');
   }
 
   async upload(selector, path) {
+    await showSectionOf(this, selector);
     const input = await this.page.$(selector);
     await input.uploadFile(path);
   }
 
-  async screenshot(path) {
-    await this.page.screenshot({ path, fullPage: true });
+  // The whole page, or (`fullPage: false`) the screen as a phone shows it, its tab bar too.
+  async screenshot(path, { fullPage = true } = {}) {
+    await this.page.screenshot({ path, fullPage });
   }
 
   async close() {
@@ -191,16 +216,19 @@ class WebKitPage {
   }
 
   async click(selector) {
+    await showSectionOf(this, selector);
     const element = await this.find(selector);
     await this.command('POST', `/element/${Object.values(element)[0]}/click`, {});
   }
 
   async pressEnter(selector) {
+    await showSectionOf(this, selector);
     const element = await this.find(selector);
     await this.command('POST', `/element/${Object.values(element)[0]}/value`, { text: '\uE007' });
   }
 
   async upload(selector, path) {
+    await showSectionOf(this, selector);
     const element = await this.find(selector);
     await this.command('POST', `/element/${Object.values(element)[0]}/value`, { text: path });
   }

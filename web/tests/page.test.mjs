@@ -5,7 +5,7 @@
 // and runs per engine through ./engines.mjs.
 import assert from 'node:assert/strict';
 import { execFile, execFileSync } from 'node:child_process';
-import { cpSync, mkdirSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
@@ -13,7 +13,7 @@ import { after, before, describe, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 import { promisify } from 'node:util';
 import QRCode from 'qrcode';
-import { installedEngines, launch } from './engines.mjs';
+import { installedEngines, launch, showSectionOf } from './engines.mjs';
 import { AXE_PATH, serveResults, serveSite } from './site_server.mjs';
 
 const top = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
@@ -69,6 +69,18 @@ function shownSets(page) {
 }
 
 const ready = () => document.body.dataset.ready === 'true';
+
+// A reload, as the player's: the address, and so the section, kept (a query of its own makes
+// it a new load in every engine's driver); done once the section shown is.
+let reloads = 0;
+async function reload(page) {
+  const address = new URL(await page.evaluate(() => window.location.href));
+  reloads += 1;
+  address.searchParams.set('reload', String(reloads));
+  await page.goto(address.href);
+  await page.waitFor(ready);
+  await page.waitFor(() => document.querySelector('.app-section:not([hidden])').dataset.ready === 'true');
+}
 
 // axe-core's WCAG 2.2 A and AA rules on the page as it stands: the violations' ids.
 // WebKitGTK's window cannot ask for reduced motion: the balls' entrance is let finish first,
@@ -434,6 +446,208 @@ for (const engine of installedEngines()) {
       await page.close();
     });
 
+    // The section shown, its tab marked, and where the page is scrolled.
+    const sectionState = (page) => page.evaluate(() => ({
+      hash: window.location.hash,
+      shown: [...document.querySelectorAll('.app-section')].filter((section) => !section.hidden).map((section) => section.id),
+      current: [...document.querySelectorAll('.tabs [aria-current="page"]')].map((tab) => tab.id),
+      top: window.scrollY === 0,
+    }));
+    const sectionReady = (id) => !document.getElementById(id).hidden && document.getElementById(id).dataset.ready === 'true';
+
+    test('four sections: the tabs, the address, the back button, a reload and a link', async () => {
+      const page = await open('/', { width: 360 });
+      assert.deepEqual(await sectionState(page), { hash: '', shown: ['section-numbers'], current: ['tab-numbers'], top: true });
+      for (const name of ['results', 'stats', 'tickets']) {
+        await page.click(`#tab-${name}`);
+        await page.waitFor(sectionReady, `section-${name}`);
+        // The page's own #tickets (the list of games) does not move a section off its top.
+        assert.deepEqual(await sectionState(page), { hash: `#${name}`, shown: [`section-${name}`],
+          current: [`tab-${name}`], top: true }, name);
+      }
+      await page.evaluate(() => { window.history.back(); return true; });
+      await page.waitFor(sectionReady, 'section-stats');
+      assert.deepEqual((await sectionState(page)).current, ['tab-stats']);
+      await reload(page);
+      assert.deepEqual((await sectionState(page)).shown, ['section-stats'], 'a reload stays');
+      await page.close();
+      // A link to a section opens there; a replay link without one opens 번호 with its sets,
+      // and with one the section wins while the sets are made all the same.
+      const linked = await open('/#tickets', { width: 360 });
+      await linked.waitFor(sectionReady, 'section-tickets');
+      assert.deepEqual(await sectionState(linked), { hash: '#tickets', shown: ['section-tickets'], current: ['tab-tickets'],
+        top: true });
+      await linked.close();
+      const replay = await open('/?seed=7#results');
+      assert.deepEqual((await sectionState(replay)).shown, ['section-results']);
+      assert.deepEqual((await shownSets(replay)).map(({ numbers, total }) => ({ numbers, total })), prediction(7));
+      await replay.close();
+    });
+
+    test('the tab bar works before the page\'s code arrives, and every section fits 320 px and passes axe-core', async (t) => {
+      const codeless = await serveSite(site, { failing: ['app.mjs'] });
+      t.after(() => codeless.stop());
+      const bare = await browser.open(`${codeless.origin}/`, { width: 320 });
+      await bare.click('#tab-results');
+      await bare.waitFor(() => !document.getElementById('section-results').hidden);
+      assert.deepEqual((await sectionState(bare)).current, ['tab-results']);
+      await bare.close();
+      const page = await open('/?seed=20261206', { width: 320 });
+      for (const name of ['numbers', 'tickets', 'results', 'stats']) {
+        await page.click(`#tab-${name}`);
+        await page.waitFor(sectionReady, `section-${name}`);
+        const widths = await page.evaluate(() => [document.documentElement.scrollWidth, document.documentElement.clientWidth]);
+        assert.ok(widths[0] <= widths[1], `${name} scrolls sideways at 320 px: ${widths}`);
+        // The tab bar sits at the bottom of a phone, within the screen.
+        const bar = await page.evaluate(() => document.querySelector('.tabs').getBoundingClientRect().bottom - window.innerHeight);
+        assert.ok(Math.abs(bar) <= 1, `${name}: the tab bar ends ${bar} px from the screen's bottom`);
+        assert.deepEqual(await accessibilityViolations(page), [], name);
+        if (engine.name !== 'webkit') {
+          await page.screenshot(join(screenshots, `section-${name}-${engine.name}.png`), { fullPage: false });
+        }
+      }
+      await page.close();
+    });
+
+    test('every past draw, twenty at a time, and a round searched for, as the shipped files give them', async (t) => {
+      const draws = shippedHistory.toString().trim().split('\n').slice(1).map((line) => line.split(','));
+      const prizes = new Map(readFileSync(join(top, 'data/prizes.csv'), 'utf8').trim().split('\n').slice(1)
+        .map((line) => line.split(',')).map((row) => [row[0], row]));
+      const expectedRow = ([round, date, ...numbers]) => ({ round, date, numbers: numbers.slice(0, 6).join(' '),
+        bonus: numbers[6], prize1: prizes.get(round)[1], winners1: prizes.get(round)[2] });
+      const newestFirst = draws.slice().reverse();
+      const own = await serveSite(site);
+      t.after(() => own.stop());
+      const page = await browser.open(`${own.origin}/`, { width: 360 });
+      await page.waitFor(ready);
+      // Any main-thread task over 50 ms while a section opens or 20 more draws come (Chromium).
+      await page.evaluate(() => {
+        window.longTasks = [];
+        if (PerformanceObserver.supportedEntryTypes?.includes('longtask')) {
+          new PerformanceObserver((list) => window.longTasks.push(...list.getEntries().map((e) => e.duration)))
+            .observe({ type: 'longtask' });
+        }
+        return true;
+      });
+      await page.click('#tab-results');
+      await page.waitFor(sectionReady, 'section-results');
+      const rows = () => page.evaluate(() => [...document.querySelectorAll('#past-draws > li')].map((li) => ({ ...li.dataset })));
+      assert.deepEqual(await rows(), newestFirst.slice(0, 20).map(expectedRow));
+      assert.match(await page.evaluate(() => document.querySelector('#past-draws > li').textContent),
+        /^1230회2026-06-27.*1등 [\d,]+원 · \d+게임$/);
+      await page.click('#more-draws');
+      await page.waitFor(() => document.querySelectorAll('#past-draws > li').length === 40);
+      assert.deepEqual(await rows(), newestFirst.slice(0, 40).map(expectedRow));
+      for (const name of ['stats', 'tickets']) {
+        await page.click(`#tab-${name}`);
+        await page.waitFor(sectionReady, `section-${name}`);
+      }
+      const longest = await page.evaluate(() => Math.max(0, ...window.longTasks));
+      t.diagnostic(`${engine.name}: opening 당첨 결과, 20 more draws, 통계 and 내 번호, the longest main-thread task `
+        + `over 50 ms: ${longest === 0 ? 'none' : `${Math.round(longest)} ms`}`);
+
+      // A round found: its draw, five ranks, sales, and the player's games of it.
+      await enter(page, '#ticket-text', '1100,1,2,3,4,5,6', '#add-ticket');
+      await page.waitFor(() => document.querySelector('#tickets-status').textContent === '1100회 번호를 저장했습니다.');
+      await page.evaluate(() => { document.querySelector('#round-search').value = '1100'; return true; });
+      await page.pressEnter('#round-search');
+      await page.waitFor(() => document.querySelector('#round-detail').dataset.round === '1100');
+      const detail = await page.evaluate(() => ({ sales: document.querySelector('#round-detail').dataset.sales,
+        ranks: [...document.querySelectorAll('#round-detail tbody tr')].map((tr) => [tr.dataset.rank, tr.dataset.prize,
+          tr.dataset.winners]),
+        games: [...document.querySelectorAll('#round-detail [data-game]')].map((game) => game.dataset.game),
+        shown: !document.querySelector('#round-detail').hidden }));
+      const paid = prizes.get('1100');
+      assert.deepEqual(detail, { sales: paid[11], shown: true, games: ['1 2 3 4 5 6'],
+        ranks: [1, 2, 3, 4, 5].map((rank) => [String(rank), paid[2 * rank - 1], paid[2 * rank]]) });
+      // Rounds the history lacks, each said, no detail shown.
+      for (const [round, said] of [['0', '회차는 1회부터입니다.'], ['99999', '99999회는 아직 추첨하지 않았습니다.'],
+        ['1231', '1231회는 추첨했지만 이 기기의 기록에 아직 없습니다. 새 회차 확인으로 가져오거나 아래에 직접 입력하세요.'],
+        ['12a', '찾을 회차를 숫자로 입력하세요.']]) {
+        await page.evaluate((typed) => { document.querySelector('#round-search').value = typed; return true; }, round);
+        await page.click('#find-round');
+        assert.deepEqual(await page.evaluate(() => [document.querySelector('#round-search-status').textContent,
+          document.querySelector('#round-detail').hidden]), [said, true], round);
+      }
+      assert.deepEqual(await accessibilityViolations(page), [], 'past draws and a search');
+      await page.close();
+    });
+
+    test('a fetch that brings kept games\' results marks the 내 번호 tab until it is opened', async (t) => {
+      const source = await serveResults();
+      const own = await serveSite(site, { resultsSource: source.source });
+      t.after(() => Promise.all([own.stop(), source.stop()]));
+      const page = await browser.open(`${own.origin}/#tickets`, { width: 360 });
+      await page.waitFor(ready);
+      await page.waitFor(resultsReady);
+      for (const line of ['1231,1,2,3,4,5,6', '1231,7,8,9,10,11,12', '1232,1,2,3,4,5,6']) {
+        await enter(page, '#ticket-text', line, '#add-ticket');
+        await page.waitFor((round) => document.querySelector('#tickets-status').textContent === `${round}회 번호를 저장했습니다.`,
+          line.slice(0, 4));
+      }
+      const mark = () => page.evaluate(() => {
+        const shown = document.querySelector('#tickets-mark');
+        return shown.hidden ? null : [shown.textContent, document.querySelector('#tab-tickets').textContent];
+      });
+      assert.equal(await mark(), null);
+      // Round 1231 drawn: its two games have a result, said on the tab while 당첨 결과 is open.
+      source.answers.set(1231, mirrorAnswer(1231));
+      await checkResults(page);
+      assert.deepEqual(await mark(), ['2, 새 결과 2게임', '내 번호2, 새 결과 2게임']);
+      await page.click('#tab-tickets');
+      await page.waitFor(() => document.querySelector('#tickets-mark').hidden);
+      // The next round's draw brings its one game.
+      source.answers.set(1232, mirrorAnswer(1232));
+      await checkResults(page);
+      assert.deepEqual(await mark(), ['1, 새 결과 1게임', '내 번호1, 새 결과 1게임']);
+      await page.close();
+    });
+
+    // Each number's figures in lotto-stats --draws on a history file: times drawn over all
+    // draws and the latest ones, the draws since (for the numbers it lists), and the band.
+    function nativeRecord(file) {
+      const report = execFileSync(lottoStats, ['--draws', file], { encoding: 'utf8', env: { ...process.env, LC_ALL: 'C' } });
+      const table = report.split('How often each number was drawn')[1].split('\n');
+      const numbers = table.map((line) => line.match(/^\s+(\d+)\s+(\d+) \(\s*[\d.]+\)\s+(\d+) \(/)).filter(Boolean)
+        .map(([, number, all, recent]) => ({ number, all, recent }));
+      const lists = report.split('Numbers not drawn lately')[1].split('How often')[0];
+      const since = Object.fromEntries([...lists.matchAll(/(\d+) \((\d+)\)/g)].map(([, number, draws]) => [number, draws]));
+      const band = words(report).match(/give or take [\d.]+: about two numbers in three land from (\d+) to (\d+) times, about 19 in 20 from (\d+) to (\d+)/)
+        .slice(1);
+      return { numbers, since, band };
+    }
+
+    test('the numbers\' record is lotto-stats --draws on the page\'s history, and follows a draw added', async () => {
+      const folder = mkdtempSync(join(tmpdir(), 'lotto-record-'));
+      const page = await open('/#stats', { width: 360 });
+      await page.waitFor(sectionReady, 'section-stats');
+      const compare = async (what) => {
+        const history = join(folder, 'draws.csv');
+        writeFileSync(history, await page.evaluate(() => fetch(document.querySelector('#export-history').href).then((r) => r.text())));
+        const native = nativeRecord(history);
+        const shown = await page.evaluate(() => [...document.querySelectorAll('#number-record [data-number]')]
+          .map((row) => ({ ...row.dataset })));
+        assert.deepEqual(shown.map(({ number, all, recent }) => ({ number, all, recent })), native.numbers, what);
+        for (const [number, since] of Object.entries(native.since)) {
+          assert.equal(shown[Number(number) - 1].since, since, `${what}: draws since ${number}`);
+        }
+        const note = await page.evaluate(() => document.querySelector('#record-note').textContent);
+        const band = note.match(/(\d+)회에서 (\d+)회 사이\(짙은 띠\)에, 스무 개 중 열아홉 개쯤이 (\d+)회에서 (\d+)회/).slice(1);
+        assert.deepEqual(band, native.band, what);
+        assert.equal(await page.evaluate(() => document.querySelectorAll('#record-chart rect.bar').length), 45);
+        return shown;
+      };
+      const before = await compare('the shipped history');
+      await enter(page, '#draw-line', '1231,2026-07-04,1,2,3,4,5,6,7', '#add-draw');
+      await page.waitFor(() => document.querySelector('#history-status').textContent.startsWith('1231회를 기록에 추가했습니다'));
+      await page.click('#tab-stats');
+      await page.waitFor(sectionReady, 'section-stats');
+      const after = await compare('a draw added');
+      assert.equal(Number(after[0].all), Number(before[0].all) + 1);
+      assert.equal(after[0].since, '0');
+      await page.close();
+    });
+
     test('a draw history from the device scores as lotto --draws does, and is told in Korean', async () => {
       const folder = mkdtempSync(join(tmpdir(), 'lotto-web-'));
       const history = join(folder, 'draws.csv');
@@ -483,6 +697,7 @@ for (const engine of installedEngines()) {
       assert.equal(await page.evaluate(() => document.querySelector('#draw-line').value), '1231,2026-07-04,');
       // The shipped newest draw with what each rank paid, within a 320 px phone, once the
       // first try (at a source nobody answers) has said its last word.
+      await showSectionOf(page, '#latest-draw');
       await page.waitFor(() => !['', '새 회차를 확인하는 중…'].includes(document.querySelector('#results-status').textContent));
       assert.deepEqual(await latestDraw(page), { round: '1230', numbers: '3 8 9 22 28 42', bonus: '45', prizesShown: true,
         status: '1231회 결과를 가져오지 못해(연결할 수 없음) 기록은 1230회까지입니다.' });
@@ -552,8 +767,7 @@ for (const engine of installedEngines()) {
       await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 9);
 
       // Kept on the device across a reload.
-      await page.goto(`${own.origin}/`);
-      await page.waitFor(ready);
+      await reload(page);
       assert.match(await statusOf('history-status'), /^1231회까지/);
       assert.deepEqual((await shownGames(page)).map((g) => `${g.round}:${g.game}:${g.rank}`).sort(), shown.sort());
 
@@ -611,6 +825,7 @@ for (const engine of installedEngines()) {
       await page.waitFor(resultsReady);
       assert.match(await page.evaluate(() => document.querySelector('#results-host').textContent),
         new RegExp(`${new URL(source.origin).host}에서`));
+      await showSectionOf(page, '#latest-draw');
       await page.waitFor(() => document.querySelector('#latest-draw').dataset.round === '1234'
         && document.querySelector('#results-status').textContent.includes('1233회 당첨금은 아직'));
       assert.deepEqual(await latestDraw(page), { round: '1234', numbers: '4 10 16 23 35 45', bonus: '11',
@@ -678,9 +893,9 @@ for (const engine of installedEngines()) {
 
       // A reload keeps everything, and does not ask again within ten minutes.
       const askedBefore = source.asked.length;
-      await page.goto(`${own.origin}/`);
-      await page.waitFor(ready);
+      await reload(page);
       await page.waitFor(() => document.querySelector('#latest-draw').dataset.round === '1234');
+      await showSectionOf(page, '#tickets');
       assert.deepEqual(await gamePrizes(page), prizes);
       assert.equal(source.asked.length, askedBefore);
 
@@ -694,6 +909,7 @@ for (const engine of installedEngines()) {
       await checkResults(page);
       assert.deepEqual(await latestDraw(page), { round: '1234', numbers: '4 10 16 23 35 45', bonus: '11',
         prizesShown: true, status: '1235회 결과를 가져오지 못해(연결할 수 없음) 기록은 1234회까지입니다.' });
+      await showSectionOf(page, '#tickets');
       assert.deepEqual(await gamePrizes(page), prizes);
       await page.close();
     });
@@ -793,6 +1009,7 @@ for (const engine of installedEngines()) {
       assert.equal(await page.evaluate(() => document.querySelector('#results-status').textContent),
         '인터넷에 연결되어 있지 않아 새 회차를 확인하지 못해 기록은 1230회까지입니다.');
       assert.deepEqual(source.asked, [1231]);
+      await showSectionOf(page, '#latest-draw');
       await page.page.setOfflineMode(false);
       await page.waitFor(() => document.querySelector('#latest-draw').dataset.round === '1231');
       assert.deepEqual(source.asked, [1231, 1231, 1232]);
@@ -830,6 +1047,7 @@ for (const engine of installedEngines()) {
       const page = await open('/');
       assert.equal(await page.evaluate(() => [...performance.getEntriesByType('resource')]
         .filter((entry) => entry.name.includes('back-test')).length), 0, 'loaded before the tap');
+      await showSectionOf(page, '#back-test');
       await page.waitFor(() => !document.querySelector('#back-test').disabled);
       // Any main-thread task over 50 ms, where the engine reports them (Chromium).
       await page.evaluate(() => {
@@ -877,6 +1095,7 @@ for (const engine of installedEngines()) {
       const rows = await page.evaluate(() => fetch(document.querySelector('#export-back-test').href).then((r) => r.text()));
       assert.equal(rows, execFileSync(lottoStats, ['--draws', join(top, 'data/draws.csv'), '--back-test-csv', '-'],
         { encoding: 'utf8' }));
+      await showSectionOf(page, '#back-test-result');
       assert.deepEqual([await shownOnPage('#back-test-running'), await shownOnPage('#back-test-result')], [false, true]);
       assert.deepEqual(shown.longTasks.filter((duration) => duration > 100), []);
       assert.deepEqual(await accessibilityViolations(page), [], 'back-test shown');
@@ -890,6 +1109,7 @@ for (const engine of installedEngines()) {
       const plain = await serveSite(site, { withoutSimd: true });
       const page = await browser.open(`${plain.origin}/`);
       await page.waitFor(ready);
+      await showSectionOf(page, '#back-test');
       await page.waitFor(() => !document.querySelector('#back-test').disabled);
       await page.click('#back-test');
       await waitLong(page, backTestDone, 200);
@@ -971,6 +1191,12 @@ for (const engine of installedEngines()) {
       await page.waitFor(() => document.querySelectorAll('#tickets [data-game]').length === 1);
       assert.deepEqual(await shownGames(page), [{ round: '1230', game: '3 8 9 22 28 45', rank: '2' }]);
       assert.match(await page.evaluate(() => document.querySelector('#history-status').textContent), /^1230회까지/);
+      // Every section's code, from the device.
+      for (const name of ['results', 'stats']) {
+        await page.click(`#tab-${name}`);
+        await page.waitFor(sectionReady, `section-${name}`);
+      }
+      assert.equal(await page.evaluate(() => document.querySelectorAll('#number-record [data-number]').length), 45);
       assert.deepEqual(await page.evaluate(async () => {
         const { default: Detector } = await import('./qr-decoder.mjs');
         const blank = document.createElement('canvas');
@@ -994,6 +1220,12 @@ for (const engine of installedEngines()) {
       for (const file of ['results-core.mjs', 'back-test-worker.mjs', 'back-test.mjs', 'back-test-simd.mjs',
         'qr-decoder.mjs']) {
         writeFileSync(join(folder, file), 'throw new Error(\'the next release\');\n');
+      }
+      // The sections' parts are named after their content: the next release has others.
+      const firstView = readFileSync(join(site, '..', 'site-files.txt'), 'utf8');
+      for (const part of readdirSync(join(folder, 'parts')).filter((name) => !firstView.includes(`first-view parts/${name}`))) {
+        rmSync(join(folder, 'parts', part));
+        writeFileSync(join(folder, 'parts', part.replace('.mjs', '-next.mjs')), 'throw new Error(\'the next release\');\n');
       }
       publishRelease(folder);
       await page.evaluate(() => {
