@@ -470,6 +470,72 @@ if(SCENARIO STREQUAL "week")
     endif()
 endif()
 
+if(SCENARIO STREQUAL "ledger")
+    # What the games cost and paid back, by the month of their draws, against the shipped
+    # files: a 1st prize, a game that won nothing, one not in the history (unknown), and one
+    # at 2,000 won from 2004.
+    set(ledger "${work}/ledger")
+    file(REMOVE_RECURSE "${ledger}")
+    file(MAKE_DIRECTORY "${ledger}")
+    file(WRITE "${ledger}/tickets.csv" "1230,3,8,9,22,28,42\n1229,1,2,3,4,5,6\n1231,1,2,3,4,5,6\n87,1,2,3,4,5,6\n")
+    set(files --draws "${SOURCE_DIR}/data/draws.csv" --prizes "${SOURCE_DIR}/data/prizes.csv"
+        --tickets "${ledger}/tickets.csv")
+    run_week(0 ${files} --ledger --csv)
+    if(NOT output STREQUAL "month,games,spent,won,average_return,unknown\n2004-07,1,2000,0,1000,0\n2026-06,2,2000,1771357196,1000,0\n2026-07,1,1000,0,0,1\ntotal,4,5000,1771357196,2000,1\n")
+        message(FATAL_ERROR "--ledger --csv:\n${output}")
+    endif()
+    run_week(0 ${files} --ledger)
+    string(REGEX REPLACE "^What the games in [^\n]*tickets.csv'? cost and paid back, by the month of their draws\n\n" "" table "${output}")
+    set(expected_table
+"  month     games           spent        prizes won  average return  unknown
+  2004-07       1       2,000 won             0 won       1,000 won        0
+  2026-06       2       2,000 won 1,771,357,196 won       1,000 won        0
+  2026-07       1       1,000 won             0 won           0 won        1
+  in all        4       5,000 won 1,771,357,196 won       2,000 won        1
+
+You spent 5,000 won on 4 games; 1,771,357,196 won came back from the 3 whose
+result is known.
+On average the same 3 games get back 2,000 won, 50 % of the 4,000 won they cost.
+If playing stops being fun, call 1336, the Korea Center on Gambling Problems' helpline
+(free, around the clock).
+")
+    if(NOT table STREQUAL expected_table)
+        message(FATAL_ERROR "--ledger:\n${output}")
+    endif()
+    execute_process(COMMAND ${korean} ${EMULATOR} "${LOTTO_STATS}" ${files} --ledger
+        OUTPUT_VARIABLE korean_output RESULT_VARIABLE status)
+    if(TEXT_CHARSET STREQUAL "CP949")
+        file(WRITE "${work}/ledger.ko.txt" "${korean_output}")
+        execute_process(COMMAND iconv -f CP949 -t UTF-8 "${work}/ledger.ko.txt" OUTPUT_VARIABLE korean_output)
+    endif()
+    string(REPLACE "\r\n" "\n" korean_output "${korean_output}")
+    if(NOT status EQUAL 0 OR NOT korean_output MATCHES "\n  합계          4         5,000원   1,771,357,196원         2,000원        1\n"
+       OR NOT korean_output MATCHES "산 값의 50 %입니다\\(산 값 4,000원\\)\\.\n.*상담전화 1336")
+        message(FATAL_ERROR "--ledger in Korean:\n${korean_output}")
+    endif()
+    # No games: the header and a total of nothing.
+    file(WRITE "${ledger}/none.csv" "")
+    run_week(0 --draws "${SOURCE_DIR}/data/draws.csv" --prizes "${SOURCE_DIR}/data/prizes.csv"
+        --tickets "${ledger}/none.csv" --ledger --csv)
+    if(NOT output STREQUAL "month,games,spent,won,average_return,unknown\ntotal,0,0,0,0,0\n")
+        message(FATAL_ERROR "--ledger --csv without games:\n${output}")
+    endif()
+    # A tickets file that does not read is refused where it breaks; other options are usage.
+    file(WRITE "${ledger}/bad.csv" "1230,3,8,9,22,28,42\n1230,3,8,9\n")
+    run_week(1 --draws "${SOURCE_DIR}/data/draws.csv" --prizes "${SOURCE_DIR}/data/prizes.csv"
+        --tickets "${ledger}/bad.csv" --ledger)
+    if(NOT errors MATCHES "bad.csv:2: " OR NOT output STREQUAL "")
+        message(FATAL_ERROR "--ledger with a bad tickets file:\n${output}${errors}")
+    endif()
+    foreach(arguments "--ledger;--check" "--ledger;--set;1,2,3,4,5,6" "--ledger;-j;2" "--ledger;--draws;-"
+            "--ledger;--update" "--ledger;--svg;a.svg")
+        run_week(2 ${arguments})
+        if(NOT errors MATCHES "^lotto-stats: ")
+            message(FATAL_ERROR "'${arguments}': ${errors}")
+        endif()
+    endforeach()
+endif()
+
 if(SCENARIO STREQUAL "long_names")
     # A name longer than any path the program keeps is refused with the reason, not in silence.
     string(REPEAT "a" 5000 long_name)

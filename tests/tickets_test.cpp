@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "history/draw_append.hpp"
 #include "history/shipped_history.hpp"
@@ -16,6 +18,7 @@
 #include "tickets/slip_code.hpp"
 #include "tickets/ticket_append.hpp"
 #include "tickets/ticket_check.hpp"
+#include "tickets/ticket_ledger.hpp"
 #include "tickets/ticket_summary.hpp"
 #include "tickets/tickets.hpp"
 
@@ -524,4 +527,61 @@ TEST(TicketSummary, CountsPricesAndFixedPrizesByTheRulesOfTheirRound)
     const TicketSummary one = summarize_tickets(tickets, CheckBasis{history, nullptr, 0}, 401);
     EXPECT_EQ(one.games, 1);
     EXPECT_EQ(one.won, 50'000);
+}
+
+// The ledger by hand: months across a year's end, the history's date before the round's
+// Saturday, a round before the history, one drawn with its prizes not out (sales 0), one not
+// drawn, and the total's average return rounded from the exact sum.
+TEST(TicketLedger, MonthsOfTheDrawsWhatCameBackAndWhatTheSameGamesReturnOnAverage)
+{
+    static DrawHistory drawn;
+    drawn.count = 4;
+    for (int i = 0; i < drawn.count; ++i) {
+        drawn.draws[i] = Draw{3 + i, {1, 2, 3, 4, 5, 6}, 7, i + 1, 0};
+    }
+    drawn.draws[3].date = 20030201; // round 6, on a day of its own (its Saturday: 2003-01-11)
+    static PrizeTable paid;
+    paid.count = 4;
+    const auto row = [](std::int32_t round, std::int64_t first, std::int64_t sales) {
+        return RoundPrizes{round, {{first, 1}, {0, 0}, {0, 0}, {0, 0}, {5'000, 100}}, sales, 0};
+    };
+    paid.rounds[0] = row(3, 1'000'000, 3'000'000); // 1,500,000 paid of 3,000,000
+    paid.rounds[1] = row(4, 1'000'000, 0);         // not out yet
+    paid.rounds[2] = row(5, 500'000, 3'000'000);   // 1,000,000 of 3,000,000
+    paid.rounds[3] = row(6, 500'000, 3'000'000);
+    static TicketFile games;
+    games.count = 0;
+    for (const auto& [round, numbers] : std::initializer_list<std::pair<int, NumberSet>>{
+             {3, {1, 2, 3, 4, 5, 6}},       // 1st: 1,000,000; back on average 1,000 of 2,000
+             {4, {1, 2, 3, 4, 5, 6}},       // its prizes not out
+             {1, {1, 2, 3, 4, 5, 6}},       // before the history
+             {5, {1, 2, 3, 10, 11, 12}},    // 5th: 5,000; back 666.67
+             {6, {10, 11, 12, 13, 14, 15}}, // nothing; back 666.67, in February by its date
+             {11, {1, 2, 3, 4, 5, 6}}}) {   // not drawn: February by its Saturday
+        Ticket ticket{};
+        ticket.round = round;
+        ticket.numbers = numbers;
+        games.tickets[games.count++] = ticket;
+    }
+    static Ledger ledger;
+    build_ledger(games, CheckBasis{drawn, &paid, 0}, ledger);
+    std::string csv = LEDGER_CSV_HEADER;
+    for (int i = 0; i < ledger.count; ++i) {
+        csv += ledger_csv_row(ledger.months[i]).text;
+    }
+    csv += ledger_csv_row(ledger.total).text;
+    EXPECT_EQ(csv, "month,games,spent,won,average_return,unknown\n"
+                   "2002-12,3,6000,1000000,1000,2\n"
+                   "2003-01,1,2000,5000,667,0\n"
+                   "2003-02,2,4000,0,667,1\n"
+                   "total,6,12000,1005000,2333,3\n"); // 2,333.33 exactly, not 1,000 + 667 + 667
+    EXPECT_EQ(ledger.total.known_spent, 6'000);
+
+    games.count = 0;
+    build_ledger(games, CheckBasis{drawn, &paid, 0}, ledger);
+    EXPECT_EQ(ledger.count, 0);
+    EXPECT_STREQ(ledger_csv_row(ledger.total).text, "total,0,0,0,0,0\n");
+    EXPECT_EQ(ledger_won(0.5), 1);
+    EXPECT_EQ(ledger_won(2.4999), 2);
+    EXPECT_EQ(ledger_won(2.5), 3);
 }

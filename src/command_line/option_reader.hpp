@@ -46,8 +46,8 @@ bool read_options(int argc, const char* const* argv, const OptionEntry* options,
 
 // One condition of a rule: the option given, and with `standard_stream` given as "-".
 struct OptionCondition {
-    int option; // -1 ends a list
-    bool standard_stream;
+    int option = -1; // -1 ends a list, as the places a rule leaves unlisted hold
+    bool standard_stream = false;
 };
 
 enum class RuleKind {
@@ -57,7 +57,7 @@ enum class RuleKind {
     TogetherRequire, // all of `these` together only with one of `those`; named: the last
 };
 
-inline constexpr int MAX_RULE_OPTIONS = 4;
+inline constexpr int MAX_RULE_OPTIONS = 5;
 struct CombinationRule {
     RuleKind kind;
     OptionCondition these[MAX_RULE_OPTIONS];

@@ -236,6 +236,8 @@ int main(int argc, char** argv)
         return run_update(week_of(options), options.source, options.check);
     case StatsCommand::Check:
         return run_check(week_of(options));
+    case StatsCommand::Ledger:
+        return run_ledger(week_of(options));
     case StatsCommand::Report:
         break;
     }

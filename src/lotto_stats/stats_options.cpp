@@ -93,6 +93,7 @@ enum StatsOption : int {
     SOURCE,
     CHECK,
     UPDATE,
+    LEDGER,
     CSV,
     HELP,
     VERSION,
@@ -156,6 +157,7 @@ constexpr OptionEntry STATS_OPTIONS[STATS_OPTION_COUNT] = {
      .standard_stream = false},
     flag_option("--check"),
     flag_option("--update"),
+    flag_option("--ledger"),
     flag_option("--csv"),
     flag_option("--help", OptionKind::Alone, "-h"),
     flag_option("--version", OptionKind::Alone),
@@ -174,12 +176,27 @@ constexpr OptionCondition standard_stream(int option)
 // What more than one rule says.
 constexpr const char* REPORT_ONLY =
     translatable("--set, --svg, --back-test-csv and --csv (but with --check) do not go with");
-constexpr const char* PRIZES_SERVE =
-    translatable("the prizes serve --check, --update, --add-draw with --tickets and --set with "
-                 "--draws:");
+constexpr const char* PRIZES_SERVE = translatable(
+    "the prizes serve --check, --update, --ledger, --add-draw with --tickets and --set "
+    "with --draws:");
+
+constexpr const char* LEDGER_ALONE =
+    translatable("--ledger goes with the week files (--draws, --tickets, --prizes) and --csv "
+                 "only, not");
 
 // Which options go together, checked in this order; the first rule broken is reported.
 constexpr CombinationRule STATS_RULES[] = {
+    {RuleKind::Excludes,
+     {given(ADD_DRAW), given(ADD_TICKET), given(CHECK), given(UPDATE), given(SOURCE)},
+     {given(LEDGER)},
+     LEDGER_ALONE,
+     nullptr},
+    {RuleKind::Excludes,
+     {given(SET), given(SVG), given(BACK_TEST_CSV), given(WITH), given(WITHOUT)},
+     {given(LEDGER)},
+     LEDGER_ALONE,
+     nullptr},
+    {RuleKind::Excludes, {given(JOBS)}, {given(LEDGER)}, LEDGER_ALONE, nullptr},
     {RuleKind::AtMostOne,
      {given(ADD_DRAW), given(ADD_TICKET), given(CHECK), NONE},
      {NONE},
@@ -211,14 +228,14 @@ constexpr CombinationRule STATS_RULES[] = {
      translatable("--with and --without choose sets; they do not go with"),
      nullptr},
     {RuleKind::Excludes,
-     {given(CHECK), given(ADD_DRAW), given(ADD_TICKET), given(UPDATE)},
+     {given(CHECK), given(ADD_DRAW), given(ADD_TICKET), given(UPDATE), given(LEDGER)},
      {standard_stream(DRAWS), NONE},
      translatable("the history must be a file here, not"),
      "--draws -"},
     {RuleKind::Requires,
      {given(TICKETS), NONE},
-     {given(ADD_DRAW), given(ADD_TICKET), given(CHECK), given(UPDATE)},
-     translatable("the tickets serve --add-draw, --add-ticket, --check and --update:"),
+     {given(ADD_DRAW), given(ADD_TICKET), given(CHECK), given(UPDATE), given(LEDGER)},
+     translatable("the tickets serve --add-draw, --add-ticket, --check, --update and --ledger:"),
      nullptr},
     {RuleKind::Requires,
      {given(SOURCE), NONE},
@@ -227,7 +244,7 @@ constexpr CombinationRule STATS_RULES[] = {
      nullptr},
     {RuleKind::Requires,
      {given(PRIZES), NONE},
-     {given(CHECK), given(UPDATE), given(ADD_DRAW), given(SET)},
+     {given(CHECK), given(UPDATE), given(ADD_DRAW), given(SET), given(LEDGER)},
      PRIZES_SERVE,
      nullptr},
     {RuleKind::TogetherRequire,
@@ -296,6 +313,7 @@ int parse_options(int argc, char** argv, StatsOptions& options)
     options.source = read.value[SOURCE];
     options.check = read.given[CHECK];
     options.update = read.given[UPDATE];
+    options.ledger = read.given[LEDGER];
     options.csv = read.given[CSV];
     options.help = read.given[HELP];
     options.version = read.given[VERSION];

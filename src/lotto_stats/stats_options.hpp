@@ -24,6 +24,7 @@ struct StatsOptions {
     const char* source;             // --source URL: where --update asks for results
     bool check;                     // --check: the games against their draws
     bool update;                    // --update: the new rounds fetched
+    bool ledger;                    // --ledger: what the games cost and paid back, by month
     bool csv;                       // --csv: the raw distribution instead of the report
     bool help;                      // --help alone
     bool version;                   // --version alone
@@ -52,7 +53,7 @@ inline bool rows_to_file(const StatsOptions& options)
 }
 
 // What a command line asks lotto-stats to do.
-enum class StatsCommand { Help, Version, AddDraw, AddTicket, Update, Check, Report };
+enum class StatsCommand { Help, Version, AddDraw, AddTicket, Update, Check, Ledger, Report };
 
 inline StatsCommand command_of(const StatsOptions& options)
 {
@@ -62,6 +63,7 @@ inline StatsCommand command_of(const StatsOptions& options)
            : options.added_ticket != nullptr ? StatsCommand::AddTicket
            : options.update                  ? StatsCommand::Update
            : options.check                   ? StatsCommand::Check
+           : options.ledger                  ? StatsCommand::Ledger
                                              : StatsCommand::Report;
 }
 

@@ -6,6 +6,7 @@
 #include "files/file_lock.hpp"
 #include "lotto_stats/stats_options.hpp"
 #include "player_files/file_updates.hpp"
+#include "reports/ledger_report.hpp"
 #include "reports/ticket_report.hpp"
 #include "text/quoted_text.hpp"
 #include "text/translation.hpp"
@@ -116,6 +117,32 @@ int run_check(const WeekOptions& options)
             quoted_name(tickets_file).text, quoted_name(draws).text, history.draws[0].round,
             history.draws[history.count - 1].round);
         write_ticket_report(stdout, tickets, basis, 0);
+    }
+    return finish_standard_output(PROGRAM);
+}
+
+int run_ledger(const WeekOptions& options)
+{
+    char draws[PATH_CAPACITY];
+    char prizes_file[PATH_CAPACITY];
+    char tickets_file[PATH_CAPACITY];
+    if (!week_file(options, WeekFile::Draws, draws) ||
+        !week_file(options, WeekFile::Prizes, prizes_file) ||
+        !week_file(options, WeekFile::Tickets, tickets_file) ||
+        !load_draw_history(PROGRAM, draws, history) || !load_prizes(prizes_file, prizes) ||
+        !load_tickets(tickets_file, tickets)) {
+        return STATUS_FAILED;
+    }
+    const CheckBasis basis{history, &prizes, options.now};
+    static Ledger ledger;
+    build_ledger(tickets, basis, ledger);
+    if (options.csv) {
+        write_ledger_csv(stdout, ledger);
+    } else {
+        std::printf(translate("What the games in %s cost and paid back, by the month of their "
+                              "draws\n\n"),
+                    quoted_name(tickets_file).text);
+        write_ledger_report(stdout, ledger);
     }
     return finish_standard_output(PROGRAM);
 }

@@ -14,3 +14,7 @@ int run_add_ticket(const WeekOptions& options, const char* text);
 
 // --check: every game against its draw and what its round paid, as a report or as CSV.
 int run_check(const WeekOptions& options);
+
+// --ledger: what the games cost and paid back by the month of their draws, as a report or as
+// CSV.
+int run_ledger(const WeekOptions& options);
