@@ -137,7 +137,11 @@ string(REGEX MATCH "^[a-z]+://[^/]+" LOTTO_RESULTS_ORIGIN "${LOTTO_RESULTS_SOURC
 if(NOT LOTTO_RESULTS_ORIGIN OR NOT LOTTO_RESULTS_SOURCE MATCHES "{round}" OR LOTTO_RESULTS_SOURCE MATCHES "[\"<> ]")
     message(FATAL_ERROR "LOTTO_RESULTS_SOURCE must be a link with {round} in it, not '${LOTTO_RESULTS_SOURCE}'")
 endif()
-configure_file(${PROJECT_SOURCE_DIR}/web/index.html ${lotto_site}/index.html @ONLY)
+# Without the indentation that only helps a reader of the source: a phone loads every byte.
+configure_file(${PROJECT_SOURCE_DIR}/web/index.html ${PROJECT_BINARY_DIR}/index.html @ONLY)
+file(READ ${PROJECT_BINARY_DIR}/index.html lotto_page_html)
+string(REGEX REPLACE "\n +" "\n" lotto_page_html "${lotto_page_html}")
+file(CONFIGURE OUTPUT ${lotto_site}/index.html CONTENT "${lotto_page_html}" @ONLY)
 # The real draws and what each round paid, the same files the programs ship.
 configure_file(${PROJECT_SOURCE_DIR}/data/draws.csv ${lotto_site}/draws.csv COPYONLY)
 configure_file(${PROJECT_SOURCE_DIR}/data/prizes.csv ${lotto_site}/prizes.csv COPYONLY)

@@ -1,7 +1,9 @@
 // The page's tickets: the text the page keeps on the device, in the tickets format of the
 // programs, the games added to it as lotto-stats --add-ticket adds them to a file, and each
 // game's result against the page's history.
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 
 #include "generation/prediction_table.hpp"
 #include "lottery/lottery_calendar.hpp"
@@ -16,6 +18,7 @@
 #include "tickets/ticket_append.hpp"
 #include "tickets/ticket_check.hpp"
 #include "tickets/ticket_claim.hpp"
+#include "tickets/ticket_ledger.hpp"
 #include "tickets/ticket_summary.hpp"
 
 char tickets_text[TICKETS_CAPACITY];
@@ -24,6 +27,16 @@ char tickets_name[256] = "tickets.csv";
 TicketFile tickets;
 
 namespace {
+
+// Every month of the ledger's room, a row each, and the header and the total.
+constexpr std::size_t LEDGER_CSV_CAPACITY = (MAX_LEDGER_MONTHS + 2) * sizeof(LedgerRow::text);
+
+// `text` after the first `length` bytes of `out`, cut to fit; the new length.
+std::size_t copy_text(char* out, std::size_t size, std::size_t length, const char* text)
+{
+    const int written = std::snprintf(out + length, size - length, "%s", text);
+    return written < 0 ? length : std::min(size - 1, length + static_cast<std::size_t>(written));
+}
 
 TicketSummary summary;
 std::int32_t added_ticket_round;
@@ -290,5 +303,37 @@ LOTTO_PAGE_EXPORT const char* lotto_pool_prizes_note()
 {
     use_language(Language::Korean);
     return pool_prizes_note();
+}
+
+// The player's ledger by the clock lotto_set_clock gave, as lotto-stats --ledger --csv
+// writes it for the page's files: the page reads its figures from these bytes and offers
+// them as ledger.csv.
+LOTTO_PAGE_EXPORT const char* lotto_ledger_csv()
+{
+    static Ledger ledger;
+    static char csv[LEDGER_CSV_CAPACITY];
+    build_ledger(tickets, page_basis(), ledger);
+    std::size_t length = copy_text(csv, sizeof csv, 0, LEDGER_CSV_HEADER);
+    for (int i = 0; i < ledger.count; ++i) {
+        length = copy_text(csv, sizeof csv, length, ledger_csv_row(ledger.months[i]).text);
+    }
+    copy_text(csv, sizeof csv, length, ledger_csv_row(ledger.total).text);
+    return csv;
+}
+
+// The month (YYYYMM) the ledger puts the games of `round` in.
+LOTTO_PAGE_EXPORT int lotto_ledger_month(int round)
+{
+    return ledger_month(round, page_history);
+}
+
+// What the games kept for `round` cost, in won.
+LOTTO_PAGE_EXPORT double lotto_round_cost(int round)
+{
+    std::int64_t cost = 0;
+    for (int i = 0; i < tickets.count; ++i) {
+        cost += tickets.tickets[i].round == round ? game_price(round) : 0;
+    }
+    return static_cast<double>(cost);
 }
 }

@@ -11,17 +11,17 @@ namespace {
 constexpr std::int32_t FIRST_YEAR = 2002;
 constexpr std::int32_t FIRST_MONTH = 12;
 
-// The date a game's round is drawn on: the history's, else its Saturday.
-std::int32_t draw_date(const Ticket& ticket, const DrawHistory& history)
+// The date a round is drawn on: the history's, else its Saturday.
+std::int32_t draw_date(std::int32_t round, const DrawHistory& history)
 {
-    if (history.count > 0 && ticket.round >= history.draws[0].round &&
-        ticket.round <= history.draws[history.count - 1].round) {
-        const Draw& draw = history.draws[ticket.round - history.draws[0].round];
+    if (history.count > 0 && round >= history.draws[0].round &&
+        round <= history.draws[history.count - 1].round) {
+        const Draw& draw = history.draws[round - history.draws[0].round];
         if (draw.date != 0) {
             return draw.date;
         }
     }
-    return draw_date_of_round(ticket.round);
+    return draw_date_of_round(round);
 }
 
 // A month's place from December 2002, or -1 outside the ledger's room.
@@ -69,6 +69,13 @@ void add_game(LedgerMonth& month, std::int64_t price, const RoundPrizes* paid,
 
 } // namespace
 
+std::int32_t ledger_month(std::int32_t round, const DrawHistory& history)
+{
+    const std::int32_t month = draw_date(round, history) / 100;
+    // A history's date outside the ledger's years: the round's Saturday.
+    return month_index(month) >= 0 ? month : draw_date_of_round(round) / 100;
+}
+
 std::int64_t ledger_won(double amount)
 {
     return static_cast<std::int64_t>(std::floor(amount + 0.5));
@@ -85,12 +92,8 @@ void build_ledger(const TicketFile& tickets, const CheckBasis& basis, Ledger& le
     ledger.total = LedgerMonth{};
     for (int i = 0; i < tickets.count; ++i) {
         const Ticket& ticket = tickets.tickets[i];
-        std::int32_t month = draw_date(ticket, basis.history) / 100;
-        int index = month_index(month);
-        if (index < 0) { // a history's date outside the ledger's years: the round's Saturday
-            month = draw_date_of_round(ticket.round) / 100;
-            index = month_index(month);
-        }
+        const std::int32_t month = ledger_month(ticket.round, basis.history);
+        const int index = month_index(month);
         if (index < 0) {
             continue;
         }

@@ -31,6 +31,9 @@ struct Ledger {
 
 void build_ledger(const TicketFile& tickets, const CheckBasis& basis, Ledger& ledger);
 
+// The month (YYYYMM) the ledger puts a round's games in.
+std::int32_t ledger_month(std::int32_t round, const DrawHistory& history);
+
 // An amount of won as the ledger shows it: the nearest won, a half up.
 std::int64_t ledger_won(double amount);
 

@@ -1,9 +1,10 @@
 // The one place that speaks to the core: its C names, its numbers and its memory. The rest of
 // the page asks this module in words.
 import { locateInRelease, ofRelease } from './release.mjs';
-import { ADD_DRAW, ADD_PRIZES, ADD_TICKET, REPLACE_DRAW, RESULT_ROW, ticketRefusal, tooLarge } from './outcomes.mjs';
+import { ADD_DRAW, ADD_PRIZES, ADD_TICKET, REPLACE_DRAW, RESULT_ROW, tooLarge } from './outcomes.mjs';
 
-let core = null;
+// The running core, for core_sections.mjs beside this module.
+export let core = null;
 
 // Loads the core; throws when it cannot run here (no WebAssembly, or not loaded).
 export async function loadCore() {
@@ -14,7 +15,7 @@ export async function loadCore() {
   core = await LottoCore({ locateFile: locateInRelease });
 }
 
-const text = (pointer) => core.UTF8ToString(pointer);
+export const text = (pointer) => core.UTF8ToString(pointer);
 
 // A line from the page into the core's line buffer; false when it is too long to be one.
 export function putLine(line) {
@@ -100,40 +101,11 @@ export function latestDraw() {
   };
 }
 
-// Every draw of the history, `index` places from the newest (0), as latestDraw gives it;
-// where a searched round stands (a ROUND_STANDING code of outcomes.mjs, by the clock
-// setClock gave).
-export const drawCount = () => core._lotto_draw_count();
-export function drawAt(index) {
-  return {
-    round: core._lotto_draw_round(index),
-    numbers: Array.from({ length: NUMBERS_PER_SET }, (_, position) => core._lotto_draw_number(index, position)),
-    bonus: core._lotto_draw_number(index, NUMBERS_PER_SET),
-    day: text(core._lotto_draw_day(index)),
-  };
-}
-export const roundStanding = (round) => core._lotto_round_standing(round);
-
-// Each number's record over the history, and the band chance alone spreads a count over.
-export function numberRecord() {
-  core._lotto_count_numbers();
-  return {
-    draws: drawCount(),
-    recentDraws: core._lotto_recent_draws(),
-    numbers: Array.from({ length: 45 }, (_, index) => ({ number: index + 1, all: core._lotto_number_all(index + 1),
-      recent: core._lotto_number_recent(index + 1), since: core._lotto_number_since(index + 1) })),
-    expected: core._lotto_chance_expected(),
-    spread: core._lotto_chance_spread(),
-    band: Array.from({ length: 4 }, (_, end) => core._lotto_chance_band(end)),
-  };
-}
-
 // The prizes: the newest round they hold, what one game of a rank won in a round and how
 // many games won it (-1 where not known), a round's row added as the source gives it.
 export const prizesRound = () => core._lotto_prizes_round();
 export const roundPrize = (round, rank) => core._lotto_round_prize(round, rank);
 export const roundWinners = (round, rank) => core._lotto_round_winners(round, rank);
-export const roundSales = (round) => core._lotto_round_sales(round);
 export function addPrizes(line) {
   if (!putLine(line)) {
     return { outcome: ADD_PRIZES.REFUSED, message: '줄이 너무 깁니다.' };
@@ -149,25 +121,7 @@ export const setClock = (seconds) => core._lotto_set_clock(seconds);
 // The tickets.
 export const roundOnSale = (seconds) => core._lotto_round_on_sale(seconds);
 export const drawDateOfRound = (round) => core._lotto_draw_date_of_round(round);
-export function addTicket() {
-  const outcome = core._lotto_add_ticket();
-  return { outcome, round: outcome === ADD_TICKET.ADDED ? core._lotto_added_ticket_round() : 0 };
-}
-export const saveSets = (seconds) => core._lotto_save_sets(seconds);
-export const removeTicket = (index) => core._lotto_remove_ticket(index) === 1;
 export const ticketCount = () => core._lotto_ticket_count();
-export function ticket(index) {
-  const row = core._lotto_ticket_rank(index);
-  return {
-    round: core._lotto_ticket_round(index),
-    numbers: Array.from({ length: NUMBERS_PER_SET }, (_, position) => core._lotto_ticket_number(index, position)),
-    matched: Array.from({ length: NUMBERS_PER_SET }, (_, position) => core._lotto_ticket_matched(index, position) === 1),
-    row,
-    prize: core._lotto_ticket_prize(index),
-    claim: text(core._lotto_ticket_claim(index)),
-  };
-}
-export const resultName = (row) => text(core._lotto_result_name(row));
 export function ticketSummary() {
   core._lotto_summarize_tickets();
   return {
@@ -178,7 +132,6 @@ export function ticketSummary() {
     count: (row) => core._lotto_summary_count(row),
   };
 }
-export const poolPrizesNote = () => text(core._lotto_pool_prizes_note());
 
 // The core's side of the three files the page keeps: where their bytes and names go, how
 // each is read, why not.
@@ -225,21 +178,6 @@ export function useFile(bytes, name, kind) {
     core.stringToUTF8(kind, file.name(), file.nameCapacity());
   }
   return reason;
-}
-
-// A tickets file picked for import: its games added to the device's, which keep every game
-// they hold. { added, known }, or { reason } when the file does not read or there is no room.
-export function importTickets(bytes, name) {
-  if (bytes.length > core._lotto_import_capacity()) {
-    return { reason: tooLarge(name, core._lotto_import_capacity()) };
-  }
-  core.HEAPU8.set(bytes, core._lotto_import_buffer());
-  putLine(name);
-  const outcome = core._lotto_import_tickets(bytes.length);
-  if (outcome !== ADD_TICKET.ADDED) {
-    return { reason: ticketRefusal(outcome, coreMessage) };
-  }
-  return { added: core._lotto_import_added(), known: core._lotto_import_known() };
 }
 
 export { ADD_DRAW, ADD_PRIZES, ADD_TICKET, RESULT_ROW };

@@ -1,7 +1,7 @@
 // The newest draw at the top of 당첨 결과: its balls, the bonus after them, its round and
 // date, and, once known, what one game of each rank won and how many games won it. Its
 // balls and its table of ranks serve every draw the page shows.
-import * as core from './core_bridge.mjs';
+import * as core from './core_sections.mjs';
 import { $, element, won } from './dom.mjs';
 import { ball } from './sets_view.mjs';
 

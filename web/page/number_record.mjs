@@ -1,7 +1,7 @@
 // Each number's record over the history in force, as lotto-stats --draws counts it: a bar a
 // number in the ball colours over the band chance alone spreads a count over, and the same
 // figures as a table. The sentence says what the differences are: chance.
-import * as core from './core_bridge.mjs';
+import * as core from './core_sections.mjs';
 import { $, element } from './dom.mjs';
 import { ballColorKey } from './sets_view.mjs';
 

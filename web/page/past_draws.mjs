@@ -1,6 +1,6 @@
 // Every draw of the history, newest first, twenty at a time, with what the 1st prize paid;
 // and a round searched for: its draw, its five ranks, its sales and the player's games.
-import * as core from './core_bridge.mjs';
+import * as core from './core_sections.mjs';
 import { $, element, won } from './dom.mjs';
 import { drawBalls, prizeRows } from './latest_draw.mjs';
 import { ROUND_STANDING } from './outcomes.mjs';

@@ -4,6 +4,7 @@
 // the first view and loaded once the page works, so nothing waits for it; it is handed the
 // page's core bridge rather than importing a second copy of it.
 import { $ } from './dom.mjs';
+import { remember, remembered } from './remembered.mjs';
 import { fetchNewRounds } from './results_fetch.mjs';
 import { conflictText, shouldTryAutomatically, sourceHost, tryMessage } from './results_words.mjs';
 
@@ -18,21 +19,6 @@ let running = null;
 let conflict = null;
 let undoBefore = null;
 
-// What the device remembers, where it can: a browser that keeps nothing asks every time.
-function remembered(key) {
-  try {
-    return window.localStorage.getItem(key);
-  } catch {
-    return null;
-  }
-}
-function remember(key, value) {
-  try {
-    window.localStorage.setItem(key, value);
-  } catch {
-    // Nothing kept: the page works the same.
-  }
-}
 
 const nowSeconds = () => Math.floor(Date.now() / 1000);
 

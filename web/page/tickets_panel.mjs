@@ -1,8 +1,9 @@
 // Tickets: by round, newest first; every game with its balls, the drawn ones marked, and
 // its result; the summary; games typed, pasted, scanned, saved from a prediction, imported.
-import * as core from './core_bridge.mjs';
+import * as core from './core_sections.mjs';
 import { $, element, offerDownload, won } from './dom.mjs';
 import { keep } from './history_panel.mjs';
+import { budgetNote, showLedger } from './ledger_panel.mjs';
 import { ADD_TICKET, SUMMARY_ROWS, hasResult, isWinning, ticketRefusal } from './outcomes.mjs';
 import { replaySearch } from './replay_link.mjs';
 import { ball, shown } from './sets_view.mjs';
@@ -99,6 +100,7 @@ export function showTickets() {
   $('pool-note').textContent = core.poolPrizesNote().replaceAll('\n', ' ');
   $('pool-note').hidden = summary.prizesNotKnown === 0;
   offerDownload('export-tickets', core.fileBytes(TICKETS_FILE), 'text/csv');
+  showLedger();
 }
 
 async function ticketsChanged(message) {
@@ -125,7 +127,7 @@ export async function addTicket(input, fromCode) {
   }
   const { outcome, round } = core.addTicket();
   if (outcome === ADD_TICKET.ADDED) {
-    await ticketsChanged(`${round}회 번호를 저장했습니다.`);
+    await ticketsChanged(`${round}회 번호를 저장했습니다.${budgetNote(round) === '' ? '' : ` ${budgetNote(round)}`}`);
     return true;
   }
   const reason = ticketRefusal(outcome, core.coreMessage);
@@ -147,7 +149,8 @@ export async function savePrediction(where) {
     const outcome = core.saveSets(now);
     if (outcome === ADD_TICKET.ADDED) {
       savedPrediction = prediction;
-      message = `${core.roundOnSale(now)}회 ${core.SET_COUNT}게임을 저장하였습니다`;
+      const round = core.roundOnSale(now);
+      message = `${round}회 ${core.SET_COUNT}게임을 저장하였습니다${budgetNote(round) === '' ? '' : `. ${budgetNote(round)}`}`;
       showTickets();
       await keep(TICKETS_FILE, where);
     } else {

@@ -1,6 +1,8 @@
-// 내 번호: the tickets, their summary, the files and the QR reader.
+// 내 번호: the tickets, their summary, the ledger and its budget, the files and the QR
+// reader.
 import { $ } from './dom.mjs';
 import { onHistoryChanged } from './history_panel.mjs';
+import { startLedgerPanel } from './ledger_panel.mjs';
 import { startSlipScanner } from './slip_scanner.mjs';
 import { showTickets, startTicketsPanel } from './tickets_panel.mjs';
 
@@ -8,6 +10,7 @@ export { savePrediction } from './tickets_panel.mjs';
 
 export function startSection() {
   startTicketsPanel();
+  startLedgerPanel();
   startSlipScanner();
   onHistoryChanged(showTickets);
   showTickets();

@@ -603,6 +603,75 @@ for (const engine of installedEngines()) {
       await page.close();
     });
 
+    test('the ledger is lotto-stats --ledger --csv on the page\'s files; the budget is said, kept, and refuses nothing', async (t) => {
+      const own = await serveSite(site);
+      t.after(() => own.stop());
+      const folder = mkdtempSync(join(tmpdir(), 'lotto-ledger-'));
+      const page = await browser.open(`${own.origin}/#tickets`, { width: 360 });
+      await page.waitFor(ready);
+      await page.waitFor(sectionReady, 'section-tickets');
+      const kept = async (line) => {
+        await enter(page, '#ticket-text', line, '#add-ticket');
+        await page.waitFor((round) => document.querySelector('#tickets-status').textContent.startsWith(`${round}회 번호를 저장했습니다.`),
+          line.slice(0, line.indexOf(',')));
+        return page.evaluate(() => document.querySelector('#tickets-status').textContent);
+      };
+      for (const line of ['1230,3,8,9,22,28,42', '1229,1,2,3,4,5,6', '1231,1,2,3,4,5,6', '87,1,2,3,4,5,6']) {
+        await kept(line);
+      }
+      const againstNative = async () => {
+        const files = await exported(page, folder);
+        const prizes = join(folder, 'prizes.csv');
+        writeFileSync(prizes, await page.evaluate(() => fetch(document.querySelector('#export-prizes').href).then((r) => r.text())));
+        const native = execFileSync(lottoStats, ['--draws', files.history, '--prizes', prizes, '--tickets', files.tickets,
+          '--ledger', '--csv'], { encoding: 'utf8' });
+        const rows = native.trim().split('\n').slice(1).map((row) => row.split(','));
+        const shown = await page.evaluate(() => [...document.querySelectorAll('#ledger tbody tr')].map((tr) =>
+          [tr.dataset.month, tr.dataset.games, tr.dataset.spent, tr.dataset.won, tr.dataset.return, tr.dataset.unknown]));
+        // Newest month first, the total last.
+        assert.deepEqual(shown, [...rows.slice(0, -1).reverse(), rows[rows.length - 1]]);
+        assert.equal(await page.evaluate(() => fetch(document.querySelector('#export-ledger').href).then((r) => r.text())), native);
+        return rows;
+      };
+      assert.deepEqual(await againstNative(), [['2004-07', '1', '2000', '0', '1000', '0'],
+        ['2026-06', '2', '2000', '1771357196', '1000', '0'], ['2026-07', '1', '1000', '0', '0', '1'],
+        ['total', '4', '5000', '1771357196', '2000', '1']]);
+      assert.match(await page.evaluate(() => document.querySelector('#ledger-chart').textContent),
+        /쓴 돈 모두 5,000원.*돌아온 당첨금 모두 1,771,357,196원.*평균 환급 모두 2,000원/);
+
+      // A budget of 1,000 won a round: a second game of round 1231 is kept, and said.
+      await page.evaluate(() => {
+        const budget = document.querySelector('#budget');
+        budget.value = '1000';
+        budget.dispatchEvent(new Event('change'));
+        return true;
+      });
+      const said = '1231회 게임이 2,000원으로 한 회차 예산 1,000원을 넘었습니다. 게임은 그대로 저장했습니다.';
+      assert.equal(await kept('1231,7,8,9,10,11,12'), `1231회 번호를 저장했습니다. ${said}`);
+      // Round 87's game cost 2,000 won too: the newest round over is named, and how many are.
+      const status = `${said} 예산을 넘은 회차는 모두 2개입니다.`;
+      assert.equal(await page.evaluate(() => document.querySelector('#budget-status').textContent), status);
+      assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('#ledger tr.over-budget')]
+        .map((tr) => [tr.dataset.month, tr.dataset.overBudget])), [['2026-07', '1231'], ['2004-07', '87']]);
+      await againstNative();
+      assert.deepEqual(await accessibilityViolations(page), [], 'the ledger and the budget');
+      // Kept across a reload; and the five sets saved from 번호 are kept and said there too.
+      await reload(page);
+      assert.deepEqual(await page.evaluate(() => [document.querySelector('#budget').value,
+        document.querySelector('#budget-status').textContent]), ['1000', status]);
+      await page.click('#tab-numbers');
+      await page.click('#generate');
+      await page.waitFor(() => document.querySelectorAll('.set').length === 5);
+      await page.click('#save-sets');
+      await page.waitFor(() => document.querySelector('#save-status').textContent !== '');
+      assert.match(await page.evaluate(() => document.querySelector('#save-status').textContent),
+        /^(\d+)회 5게임을 저장하였습니다\. \1회 게임이 5,000원으로 한 회차 예산 1,000원을 넘었습니다\. 게임은 그대로 저장했습니다\.$/);
+      await page.click('#tab-tickets');
+      await page.waitFor(sectionReady, 'section-tickets');
+      assert.equal((await shownGames(page)).length, 10);
+      await page.close();
+    });
+
     // Each number's figures in lotto-stats --draws on a history file: times drawn over all
     // draws and the latest ones, the draws since (for the numbers it lists), and the band.
     function nativeRecord(file) {
