@@ -327,13 +327,9 @@ LOTTO_PAGE_EXPORT int lotto_ledger_month(int round)
     return ledger_month(round, page_history);
 }
 
-// What the games kept for `round` cost, in won.
-LOTTO_PAGE_EXPORT double lotto_round_cost(int round)
+// What one game of `round` costs, in won.
+LOTTO_PAGE_EXPORT double lotto_game_price(int round)
 {
-    std::int64_t cost = 0;
-    for (int i = 0; i < tickets.count; ++i) {
-        cost += tickets.tickets[i].round == round ? game_price(round) : 0;
-    }
-    return static_cast<double>(cost);
+    return static_cast<double>(game_price(round));
 }
 }

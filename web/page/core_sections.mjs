@@ -57,10 +57,10 @@ export function ticket(index) {
 export const resultName = (row) => text(core._lotto_result_name(row));
 
 export const poolPrizesNote = () => text(core._lotto_pool_prizes_note());
-// The ledger as lotto-stats --ledger --csv writes it, by the clock setClock gave; what the
-// games kept for a round cost.
+// The ledger as lotto-stats --ledger --csv writes it, by the clock setClock gave; what a
+// game of a round costs.
 export const ledgerCsv = () => text(core._lotto_ledger_csv());
-export const roundCost = (round) => core._lotto_round_cost(round);
+export const gamePrice = (round) => core._lotto_game_price(round);
 export const ledgerMonth = (round) => core._lotto_ledger_month(round);
 export const ticketRound = (index) => core._lotto_ticket_round(index);
 

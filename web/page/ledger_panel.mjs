@@ -18,22 +18,30 @@ function budget() {
   return /^\d{1,12}$/.test(kept) ? Number(kept) : null;
 }
 
-// The rounds whose kept games cost more than the budget, newest first.
-function roundsOverBudget() {
-  const limit = budget();
-  if (limit === null) {
-    return [];
+// What the games kept for each round cost, in one pass over them.
+function roundCosts() {
+  const costs = new Map();
+  for (let index = 0; index < core.ticketCount(); index += 1) {
+    const round = core.ticketRound(index);
+    costs.set(round, (costs.get(round) ?? 0) + core.gamePrice(round));
   }
-  const rounds = new Set(Array.from({ length: core.ticketCount() }, (_, index) => core.ticketRound(index)));
-  return [...rounds].filter((round) => core.roundCost(round) > limit).sort((a, b) => b - a);
+  return costs;
+}
+
+// The rounds whose kept games cost more than the budget, newest first.
+function roundsOverBudget(limit, costs) {
+  return limit === null ? [] : [...costs].filter(([, cost]) => cost > limit).map(([round]) => round).sort((a, b) => b - a);
+}
+
+function overBudgetNote(round, limit, cost) {
+  return `${round}회 게임이 ${won(cost)}으로 한 회차 예산 ${won(limit)}을 넘었습니다. 게임은 그대로 저장했습니다.`;
 }
 
 // The sentence for a round over the budget, '' for one within it.
 export function budgetNote(round) {
   const limit = budget();
-  const cost = core.roundCost(round);
-  return limit !== null && cost > limit
-    ? `${round}회 게임이 ${won(cost)}으로 한 회차 예산 ${won(limit)}을 넘었습니다. 게임은 그대로 저장했습니다.` : '';
+  const cost = roundCosts().get(round) ?? 0;
+  return limit !== null && cost > limit ? overBudgetNote(round, limit, cost) : '';
 }
 
 function readLedger() {
@@ -101,8 +109,11 @@ function chart(months, total) {
 export function showLedger() {
   core.setClock(Date.now() / 1000);
   const { csv, months, total } = readLedger();
+  const limit = budget();
+  const costs = roundCosts();
+  const over = roundsOverBudget(limit, costs);
   const overBudget = new Map();
-  for (const round of roundsOverBudget()) {
+  for (const round of over) {
     const month = String(core.ledgerMonth(round)).replace(/^(\d{4})(\d{2})$/, '$1-$2');
     overBudget.set(month, [...(overBudget.get(month) ?? []), round]);
   }
@@ -113,9 +124,8 @@ export function showLedger() {
   $('more-months').hidden = months.length <= monthsShown;
   $('ledger-chart').replaceChildren(...(months.length === 0 ? [] : chart(months, total)));
   offerDownload('export-ledger', new TextEncoder().encode(csv), 'text/csv');
-  const over = roundsOverBudget();
   $('budget-status').textContent = over.length === 0 ? ''
-    : `${budgetNote(over[0])}${over.length > 1 ? ` 예산을 넘은 회차는 모두 ${over.length}개입니다.` : ''}`;
+    : `${overBudgetNote(over[0], limit, costs.get(over[0]))}${over.length > 1 ? ` 예산을 넘은 회차는 모두 ${over.length}개입니다.` : ''}`;
 }
 
 export function startLedgerPanel() {

@@ -71,7 +71,7 @@ function showRoundDetail(round) {
   }
   const games = [];
   for (let game = 0; game < core.ticketCount(); game += 1) {
-    if (core.ticket(game).round === round) {
+    if (core.ticketRound(game) === round) {
       games.push(gameItem(game, false));
     }
   }

@@ -127,7 +127,8 @@ export async function addTicket(input, fromCode) {
   }
   const { outcome, round } = core.addTicket();
   if (outcome === ADD_TICKET.ADDED) {
-    await ticketsChanged(`${round}회 번호를 저장했습니다.${budgetNote(round) === '' ? '' : ` ${budgetNote(round)}`}`);
+    const note = budgetNote(round);
+    await ticketsChanged(`${round}회 번호를 저장했습니다.${note === '' ? '' : ` ${note}`}`);
     return true;
   }
   const reason = ticketRefusal(outcome, core.coreMessage);
@@ -150,7 +151,8 @@ export async function savePrediction(where) {
     if (outcome === ADD_TICKET.ADDED) {
       savedPrediction = prediction;
       const round = core.roundOnSale(now);
-      message = `${round}회 ${core.SET_COUNT}게임을 저장하였습니다${budgetNote(round) === '' ? '' : `. ${budgetNote(round)}`}`;
+      const note = budgetNote(round);
+      message = `${round}회 ${core.SET_COUNT}게임을 저장하였습니다${note === '' ? '' : `. ${note}`}`;
       showTickets();
       await keep(TICKETS_FILE, where);
     } else {
