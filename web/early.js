@@ -16,8 +16,8 @@ if (!('noModule' in HTMLScriptElement.prototype)) {
 
 // The four sections: the address's #name shows one alone, so the tabs, the back button, a
 // reload and a link all work before the page's modules arrive; the modules hear of each
-// section shown and bring its code. A section opens at its top, even where an element of
-// the page shares its name.
+// section shown and bring its code. A section opens at its top (the style sheet keeps a
+// browser's scroll to the list of games, which shares #tickets, there too).
 var SECTIONS = ['numbers', 'tickets', 'results', 'stats'];
 function shownSection() {
   var name = location.hash.slice(1);

@@ -18,12 +18,18 @@ export function loadSection(name) {
     const load = (LATE_CODE[name]?.() ?? Promise.resolve({}))
       .then((module) => {
         module.startSection?.();
+        $(`section-${name}`).querySelector('.section-failed')?.remove();
         $(`section-${name}`).dataset.ready = 'true';
         return module;
       })
       .catch((error) => {
+        // Said in the section itself, and tried again when it is opened again.
         loading.delete(name);
-        $('status').textContent = '이 화면을 불러오지 못했습니다. 인터넷 연결을 확인하고 페이지를 새로 고쳐 주세요.';
+        const section = $(`section-${name}`);
+        if (section.querySelector('.section-failed') === null) {
+          section.prepend(element('p', { class: 'status section-failed', role: 'alert' },
+            '이 화면을 불러오지 못했습니다. 인터넷 연결을 확인하고 페이지를 새로 고쳐 주세요.'));
+        }
         throw error;
       });
     loading.set(name, load);

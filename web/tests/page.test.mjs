@@ -492,6 +492,17 @@ for (const engine of installedEngines()) {
       await bare.waitFor(() => !document.getElementById('section-results').hidden);
       assert.deepEqual((await sectionState(bare)).current, ['tab-results']);
       await bare.close();
+      // A section whose code does not come says so in the section, not in another.
+      const statsPart = `parts/${readdirSync(join(site, 'parts')).find((name) => name.startsWith('stats_section-'))}`;
+      const partless = await serveSite(site, { failing: [statsPart] });
+      t.after(() => partless.stop());
+      const broken = await browser.open(`${partless.origin}/`, { width: 320 });
+      await broken.waitFor(ready);
+      await broken.click('#tab-stats');
+      await broken.waitFor(() => document.querySelector('#section-stats .section-failed') !== null);
+      assert.match(await broken.evaluate(() => document.querySelector('#section-stats [role="alert"]').textContent),
+        /^이 화면을 불러오지 못했습니다/);
+      await broken.close();
       const page = await open('/?seed=20261206', { width: 320 });
       for (const name of ['numbers', 'tickets', 'results', 'stats']) {
         await page.click(`#tab-${name}`);
