@@ -96,16 +96,31 @@ int run_add_ticket(const WeekOptions& options, const char* text)
     return finish_standard_output(PROGRAM);
 }
 
+namespace {
+
+// The three files' names, as --check and --ledger read them.
+struct WeekPaths {
+    char draws[PATH_CAPACITY];
+    char prizes[PATH_CAPACITY];
+    char tickets[PATH_CAPACITY];
+};
+
+// The history, the prizes and the tickets read, or false having said why.
+bool load_week(const WeekOptions& options, WeekPaths& paths)
+{
+    return week_file(options, WeekFile::Draws, paths.draws) &&
+           week_file(options, WeekFile::Prizes, paths.prizes) &&
+           week_file(options, WeekFile::Tickets, paths.tickets) &&
+           load_draw_history(PROGRAM, paths.draws, history) && load_prizes(paths.prizes, prizes) &&
+           load_tickets(paths.tickets, tickets);
+}
+
+} // namespace
+
 int run_check(const WeekOptions& options)
 {
-    char draws[PATH_CAPACITY];
-    char prizes_file[PATH_CAPACITY];
-    char tickets_file[PATH_CAPACITY];
-    if (!week_file(options, WeekFile::Draws, draws) ||
-        !week_file(options, WeekFile::Prizes, prizes_file) ||
-        !week_file(options, WeekFile::Tickets, tickets_file) ||
-        !load_draw_history(PROGRAM, draws, history) || !load_prizes(prizes_file, prizes) ||
-        !load_tickets(tickets_file, tickets)) {
+    WeekPaths paths;
+    if (!load_week(options, paths)) {
         return STATUS_FAILED;
     }
     const CheckBasis basis{history, &prizes, options.now};
@@ -114,7 +129,7 @@ int run_check(const WeekOptions& options)
     } else {
         std::printf(
             translate("The tickets in %s against the draw history %s (rounds %d to %d)\n\n"),
-            quoted_name(tickets_file).text, quoted_name(draws).text, history.draws[0].round,
+            quoted_name(paths.tickets).text, quoted_name(paths.draws).text, history.draws[0].round,
             history.draws[history.count - 1].round);
         write_ticket_report(stdout, tickets, basis, 0);
     }
@@ -123,14 +138,8 @@ int run_check(const WeekOptions& options)
 
 int run_ledger(const WeekOptions& options)
 {
-    char draws[PATH_CAPACITY];
-    char prizes_file[PATH_CAPACITY];
-    char tickets_file[PATH_CAPACITY];
-    if (!week_file(options, WeekFile::Draws, draws) ||
-        !week_file(options, WeekFile::Prizes, prizes_file) ||
-        !week_file(options, WeekFile::Tickets, tickets_file) ||
-        !load_draw_history(PROGRAM, draws, history) || !load_prizes(prizes_file, prizes) ||
-        !load_tickets(tickets_file, tickets)) {
+    WeekPaths paths;
+    if (!load_week(options, paths)) {
         return STATUS_FAILED;
     }
     const CheckBasis basis{history, &prizes, options.now};
@@ -141,7 +150,7 @@ int run_ledger(const WeekOptions& options)
     } else {
         std::printf(translate("What the games in %s cost and paid back, by the month of their "
                               "draws\n\n"),
-                    quoted_name(tickets_file).text);
+                    quoted_name(paths.tickets).text);
         write_ledger_report(stdout, ledger);
     }
     return finish_standard_output(PROGRAM);

@@ -6,10 +6,10 @@
 import * as core from './core_sections.mjs';
 import { $, element, offerDownload, won } from './dom.mjs';
 import { remember, remembered } from './remembered.mjs';
+import { svgElement } from './svg.mjs';
 
 const MONTHS_A_STEP = 12;
 const BUDGET_KEY = 'lotto-budget';
-const SVG = 'http://www.w3.org/2000/svg';
 let monthsShown = MONTHS_A_STEP;
 
 // The budget in won, or null for none.
@@ -69,14 +69,6 @@ function ledgerRow(row, overBudget) {
   return tr;
 }
 
-function svg(tag, attributes, content = '') {
-  const node = document.createElementNS(SVG, tag);
-  for (const [name, value] of Object.entries(attributes)) {
-    node.setAttribute(name, String(value));
-  }
-  node.textContent = content;
-  return node;
-}
 
 // What was spent, what came back and what the same games return on average, added up month
 // by month, as three lines; the figures as text beside them.
@@ -93,10 +85,10 @@ function chart(months, total) {
   const most = Math.max(1, ...points.flatMap((point) => [point.spent, point.won, point.back]));
   const x = (index) => (months.length === 1 ? width / 2 : 8 + ((width - 16) * index) / (months.length - 1));
   const y = (amount) => height - 8 - ((height - 16) * amount) / most;
-  const picture = svg('svg', { viewBox: `0 0 ${width} ${height}`, 'aria-hidden': 'true' });
-  picture.append(svg('line', { class: 'axis', x1: 0, x2: width, y1: y(0), y2: y(0) }));
+  const picture = svgElement('svg', { viewBox: `0 0 ${width} ${height}`, 'aria-hidden': 'true' });
+  picture.append(svgElement('line', { class: 'axis', x1: 0, x2: width, y1: y(0), y2: y(0) }));
   for (const key of ['spent', 'back', 'won']) {
-    picture.append(svg('polyline', { class: `line-${key}`, fill: 'none',
+    picture.append(svgElement('polyline', { class: `line-${key}`, fill: 'none',
       points: points.map((point, index) => `${x(index)},${y(point[key])}`).join(' ') }));
   }
   const legend = element('ul', { class: 'legend' });

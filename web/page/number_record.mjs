@@ -4,22 +4,14 @@
 import * as core from './core_sections.mjs';
 import { $, element } from './dom.mjs';
 import { ballColorKey } from './sets_view.mjs';
+import { svgElement } from './svg.mjs';
 
-const SVG = 'http://www.w3.org/2000/svg';
 const WIDTH = 360;
 const HEIGHT = 240;
 const LEFT = 34;
 const TOP = 10;
 const BOTTOM = 212;
 
-function svg(tag, attributes, content = '') {
-  const node = document.createElementNS(SVG, tag);
-  for (const [name, value] of Object.entries(attributes)) {
-    node.setAttribute(name, String(value));
-  }
-  node.textContent = content;
-  return node;
-}
 
 const fixed = (value) => value.toLocaleString('ko-KR', { minimumFractionDigits: 2, maximumFractionDigits: 2 });
 
@@ -28,24 +20,24 @@ function chart(record) {
   const most = Math.max(wideHigh, ...record.numbers.map(({ all }) => all), 1);
   const y = (count) => BOTTOM - ((BOTTOM - TOP) * count) / most;
   const slot = (WIDTH - LEFT) / 45;
-  const picture = svg('svg', { viewBox: `0 0 ${WIDTH} ${HEIGHT}`, role: 'img', 'aria-labelledby': 'record-chart-title' });
-  picture.append(svg('title', { id: 'record-chart-title' }, `1번부터 45번까지 ${record.draws}회 동안 나온 횟수. `
+  const picture = svgElement('svg', { viewBox: `0 0 ${WIDTH} ${HEIGHT}`, role: 'img', 'aria-labelledby': 'record-chart-title' });
+  picture.append(svgElement('title', { id: 'record-chart-title' }, `1번부터 45번까지 ${record.draws}회 동안 나온 횟수. `
       + `우연만으로 기대되는 횟수는 ${fixed(record.expected)}회, 번호 세 개 중 두 개쯤이 ${low}회에서 ${high}회 사이`));
   for (const { number, all } of record.numbers) {
     const x = LEFT + slot * (number - 1);
-    picture.append(svg('rect', { class: `bar ball-${ballColorKey(number)}`, x: x + 1, width: slot - 2, y: y(all),
+    picture.append(svgElement('rect', { class: `bar ball-${ballColorKey(number)}`, x: x + 1, width: slot - 2, y: y(all),
       height: BOTTOM - y(all) }));
     if (number === 1 || number % 5 === 0) {
-      picture.append(svg('text', { x: x + slot / 2, y: HEIGHT - 8, 'text-anchor': 'middle' }, number));
+      picture.append(svgElement('text', { x: x + slot / 2, y: HEIGHT - 8, 'text-anchor': 'middle' }, number));
     }
   }
   // The bands over the bars, so that each bar's end shows where it falls in them.
-  picture.append(svg('rect', { class: 'band-wide', x: LEFT, width: WIDTH - LEFT, y: y(wideHigh), height: y(wideLow) - y(wideHigh) }),
-    svg('rect', { class: 'band', x: LEFT, width: WIDTH - LEFT, y: y(high), height: y(low) - y(high) }),
-    svg('line', { class: 'expected', x1: LEFT, x2: WIDTH, y1: y(record.expected), y2: y(record.expected) }),
-    svg('line', { class: 'axis', x1: LEFT, x2: WIDTH, y1: BOTTOM, y2: BOTTOM }));
+  picture.append(svgElement('rect', { class: 'band-wide', x: LEFT, width: WIDTH - LEFT, y: y(wideHigh), height: y(wideLow) - y(wideHigh) }),
+    svgElement('rect', { class: 'band', x: LEFT, width: WIDTH - LEFT, y: y(high), height: y(low) - y(high) }),
+    svgElement('line', { class: 'expected', x1: LEFT, x2: WIDTH, y1: y(record.expected), y2: y(record.expected) }),
+    svgElement('line', { class: 'axis', x1: LEFT, x2: WIDTH, y1: BOTTOM, y2: BOTTOM }));
   for (const count of [0, low, high]) {
-    picture.append(svg('text', { x: LEFT - 4, y: y(count) + 4, 'text-anchor': 'end' }, count));
+    picture.append(svgElement('text', { x: LEFT - 4, y: y(count) + 4, 'text-anchor': 'end' }, count));
   }
   return picture;
 }

@@ -82,6 +82,19 @@ async function reload(page) {
   await page.waitFor(() => document.querySelector('.app-section:not([hidden])').dataset.ready === 'true');
 }
 
+// From now on, the page's main-thread tasks over 50 ms in window.longTasks, where the engine
+// reports them (Chromium).
+function watchLongTasks(page) {
+  return page.evaluate(() => {
+    window.longTasks = [];
+    if (PerformanceObserver.supportedEntryTypes?.includes('longtask')) {
+      new PerformanceObserver((list) => window.longTasks.push(...list.getEntries().map((e) => e.duration)))
+        .observe({ type: 'longtask' });
+    }
+    return true;
+  });
+}
+
 // axe-core's WCAG 2.2 A and AA rules on the page as it stands: the violations' ids.
 // WebKitGTK's window cannot ask for reduced motion: the balls' entrance is let finish first,
 // or a half-faded ball would be judged by its passing colour.
@@ -531,15 +544,8 @@ for (const engine of installedEngines()) {
       t.after(() => own.stop());
       const page = await browser.open(`${own.origin}/`, { width: 360 });
       await page.waitFor(ready);
-      // Any main-thread task over 50 ms while a section opens or 20 more draws come (Chromium).
-      await page.evaluate(() => {
-        window.longTasks = [];
-        if (PerformanceObserver.supportedEntryTypes?.includes('longtask')) {
-          new PerformanceObserver((list) => window.longTasks.push(...list.getEntries().map((e) => e.duration)))
-            .observe({ type: 'longtask' });
-        }
-        return true;
-      });
+      // Any main-thread task over 50 ms while a section opens or 20 more draws come.
+      await watchLongTasks(page);
       await page.click('#tab-results');
       await page.waitFor(sectionReady, 'section-results');
       const rows = () => page.evaluate(() => [...document.querySelectorAll('#past-draws > li')].map((li) => ({ ...li.dataset })));
@@ -697,9 +703,13 @@ for (const engine of installedEngines()) {
       return { numbers, since, band };
     }
 
-    test('the numbers\' record is lotto-stats --draws on the page\'s history, and follows a draw added', async () => {
+    test('the numbers\' record is lotto-stats --draws on the page\'s history, and follows a draw added', async (t) => {
       const folder = mkdtempSync(join(tmpdir(), 'lotto-record-'));
-      const page = await open('/#stats', { width: 360 });
+      // An origin of its own: the draw it adds stays with it.
+      const own = await serveSite(site);
+      t.after(() => own.stop());
+      const page = await browser.open(`${own.origin}/#stats`, { width: 360 });
+      await page.waitFor(ready);
       await page.waitFor(sectionReady, 'section-stats');
       const compare = async (what) => {
         const history = join(folder, 'draws.csv');
@@ -1129,15 +1139,7 @@ for (const engine of installedEngines()) {
         .filter((entry) => entry.name.includes('back-test')).length), 0, 'loaded before the tap');
       await showSectionOf(page, '#back-test');
       await page.waitFor(() => !document.querySelector('#back-test').disabled);
-      // Any main-thread task over 50 ms, where the engine reports them (Chromium).
-      await page.evaluate(() => {
-        window.longTasks = [];
-        if (PerformanceObserver.supportedEntryTypes?.includes('longtask')) {
-          new PerformanceObserver((list) => window.longTasks.push(...list.getEntries().map((e) => e.duration)))
-            .observe({ type: 'longtask' });
-        }
-        return true;
-      });
+      await watchLongTasks(page);
 
       // Stopped: nothing shown, the button offered again.
       await page.click('#back-test');
